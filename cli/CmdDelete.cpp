@@ -1,0 +1,13 @@
+#include <QTextStream>
+
+#include "cli/Commands.h"
+
+namespace koru::cli {
+
+// Placeholder until the command is built.
+int runDelete(const QStringList&) {
+    QTextStream(stderr) << "korucfg: this command is not available yet\n";
+    return kExitUsage;
+}
+
+}  // namespace koru::cli
