@@ -1,13 +1,84 @@
-#include <QTextStream>
+#include <QCommandLineParser>
 
+#include <array>
+
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "model/ParameterFile.h"
 
 namespace koru::cli {
 
-// Placeholder until the command is built.
-int runExport(const QStringList&) {
-    QTextStream(stderr) << "korucfg: this command is not available yet\n";
-    return kExitUsage;
+namespace {
+
+// Option names of the export rows, in row order.
+constexpr std::array<const char*, kParameterRowCount> kRowNames{
+    "network",        "radio",           "serial",          "timer",
+    "counter",        "input",           "io-events",       "timer-events",
+    "comm-events",    "counter-events",  "message-events",  "remote-events",
+    "message-actions", "output-flag-actions", "timer-actions", "counter-actions",
+};
+
+bool ParseSections(const QString& list, ParameterSelection& selection, std::string& unknown) {
+    for (const QString& rawName : list.split(',', Qt::SkipEmptyParts)) {
+        const QString name = rawName.trimmed();
+        if (name == "all") {
+            selection = ParameterSelection::all();
+            continue;
+        }
+        bool found = false;
+        for (int row = 0; row < kParameterRowCount; ++row) {
+            if (name == QLatin1String(kRowNames[row])) {
+                selection.rows[row] = true;
+                found = true;
+            }
+        }
+        if (!found) {
+            unknown = name.toStdString();
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+// korucfg export --sections LIST FILE...: the parameter file of the chosen sections.
+int runExport(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Loads each FILE in order over a new configuration and prints the parameter file of the chosen sections.");
+    parser.addHelpOption();
+    QStringList names;
+    for (const char* name : kRowNames) names << name;
+    parser.addOption({"sections", "comma-separated sections to export, or all: " + names.join(", "), "LIST"});
+    parser.addPositionalArgument("FILE", "unit, default or parameter files, applied in order", "FILE...");
+    if (!parser.parse(arguments.mid(1))) {
+        PrintError("korucfg export: " + parser.errorText().toStdString());
+        return kExitUsage;
+    }
+    if (parser.isSet("help")) {
+        WriteStdout(parser.helpText().replace("korucfg", "korucfg export").toStdString());
+        return kExitOk;
+    }
+    if (!parser.isSet("sections")) {
+        PrintError("korucfg export: --sections LIST is required");
+        return kExitUsage;
+    }
+    ParameterSelection selection;
+    std::string unknown;
+    if (!ParseSections(parser.value("sections"), selection, unknown)) {
+        PrintError("korucfg export: unknown section \"" + unknown + "\"");
+        return kExitUsage;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) {
+        PrintError("korucfg export: give at least one FILE");
+        return kExitUsage;
+    }
+    UnitConfiguration config;
+    if (!LoadFilesInOrder(files, config)) return kExitUsage;
+    WriteStdout(ParameterFileText(config, selection));
+    return kExitOk;
 }
 
 }  // namespace koru::cli

@@ -1,13 +1,36 @@
-#include <QTextStream>
+#include <QCommandLineParser>
 
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "model/UnitFile.h"
 
 namespace koru::cli {
 
-// Placeholder until the command is built.
-int runNormalize(const QStringList&) {
-    QTextStream(stderr) << "korucfg: this command is not available yet\n";
-    return kExitUsage;
+// korucfg normalize FILE...: the unit file that saving the loaded configuration would write.
+int runNormalize(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Starts from a new configuration, loads each FILE in order over it (a unit or default file, then\n"
+        "parameter files) and prints the whole configuration as a unit file, byte for byte.");
+    parser.addHelpOption();
+    parser.addPositionalArgument("FILE", "unit, default or parameter files, applied in order", "FILE...");
+    if (!parser.parse(arguments.mid(1))) {
+        PrintError("korucfg normalize: " + parser.errorText().toStdString());
+        return kExitUsage;
+    }
+    if (parser.isSet("help")) {
+        WriteStdout(parser.helpText().replace("korucfg", "korucfg normalize").toStdString());
+        return kExitOk;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) {
+        PrintError("korucfg normalize: give at least one FILE");
+        return kExitUsage;
+    }
+    UnitConfiguration config;
+    if (!LoadFilesInOrder(files, config)) return kExitUsage;
+    WriteStdout(UnitFileText(config));
+    return kExitOk;
 }
 
 }  // namespace koru::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+// Pieces every korucfg command shares: loading files in order and writing bytes unchanged.
+
+#include <QStringList>
+
+#include <string>
+
+#include "model/UnitConfiguration.h"
+
+namespace koru::cli {
+
+// Loads each file in order over `config`, as opening a unit and then importing parameter files over it.
+// On the first failure prints "FILE:LINE: reason" on standard error and returns false.
+bool LoadFilesInOrder(const QStringList& files, UnitConfiguration& config);
+
+// Writes bytes to standard output exactly as they are (no newline translation, no encoding).
+void WriteStdout(const std::string& bytes);
+
+// Prints one line on standard error.
+void PrintError(const std::string& line);
+
+}  // namespace koru::cli

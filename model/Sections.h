@@ -1,0 +1,55 @@
+#pragma once
+
+// The nineteen sections of a unit file, in the order a unit file holds them, with one reader and one
+// writer for each.
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/FileSyntax.h"
+#include "model/SectionFormat.h"
+#include "model/UnitConfiguration.h"
+
+namespace koru {
+
+enum class Section {
+    Unit, Network, Radio, Serial, Timer, Counter, Gsm, Web, Input, IoEvent, TimerEvent, CommunicationEvent,
+    CounterEvent, MessageEvent, RemoteEvent, MessageAction, OutputFlagAction, TimerAction, CounterAction,
+};
+inline constexpr int kSectionCount = 19;
+
+// The section's name as its heading writes it after the "-".
+const char* SectionName(Section section);
+// The section a heading names; nullopt for names no reader knows (their lines are ignored).
+std::optional<Section> SectionByName(std::string_view name);
+// All sections in file order.
+const std::array<Section, kSectionCount>& AllSections();
+
+// Applies the lines of one section to a configuration. A reader keeps the subsection it selected from
+// line to line, also across repeated occurrences of its section within one load.
+class SectionReader {
+public:
+    virtual ~SectionReader() = default;
+    // `line` is a cleaned, non-empty line that is not a section heading. Returns why the load must stop.
+    virtual ReadFailure apply(const std::string& line, UnitConfiguration& config) = 0;
+};
+
+std::unique_ptr<SectionReader> MakeSectionReader(Section section);
+
+// Writes the section: its heading and its lines, without a following empty line.
+void WriteSection(Section section, LineWriter& out, const UnitConfiguration& config);
+
+// The readers and writers of each group of sections.
+std::unique_ptr<SectionReader> MakeSetupSectionReader(Section section);
+void WriteSetupSection(Section section, LineWriter& out, const UnitConfiguration& config);
+std::unique_ptr<SectionReader> MakeInputSectionReader(Section section);
+void WriteInputSection(Section section, LineWriter& out, const UnitConfiguration& config);
+std::unique_ptr<SectionReader> MakeEventSectionReader(Section section);
+void WriteEventSection(Section section, LineWriter& out, const UnitConfiguration& config);
+std::unique_ptr<SectionReader> MakeActionSectionReader(Section section);
+void WriteActionSection(Section section, LineWriter& out, const UnitConfiguration& config);
+
+}  // namespace koru

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/UnitConfiguration.h"
+#include "model/UnitFile.h"
+#include "tests/support/Korucfg.h"
+#include "tests/support/TestSupport.h"
+
+namespace koru {
+namespace {
+
+QString Path(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+// A hand-edited unit: LF line ends, comments, tabs, blanks, an unknown section, a repeated section,
+// "-" values and lists with blanks and empty pieces.
+const std::string kHandEdited =
+    "' unit 12 as the technician left it\n"
+    "-Unit\n"
+    "Id = 0000000012\n"
+    "Alias=  Pump\thouse  \n"
+    "Type=-\n"
+    "\n"
+    "-Radio\n"
+    "Channel=12\n"
+    "Broadcast=\n"
+    "-Notes\n"
+    "Channel=99\n"
+    "-Network\n"
+    "Lower units= 0000000002(B) ,, 0000000003(C),\n"
+    "/* old upper unit\n"
+    "Upper unit=-\n"
+    "-Radio\n"
+    "Gateway=0\n"
+    "-Timer\n"
+    "+Timer2\n"
+    "\tTime=9\n"
+    "Time=7\n"
+    "Unit=s";
+
+TEST(NormalizeCommand, HandEditedFileGivesTheSavedForm) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "unit.kuf", kHandEdited);
+    const test::ProgramRun run = test::RunKorucfg({"normalize", Path(dir / "unit.kuf")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+
+    UnitConfiguration expected;
+    expected.unit.id = "0000000012";
+    expected.unit.alias = "Pumphouse";
+    expected.radio.channel = "12";
+    expected.radio.broadcast = BroadcastMode::None;
+    expected.radio.gateway = GatewayMode::Off;
+    expected.network.lowerUnits = {"0000000002(B)", "0000000003(C)"};
+    expected.timers[1] = {"7", "s"};
+    EXPECT_EQ(run.out, UnitFileText(expected));
+    EXPECT_NE(run.out.find("\r\nChannel=12\r\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\r\nBroadcast=\r\n"), std::string::npos);
+}
+
+TEST(NormalizeCommand, FilesApplyInOrder) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "unit.kuf", "-Unit\r\nId=0000000005\r\nAlias=Five\r\n-Radio\r\nChannel=3\r\n");
+    test::WriteBytes(dir / "radio.kpf", "-Radio\r\nChannel=44\r\nRetransmitt=10\r\n\r\n");
+    const test::ProgramRun run =
+        test::RunKorucfg({"normalize", Path(dir / "unit.kuf"), Path(dir / "radio.kpf")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("Id=0000000005\r\nAlias=Five\r\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\r\nChannel=44\r\nProtocol=<KORU-Standard>\r\nRetransmitt=10\r\n"), std::string::npos);
+}
+
+TEST(NormalizeCommand, LoadFailureNamesFileAndLineAndPrintsNothing) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "good.kuf", "-Radio\r\nChannel=3\r\n");
+    test::WriteBytes(dir / "bad.kuf", "-Radio\r\nChannel=4\r\n-I/O event\r\n+Mask30\r\nOn=1\r\n");
+    const test::ProgramRun run = test::RunKorucfg({"normalize", Path(dir / "good.kuf"), Path(dir / "bad.kuf")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind((dir / "bad.kuf").string() + ":5: ", 0), 0u) << run.err;
+}
+
+TEST(NormalizeCommand, UsageErrors) {
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {{"normalize"}, 2},
+        {{"normalize", "--bogus", "x"}, 2},
+        {{"normalize", "/nonexistent/unit.kuf"}, 2},
+        {{"export", "/dev/null"}, 2},
+        {{"export", "--sections", "radio,weather", "/dev/null"}, 2},
+        {{"frobnicate"}, 2},
+        {{}, 2},
+        {{"--help"}, 0},
+        {{"normalize", "--help"}, 0},
+    };
+    for (const Case& c : cases) {
+        const test::ProgramRun run = test::RunKorucfg(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString() << "\n" << run.err;
+    }
+}
+
+TEST(ExportCommand, ChosenSectionsInRowOrder) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "unit.kuf", "-Unit\r\nId=0000000005\r\n-Counter action\r\nActions=Reset Counter 1\r\n");
+    struct Case {
+        const char* sections;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"counter-actions", "-Counter action\r\nActions=Reset Counter 1\r\n"},
+        {"counter-actions,timer-actions",
+         "-Timer action\r\nActions=\r\n\r\n-Counter action\r\nActions=Reset Counter 1\r\n"},
+        {"counter", "-Counter\r\n+Counter1\r\nCounter=0\r\n+Counter2\r\nCounter=0\r\n+Counter3\r\nCounter=0\r\n"
+                    "+Counter4\r\nCounter=0\r\n\r\n"},
+    };
+    for (const Case& c : cases) {
+        const test::ProgramRun run = test::RunKorucfg({"export", "--sections", c.sections, Path(dir / "unit.kuf")});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, c.expected) << c.sections;
+    }
+    const test::ProgramRun all = test::RunKorucfg({"export", "--sections", "all", Path(dir / "unit.kuf")});
+    ASSERT_EQ(all.exitCode, 0);
+    EXPECT_EQ(all.out.rfind("-Network\r\n", 0), 0u);
+    EXPECT_NE(all.out.find("-Remote event\r\n"), std::string::npos);
+    EXPECT_EQ(all.out.find("-Unit"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace koru

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+#include <string>
+
+namespace koru::test {
+
+// What one run of korucfg gave back.
+struct ProgramRun {
+    int exitCode = -1;
+    std::string out;  // standard output, bytes as written
+    std::string err;  // standard error
+};
+
+// Runs the korucfg built beside the tests with these arguments and waits for it (at most a minute).
+ProgramRun RunKorucfg(const QStringList& arguments, const std::string& input = {});
+
+}  // namespace koru::test
