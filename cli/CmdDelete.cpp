@@ -1,13 +1,27 @@
-#include <QTextStream>
+#include <QCommandLineParser>
 
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/LibraryCommand.h"
 
 namespace koru::cli {
 
-// Placeholder until the command is built.
-int runDelete(const QStringList&) {
-    QTextStream(stderr) << "korucfg: this command is not available yet\n";
-    return kExitUsage;
+// Deletes the unit file of one unit entry, as the delete dialog does once the user agrees.
+int runDelete(const QStringList& arguments) {
+    const QString usage = "Usage: korucfg delete ENTRY [--library DIR]";
+    QCommandLineParser parser;
+    if (auto status = ParseLibraryCommand(parser, arguments, usage)) return *status;
+    const QStringList entries = parser.positionalArguments();
+    if (entries.size() != 1 || entries[0].isEmpty()) {
+        PrintLibraryError("delete needs one unit entry, such as \"0000000012(Pump)\".");
+        PrintError(LocalBytes(usage));
+        return kExitUsage;
+    }
+    FixedAnswer yes(true);
+    const LibraryResult result = LibraryFrom(parser).DeleteUnit(LocalBytes(entries[0]), yes);
+    if (result.done()) return kExitOk;
+    PrintLibraryError(result.message);
+    return kExitFailed;
 }
 
 }  // namespace koru::cli

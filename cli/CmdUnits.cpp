@@ -1,13 +1,25 @@
-#include <QTextStream>
+#include <QCommandLineParser>
 
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/LibraryCommand.h"
 
 namespace koru::cli {
 
-// Placeholder until the command is built.
-int runUnits(const QStringList&) {
-    QTextStream(stderr) << "korucfg: this command is not available yet\n";
-    return kExitUsage;
+// Prints the unit entries of the library, one per line, in the order the editor lists them.
+int runUnits(const QStringList& arguments) {
+    const QString usage = "Usage: korucfg units [--library DIR]";
+    QCommandLineParser parser;
+    if (auto status = ParseLibraryCommand(parser, arguments, usage)) return *status;
+    if (!parser.positionalArguments().isEmpty()) {
+        PrintLibraryError("units takes no file names.");
+        PrintError(LocalBytes(usage));
+        return kExitUsage;
+    }
+    std::string out;
+    for (const std::string& entry : LibraryFrom(parser).RefreshUnitLists().units) out += entry + "\n";
+    WriteStdout(out);
+    return kExitOk;
 }
 
 }  // namespace koru::cli

@@ -16,18 +16,9 @@ const std::array<Field<MessageText>, 2> kMessageTextFields{
     KORU_TEXT_FIELD(MessageText, text, "Text", "txtTextString"),
 };
 
-class MessageActionReader final : public SectionReader {
-public:
-    ReadFailure apply(const std::string& line, UnitConfiguration& config) override {
-        if (line.starts_with("+Message")) return selection_.selectByRest(line, 8);
-        const KeyLine keyLine(line);
-        ApplyField(kMessageActionListFields, keyLine, config.messageActions);
-        return selection_.apply(config.messageActions.messages, kMessageTextFields, keyLine, "Message");
-    }
-
-private:
-    SubsectionIndex selection_;
-};
+void ApplyMessageActionList(const KeyLine& line, UnitConfiguration& config) {
+    ApplyField(kMessageActionListFields, line, config.messageActions);
+}
 
 void WriteMessageAction(LineWriter& out, const UnitConfiguration& config) {
     out.line("-Message action");
@@ -69,7 +60,11 @@ private:
 }  // namespace
 
 std::unique_ptr<SectionReader> MakeActionSectionReader(Section section) {
-    if (section == Section::MessageAction) return std::make_unique<MessageActionReader>();
+    if (section == Section::MessageAction) {
+        return std::make_unique<NumberedSectionReader<MessageText, kMessageCount, 2>>(
+            "+Message", NumberRule::Rest, [](UnitConfiguration& c) -> auto& { return c.messageActions.messages; },
+            kMessageTextFields, &ApplyMessageActionList);
+    }
     return std::make_unique<ActionListReader>(ActionListOf(section).list);
 }
 

@@ -67,19 +67,10 @@ const std::array<Field<InputSection>, 2> kSleepModeFields{
     Field<InputSection>{"SleepHighLow", "optSleepHigh", &WriteSleepEdge, &ReadSleepEdge},
 };
 
-class InputReader final : public SectionReader {
-public:
-    ReadFailure apply(const std::string& line, UnitConfiguration& config) override {
-        if (line.starts_with("+Input")) return selection_.selectByLastCharacter(line);
-        const KeyLine keyLine(line);
-        ApplyField(kVoltageRangeFields, keyLine, config.input);
-        ApplyField(kSleepModeFields, keyLine, config.input);
-        return selection_.apply(config.input.inputs, kInputFields, keyLine, "Input");
-    }
-
-private:
-    SubsectionIndex selection_;
-};
+void ApplyInputSectionKeys(const KeyLine& line, UnitConfiguration& config) {
+    ApplyField(kVoltageRangeFields, line, config.input);
+    ApplyField(kSleepModeFields, line, config.input);
+}
 
 void WriteInput(LineWriter& out, const UnitConfiguration& config) {
     out.line("-Input");
@@ -136,18 +127,9 @@ const std::array<Field<IoEventSection>, 2> kSleepEventFields{
     KORU_LIST_FIELD(IoEventSection, sleepActions, "SleepActions", "lstSleepActions"),
 };
 
-class IoEventReader final : public SectionReader {
-public:
-    ReadFailure apply(const std::string& line, UnitConfiguration& config) override {
-        if (line.starts_with("+Mask")) return selection_.selectByRest(line, 5);
-        const KeyLine keyLine(line);
-        ApplyField(kSleepEventFields, keyLine, config.ioEvents);
-        return selection_.apply(config.ioEvents.masks, kMaskFields, keyLine, "Mask");
-    }
-
-private:
-    SubsectionIndex selection_;
-};
+void ApplySleepEventKeys(const KeyLine& line, UnitConfiguration& config) {
+    ApplyField(kSleepEventFields, line, config.ioEvents);
+}
 
 void WriteIoEvent(LineWriter& out, const UnitConfiguration& config) {
     out.line("-I/O event");
@@ -159,8 +141,14 @@ void WriteIoEvent(LineWriter& out, const UnitConfiguration& config) {
 }  // namespace
 
 std::unique_ptr<SectionReader> MakeInputSectionReader(Section section) {
-    if (section == Section::Input) return std::make_unique<InputReader>();
-    return std::make_unique<IoEventReader>();
+    if (section == Section::Input) {
+        return std::make_unique<NumberedSectionReader<InputSetup, kInputCount, 8>>(
+            "+Input", NumberRule::LastCharacter, [](UnitConfiguration& c) -> auto& { return c.input.inputs; },
+            kInputFields, &ApplyInputSectionKeys);
+    }
+    return std::make_unique<NumberedSectionReader<IoMask, kMaskCount, 6>>(
+        "+Mask", NumberRule::Rest, [](UnitConfiguration& c) -> auto& { return c.ioEvents.masks; }, kMaskFields,
+        &ApplySleepEventKeys);
 }
 
 void WriteInputSection(Section section, LineWriter& out, const UnitConfiguration& config) {

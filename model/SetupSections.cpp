@@ -15,19 +15,6 @@ const std::array<Field<UnitIdentity>, 3> kUnitFields{
     KORU_TEXT_FIELD(UnitIdentity, type, "Type", "cmbTypeOfUnit"),
 };
 
-class UnitReader final : public SectionReader {
-public:
-    ReadFailure apply(const std::string& line, UnitConfiguration& config) override {
-        ApplyField(kUnitFields, KeyLine(line), config.unit);
-        return std::nullopt;
-    }
-};
-
-void WriteUnit(LineWriter& out, const UnitConfiguration& config) {
-    out.line("-Unit");
-    WriteFields(out, kUnitFields, config.unit);
-}
-
 // --- Network ------------------------------------------------------------------------------------------
 
 // "Setup units": four one-character flags and the unit text, joined by ",".
@@ -69,19 +56,6 @@ const std::array<Field<NetworkSetup>, 8> kNetworkFields{
     KORU_TEXT_FIELD(NetworkSetup, userPingUnit, "User ping unit", "cmbPingTimeUnit"),
     KORU_LIST_FIELD(NetworkSetup, remotes, "Remotes", "lstRemote"),
 };
-
-class NetworkReader final : public SectionReader {
-public:
-    ReadFailure apply(const std::string& line, UnitConfiguration& config) override {
-        ApplyField(kNetworkFields, KeyLine(line), config.network);
-        return std::nullopt;
-    }
-};
-
-void WriteNetwork(LineWriter& out, const UnitConfiguration& config) {
-    out.line("-Network");
-    WriteFields(out, kNetworkFields, config.network);
-}
 
 // --- Radio --------------------------------------------------------------------------------------------
 
@@ -133,19 +107,6 @@ const std::array<Field<RadioSetup>, 6> kRadioFields{
     Field<RadioSetup>{"Gateway", "optGatewayOn", &WriteGateway, &ReadGateway},
 };
 
-class RadioReader final : public SectionReader {
-public:
-    ReadFailure apply(const std::string& line, UnitConfiguration& config) override {
-        ApplyField(kRadioFields, KeyLine(line), config.radio);
-        return std::nullopt;
-    }
-};
-
-void WriteRadio(LineWriter& out, const UnitConfiguration& config) {
-    out.line("-Radio");
-    WriteFields(out, kRadioFields, config.radio);
-}
-
 // --- Serial -------------------------------------------------------------------------------------------
 
 const std::array<Field<SerialSetup>, 7> kSerialFields{
@@ -157,19 +118,6 @@ const std::array<Field<SerialSetup>, 7> kSerialFields{
     KORU_TEXT_FIELD(SerialSetup, serialTimeout, "Serial timeout", "cmbSerialTimeout"),
     KORU_TEXT_FIELD(SerialSetup, endOfText, "End of text", "cmbEndOfText"),
 };
-
-class SerialReader final : public SectionReader {
-public:
-    ReadFailure apply(const std::string& line, UnitConfiguration& config) override {
-        ApplyField(kSerialFields, KeyLine(line), config.serial);
-        return std::nullopt;
-    }
-};
-
-void WriteSerial(LineWriter& out, const UnitConfiguration& config) {
-    out.line("-Serial");
-    WriteFields(out, kSerialFields, config.serial);
-}
 
 // --- Timer and Counter: numbered subsections, the number being the heading's last character ----------
 
@@ -192,10 +140,18 @@ public:
 
 std::unique_ptr<SectionReader> MakeSetupSectionReader(Section section) {
     switch (section) {
-        case Section::Unit: return std::make_unique<UnitReader>();
-        case Section::Network: return std::make_unique<NetworkReader>();
-        case Section::Radio: return std::make_unique<RadioReader>();
-        case Section::Serial: return std::make_unique<SerialReader>();
+        case Section::Unit:
+            return std::make_unique<FlatSectionReader<UnitIdentity, 3>>(
+                [](UnitConfiguration& c) -> auto& { return c.unit; }, kUnitFields);
+        case Section::Network:
+            return std::make_unique<FlatSectionReader<NetworkSetup, 8>>(
+                [](UnitConfiguration& c) -> auto& { return c.network; }, kNetworkFields);
+        case Section::Radio:
+            return std::make_unique<FlatSectionReader<RadioSetup, 6>>(
+                [](UnitConfiguration& c) -> auto& { return c.radio; }, kRadioFields);
+        case Section::Serial:
+            return std::make_unique<FlatSectionReader<SerialSetup, 7>>(
+                [](UnitConfiguration& c) -> auto& { return c.serial; }, kSerialFields);
         case Section::Timer:
             return std::make_unique<NumberedSectionReader<TimerSetup, kTimerCount, 2>>(
                 "+Timer", NumberRule::LastCharacter, [](UnitConfiguration& c) -> auto& { return c.timers; },
@@ -210,10 +166,10 @@ std::unique_ptr<SectionReader> MakeSetupSectionReader(Section section) {
 
 void WriteSetupSection(Section section, LineWriter& out, const UnitConfiguration& config) {
     switch (section) {
-        case Section::Unit: return WriteUnit(out, config);
-        case Section::Network: return WriteNetwork(out, config);
-        case Section::Radio: return WriteRadio(out, config);
-        case Section::Serial: return WriteSerial(out, config);
+        case Section::Unit: return WriteFlat(out, "-Unit", kUnitFields, config.unit);
+        case Section::Network: return WriteFlat(out, "-Network", kNetworkFields, config.network);
+        case Section::Radio: return WriteFlat(out, "-Radio", kRadioFields, config.radio);
+        case Section::Serial: return WriteFlat(out, "-Serial", kSerialFields, config.serial);
         case Section::Timer:
             out.line("-Timer");
             return WriteNumbered(out, "+Timer", config.timers, kTimerFields);

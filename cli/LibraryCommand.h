@@ -1,0 +1,42 @@
+#pragma once
+
+// What the unit library commands of korucfg (units, new, delete) share: the --library and --help
+// options, and the library they name.
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+#include "model/LibraryQuestions.h"
+#include "model/UnitLibrary.h"
+
+namespace koru::cli {
+
+// Parses a library command's own arguments (after the command name) into `parser`, with the command's
+// `options` and --library and --help. Returns the exit status when the command must stop (help printed,
+// or a usage error printed with `usage`), nullopt when it goes on.
+std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QStringList& arguments,
+                                       const QString& usage, QList<QCommandLineOption> options = {});
+
+// The library under --library DIR, or beside the program.
+UnitLibrary LibraryFrom(const QCommandLineParser& parser);
+
+// A command-line text as the 8-bit text of the system's code page.
+std::string LocalBytes(const QString& text);
+
+// Prints "korucfg: " and the message on standard error.
+void PrintLibraryError(const std::string& message);
+
+// Answers every question of the library the same way: the command line already said what to do.
+class FixedAnswer : public LibraryQuestions {
+public:
+    explicit FixedAnswer(bool yes) : yes_(yes) {}
+    bool askYesNo(const std::string&, const std::string&) override { return yes_; }
+
+private:
+    bool yes_;
+};
+
+}  // namespace koru::cli

@@ -1,0 +1,234 @@
+#include "model/UnitLibrary.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+#include "model/FileNames.h"
+#include "model/UnitFile.h"
+#include "model/UnitName.h"
+
+namespace koru {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+LibraryResult result(LibraryStatus status, std::string message = {}, fs::path file = {}) {
+    return LibraryResult{status, std::move(message), std::move(file)};
+}
+
+// An entry names a file inside the units folder only if it cannot step out of it.
+bool canNameUnitFile(std::string_view entry) {
+    return std::none_of(entry.begin(), entry.end(), [](char c) {
+        return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+    });
+}
+
+// A message sentence that ends with exactly one full stop, whatever the text it quotes ends with.
+std::string sentence(std::string text) {
+    if (text.empty() || text.back() != '.') text += '.';
+    return text;
+}
+
+std::string quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+
+}  // namespace
+
+UnitLibrary::UnitLibrary(fs::path root) : root_(std::move(root)) {}
+
+fs::path UnitLibrary::unitsFolder() const { return root_ / "Units"; }
+fs::path UnitLibrary::defaultFilesFolder() const { return root_ / "Default Files"; }
+fs::path UnitLibrary::parameterFilesFolder() const { return root_ / "Parameter files"; }
+
+void UnitLibrary::forEachFileName(const fs::path& folder, std::string_view extension,
+                                  const std::function<bool(const std::string&)>& visit) {
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        if (!it->is_regular_file(error) || error) {
+            error.clear();
+            continue;
+        }
+        std::string name;
+        try {
+            name = it->path().filename().string();
+        } catch (const std::system_error&) {
+            continue;  // a name the system's code page cannot hold cannot be one of ours
+        }
+        if (HasExtension(name, extension) && !visit(name)) return;
+    }
+}
+
+LibraryResult UnitLibrary::CreateFolders() const {
+    for (const fs::path& folder : {unitsFolder(), parameterFilesFolder()}) {
+        std::error_code error;
+        fs::create_directories(folder, error);
+        if (error) {
+            return result(LibraryStatus::Failed,
+                          "Cannot create the folder " + quoted(folder) + ": " + error.message() + ".");
+        }
+    }
+    return result(LibraryStatus::Done);
+}
+
+std::vector<std::string> UnitLibrary::UnitEntries() const {
+    std::vector<std::string> entries;
+    forEachFileName(unitsFolder(), kUnitFileExtension, [&entries](const std::string& name) {
+        entries.push_back(UnitEntryOf(name));
+        return true;
+    });
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+UnitLists UnitLibrary::RefreshUnitLists() const {
+    UnitLists lists;
+    lists.units = UnitEntries();
+    lists.messageDestinations.reserve(lists.units.size() + 3);
+    lists.messageDestinations.emplace_back(kSerialPortDestination);
+    lists.messageDestinations.emplace_back(kUpperUnitDestination);
+    lists.outputFlagDestinations.reserve(lists.units.size() + 3);
+    lists.outputFlagDestinations.emplace_back(kNoDestination);
+    lists.outputFlagDestinations.emplace_back(kUpperUnitDestination);
+    for (const std::string& entry : lists.units) {
+        lists.messageDestinations.push_back(entry);
+        lists.outputFlagDestinations.push_back(entry);
+    }
+    lists.messageDestinations.emplace_back(kGeneralBroadcastDestination);
+    lists.outputFlagDestinations.emplace_back(kGeneralBroadcastDestination);
+    return lists;
+}
+
+bool UnitLibrary::UnitIdExists(std::string_view paddedId) const {
+    bool found = false;
+    forEachFileName(unitsFolder(), kUnitFileExtension, [&](const std::string& name) {
+        const auto id = UnitIdOfName(name);
+        found = id && FileNamesEqual(*id, paddedId);
+        return !found;
+    });
+    return found;
+}
+
+std::vector<std::string> UnitLibrary::ListDefaultFiles() const {
+    std::vector<std::string> types;
+    forEachFileName(defaultFilesFolder(), kDefaultFileExtension, [&types](const std::string& name) {
+        types.push_back(name.substr(0, name.size() - kDefaultFileExtension.size()));
+        return true;
+    });
+    std::sort(types.begin(), types.end());
+    return types;
+}
+
+LibraryResult UnitLibrary::NewUnit(std::string_view idText, std::string_view aliasText, std::string_view type,
+                                   UnitConfiguration& config, LibraryQuestions& questions) const {
+    if (auto problem = UnitIdProblem(idText)) return result(LibraryStatus::Refused, *problem);
+    const std::string id = PadUnitId(idText);
+    if (auto problem = UnitTypeProblem(type)) return result(LibraryStatus::Refused, *problem);
+    const std::string alias = aliasText.empty() ? id : std::string(aliasText);
+    if (auto problem = AliasProblem(alias)) return result(LibraryStatus::Refused, *problem);
+
+    const fs::path defaultFile = defaultFilesFolder() / (std::string(type) + std::string(kDefaultFileExtension));
+    std::error_code error;
+    if (!fs::is_regular_file(defaultFile, error)) {
+        return result(LibraryStatus::Failed, "There is no default file " + quoted(defaultFile) + " for the type \"" +
+                                                 std::string(type) + "\".");
+    }
+    if (UnitIdExists(id) &&
+        !questions.askYesNo(std::string(kReplaceUnitQuestion), std::string(kReplaceUnitTitle))) {
+        return result(LibraryStatus::NotDone);
+    }
+
+    // The new unit is built on a copy, so a failure leaves the open unit as it was.
+    UnitConfiguration unit = config;
+    unit.unit.id = id;
+    unit.unit.alias = alias;
+    unit.unit.type = std::string(type);
+    if (auto loadError = LoadUnitFile(defaultFile.string(), unit)) {
+        return result(LibraryStatus::Failed, sentence("Cannot read the default file: " + loadError->describe()));
+    }
+    if (!IsUnitIdText(unit.unit.id) || UnitIdProblem(unit.unit.id) || AliasProblem(unit.unit.alias)) {
+        return result(LibraryStatus::Failed, "The default file " + quoted(defaultFile) +
+                                                 " gives the unit an ID or alias that cannot name a unit file.");
+    }
+    fs::create_directories(unitsFolder(), error);
+    LibraryResult saved = SaveUnitFile(unitsFolder() / UnitFileName(unit.unit), unit);
+    if (saved.done()) config = std::move(unit);
+    return saved;
+}
+
+LibraryResult UnitLibrary::OpenUnit(const fs::path& file, UnitConfiguration& config) const {
+    if (auto error = LoadUnitFile(file.string(), config)) {
+        return result(LibraryStatus::Failed, sentence("Cannot open the unit: " + error->describe()));
+    }
+    return result(LibraryStatus::Done, {}, file);
+}
+
+LibraryResult UnitLibrary::SaveUnit(const UnitConfiguration& config) const {
+    if (config.unit.id.empty()) return result(LibraryStatus::NotDone);
+    if (!IsUnitIdText(config.unit.id)) {
+        return result(LibraryStatus::Refused,
+                      "The unit ID \"" + config.unit.id + "\" is not 10 digits, so it cannot name a unit file.");
+    }
+    if (auto problem = AliasProblem(config.unit.alias)) return result(LibraryStatus::Refused, *problem);
+    std::error_code error;
+    fs::create_directories(unitsFolder(), error);
+    return SaveUnitFile(unitsFolder() / UnitFileName(config.unit), config);
+}
+
+LibraryResult UnitLibrary::SaveUnitFile(const fs::path& file, const UnitConfiguration& config) const {
+    if (auto error = WriteUnitFile(file.string(), config)) {
+        return result(LibraryStatus::Failed, sentence("Cannot save the unit: " + error->describe()));
+    }
+
+    // Only one file per ID: a unit saved under a new alias leaves no file with its old alias.
+    const std::string written = file.filename().string();
+    const auto id = UnitIdOfName(written);
+    if (!id || id->empty()) return result(LibraryStatus::Done, {}, file);
+    std::vector<std::string> others;
+    forEachFileName(file.parent_path(), kUnitFileExtension, [&](const std::string& name) {
+        const auto otherId = UnitIdOfName(name);
+        if (otherId && FileNamesEqual(*otherId, *id) && !FileNamesEqual(name, written)) others.push_back(name);
+        return true;
+    });
+    std::string warning;
+    for (const std::string& name : others) {
+        std::error_code error;
+        fs::remove(file.parent_path() / name, error);
+        if (error && warning.empty()) {
+            warning = "The unit is saved, but its old file " + quoted(file.parent_path() / name) +
+                      " could not be deleted: " + error.message() + ".";
+        }
+    }
+    return result(LibraryStatus::Done, warning, file);
+}
+
+LibraryResult UnitLibrary::PromptSaveUnit(const UnitConfiguration& config, LibraryQuestions& questions) const {
+    if (config.unit.id.empty()) return result(LibraryStatus::NotDone);
+    if (!questions.askYesNo(std::string(kSaveUnitQuestion), std::string(kSaveUnitTitle))) {
+        return result(LibraryStatus::NotDone);
+    }
+    return SaveUnit(config);
+}
+
+LibraryResult UnitLibrary::DeleteUnit(std::string_view entry, LibraryQuestions& questions) const {
+    if (entry.empty()) return result(LibraryStatus::NotDone);
+    const fs::path file = unitsFolder() / (std::string(entry) + std::string(kUnitFileExtension));
+    std::error_code error;
+    if (!canNameUnitFile(entry) || !fs::is_regular_file(file, error)) {
+        return result(LibraryStatus::Refused, "There is no unit \"" + std::string(entry) + "\" in the library.");
+    }
+    if (!questions.askYesNo(DeleteUnitQuestion(entry), std::string(kDeleteUnitTitle))) {
+        return result(LibraryStatus::NotDone);
+    }
+    const bool removed = fs::remove(file, error);
+    if (error) {
+        return result(LibraryStatus::Failed, "Cannot delete " + quoted(file) + ": " + error.message() + ".", file);
+    }
+    if (!removed) {
+        return result(LibraryStatus::Refused, "There is no unit \"" + std::string(entry) + "\" in the library.");
+    }
+    return result(LibraryStatus::Done, {}, file);
+}
+
+}  // namespace koru

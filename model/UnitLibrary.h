@@ -1,0 +1,76 @@
+#pragma once
+
+// The unit library: the folders "Units", "Default Files" and "Parameter files" under one root (the
+// program's own folder), one unit file per unit, and new units made from the default file of their type.
+// Operations report what they did as a LibraryResult and ask their questions through LibraryQuestions;
+// none of them shows anything itself.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/LibraryQuestions.h"
+#include "model/LibraryResult.h"
+#include "model/UnitConfiguration.h"
+#include "model/UnitLists.h"
+
+namespace koru {
+
+class UnitLibrary {
+public:
+    explicit UnitLibrary(std::filesystem::path root);
+
+    const std::filesystem::path& root() const { return root_; }
+    std::filesystem::path unitsFolder() const;
+    std::filesystem::path defaultFilesFolder() const;
+    std::filesystem::path parameterFilesFolder() const;
+
+    // Creates "Units" and "Parameter files" when they are missing (start-up).
+    LibraryResult CreateFolders() const;
+
+    // The unit entries of all unit files, sorted by name so every list shows them in the same order.
+    std::vector<std::string> UnitEntries() const;
+
+    // The unit list and both destination lists, with their fixed entries in place.
+    UnitLists RefreshUnitLists() const;
+
+    // True when a unit file's ID part (before its first "(") equals `paddedId`.
+    bool UnitIdExists(std::string_view paddedId) const;
+
+    // The unit types that have a default file: the default file names without ".kdf", sorted.
+    std::vector<std::string> ListDefaultFiles() const;
+
+    // Creates a unit from the default file of `type` and saves it. An existing ID is replaced only when
+    // the user agrees. On anything but Done, `config` is unchanged; on Done it holds the new unit.
+    // The caller refreshes its lists afterwards.
+    LibraryResult NewUnit(std::string_view idText, std::string_view aliasText, std::string_view type,
+                          UnitConfiguration& config, LibraryQuestions& questions) const;
+
+    // Loads a unit file over `config`; on failure `config` is unchanged.
+    LibraryResult OpenUnit(const std::filesystem::path& file, UnitConfiguration& config) const;
+
+    // Writes the open unit to its file "ID(alias).kuf" and removes the other files of its ID.
+    // NotDone when no unit is open (empty ID).
+    LibraryResult SaveUnit(const UnitConfiguration& config) const;
+
+    // Writes `config` to `file`, then deletes every other unit file of the same ID in that folder (never
+    // `file` itself). A failed write deletes nothing.
+    LibraryResult SaveUnitFile(const std::filesystem::path& file, const UnitConfiguration& config) const;
+
+    // Offers to save the open unit; NotDone when no unit is open or the user answers No.
+    LibraryResult PromptSaveUnit(const UnitConfiguration& config, LibraryQuestions& questions) const;
+
+    // Deletes the unit file of `entry` when the user agrees. An empty entry (nothing chosen) is NotDone.
+    LibraryResult DeleteUnit(std::string_view entry, LibraryQuestions& questions) const;
+
+private:
+    // Calls `visit` with the name of every file in `folder` that has `extension`; stops when it returns false.
+    static void forEachFileName(const std::filesystem::path& folder, std::string_view extension,
+                                const std::function<bool(const std::string&)>& visit);
+
+    std::filesystem::path root_;
+};
+
+}  // namespace koru

@@ -1,0 +1,47 @@
+// Record 13: one pair for every action in the list of every enabled event, with the event's fixed
+// number and the action's number from record 12 of the same send.
+
+#include <string>
+
+#include "protocol/EventTable.h"
+#include "protocol/RecordWriter.h"
+
+namespace koru {
+
+namespace {
+
+constexpr std::size_t kPacketLimit = 100;
+
+}  // namespace
+
+EncoderSteps set_param13(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out("set_param13", config, context);
+    const std::vector<EventList> events = EventsInSendingOrder(config);
+    std::size_t pairs = 0;
+    for (const EventList& event : events) {
+        if (event.on) pairs += event.actions->size();
+    }
+    out.setOrigin("Events");
+    if (pairs > static_cast<std::size_t>(kMaxPairs)) out.messageBox(kTooManyPairsText);
+
+    const std::string prefix = "13:" + std::to_string(pairs) + ":";
+    std::size_t pair = 0;
+    for (const EventList& event : events) {
+        if (!event.on) continue;
+        const std::string eventField = ":" + std::to_string(event.number) + ":";
+        for (const std::string& entry : *event.actions) {
+            out.setOrigin(event.section, event.subsection);
+            out.append(prefix);
+            out.append(std::to_string(pair));
+            out.append(eventField);
+            out.append(context.actionTable.find(entry));
+            out.append(";");
+            ++pair;
+            out.handOverAbove(kPacketLimit);
+        }
+    }
+    out.handOver();
+    return out.take();
+}
+
+}  // namespace koru

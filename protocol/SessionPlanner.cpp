@@ -1,0 +1,93 @@
+#include "protocol/SessionPlanner.h"
+
+#include "protocol/PacketRules.h"
+#include "protocol/RecordEncoders.h"
+#include "protocol/SessionHeader.h"
+
+namespace koru {
+
+namespace {
+
+constexpr double kAbortScore = 4;          // above this the sender gives the session up
+constexpr double kAcknowledgedBonus = 0.3;  // each acknowledged packet lowers the score
+constexpr int kFullSession = 4;            // fewer selected groups start with a raised score
+constexpr double kSavedBelowScore = 4;     // a completed session with a lower score stored everything
+
+// The packet sender with a unit that acknowledges every packet at once.
+class InstantSender {
+public:
+    InstantSender(const std::string& header, SessionTranscript& transcript)
+        : header_(header), transcript_(transcript) {}
+
+    // `acknowledged` is false for the end line, whose answer is never awaited.
+    bool send(const std::string& packet, bool acknowledged = true) {
+        if (packet.empty()) return true;
+        if (transcript_.errorScore > kAbortScore) {
+            // Giving up closes the link first, so nothing more reaches the unit.
+            transcript_.errorScore = 5;
+            return false;
+        }
+        bool result = true;
+        if (ExceedsLengthLimit(packet, header_.size())) {
+            result = false;
+            transcript_.diagnostics.emplace_back(kPacketTooLongText);
+        }
+        transcript_.bytes += PacketLine(header_, packet);
+        if (acknowledged) transcript_.errorScore -= kAcknowledgedBonus;
+        return result;
+    }
+
+private:
+    const std::string& header_;
+    SessionTranscript& transcript_;
+};
+
+void Report(const EncoderStep& step, SessionTranscript& transcript) {
+    transcript.diagnostics.push_back(DiagnosticLine(step.text));
+}
+
+}  // namespace
+
+std::string DiagnosticLine(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && (text[begin] == '\r' || text[begin] == '\n')) ++begin;
+    while (end > begin && (text[end - 1] == '\r' || text[end - 1] == '\n')) --end;
+    return text.substr(begin, end - begin);
+}
+
+SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelection& selection) {
+    SessionTranscript transcript;
+    const SessionHeader header = BuildSessionHeader(config);
+    for (const EncoderStep& step : header.steps) Report(step, transcript);
+
+    const int count = selection.count();
+    if (count < kFullSession) transcript.errorScore = kFullSession - count;
+    transcript.bytes += StartLine(header.text);
+
+    InstantSender sender(header.text, transcript);
+    EncodeContext context;
+    context.headerLength = header.text.size();
+    int done = 0;
+    for (int record : kSendOrder) {
+        if (!selection.has(record)) continue;
+        bool result = true;
+        for (const EncoderStep& step : EncodeGroup(record, config, context)) {
+            if (step.kind == EncoderStep::Kind::HandOver) result = sender.send(step.text);
+            else Report(step, transcript);
+        }
+        if (!result) {
+            transcript.stoppedEarly = true;
+            return transcript;
+        }
+        if (done < count) ++done;
+    }
+    if (!sender.send(std::string(kEndPacket), false)) {
+        transcript.stoppedEarly = true;
+        return transcript;
+    }
+    transcript.verdict = transcript.errorScore < kSavedBelowScore && done == count ? kVerdictSaved : kVerdictFailed;
+    return transcript;
+}
+
+}  // namespace koru

@@ -1,0 +1,33 @@
+#pragma once
+
+// What a send writes when the unit acknowledges every packet at once: the exact bytes, what the technician
+// would be shown on the way, the error score and the verdict. The live session replays the same pieces.
+
+#include <string>
+#include <vector>
+
+#include "model/UnitConfiguration.h"
+#include "protocol/SendSelection.h"
+
+namespace koru {
+
+inline constexpr const char* kVerdictSaved = "Selected parameters saved in Koru";
+inline constexpr const char* kVerdictFailed = "An error occured while communicating with Koru unit ";
+
+struct SessionTranscript {
+    std::string bytes;                     // start line, packet lines, end line (unless stopped)
+    std::vector<std::string> diagnostics;  // link-log entries and message-box texts, in order
+    bool stoppedEarly = false;             // a group failed: no end line, no verdict
+    std::string verdict;                   // one of the two verdict texts; empty when stopped early
+    double errorScore = 0;
+
+    bool saved() const { return !stoppedEarly && verdict == kVerdictSaved; }
+};
+
+// Plans a send of the selected groups, with the retransmission times of config.radio.
+SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelection& selection);
+
+// The diagnostic line of a link-log entry or message text: line breaks at either end removed.
+std::string DiagnosticLine(const std::string& text);
+
+}  // namespace koru

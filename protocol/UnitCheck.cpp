@@ -1,0 +1,248 @@
+#include "protocol/UnitCheck.h"
+
+#include <array>
+
+#include "protocol/EventTable.h"
+#include "protocol/NumberText.h"
+#include "protocol/PacketRules.h"
+#include "protocol/RecordEncoders.h"
+#include "protocol/SessionHeader.h"
+#include "protocol/SessionPlanner.h"
+
+namespace koru {
+
+namespace {
+
+constexpr double kLargestTime = 4000;
+constexpr double kLargestCount = 999999999;
+constexpr double kLargestChannel = 81;
+constexpr double kLargestRetransmissionMs = 2500;
+constexpr double kRetransmissionStepMs = 10;
+constexpr double kMsTimeStep = 100;
+constexpr std::size_t kTextLimit = 30;
+constexpr std::size_t kAliasLimit = 20;
+constexpr std::size_t kSearchableActions = 112;
+
+class Findings {
+public:
+    void add(std::string section, std::string subsection, std::string message) {
+        list_.push_back({std::move(section), std::move(subsection), std::move(message)});
+    }
+    std::vector<CheckFinding> take() { return std::move(list_); }
+
+private:
+    std::vector<CheckFinding> list_;
+};
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+bool IsTimeUnit(std::string_view unit) {
+    return unit == "ms" || unit == "s" || unit == "min" || unit == "h";
+}
+
+bool IsWhole(double value, double step) {
+    return RoundHalfEven(value / step) * step == value;
+}
+
+// Replays the whole send and reports what it logs or shows, and packets the unit would reject.
+void CheckSend(const UnitConfiguration& config, Findings& findings) {
+    const SessionHeader header = BuildSessionHeader(config);
+    for (const EncoderStep& step : header.steps) findings.add("Unit", "Id", DiagnosticLine(step.text));
+
+    std::vector<StepOrigin> origins;
+    EncodeContext context;
+    context.headerLength = header.text.size();
+    context.origins = &origins;
+    for (int record : kSendOrder) {
+        origins.clear();
+        const EncoderSteps steps = EncodeGroup(record, config, context);
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const EncoderStep& step = steps[i];
+            const StepOrigin& origin = origins[i];
+            if (step.kind != EncoderStep::Kind::HandOver) {
+                findings.add(origin.section, origin.subsection, DiagnosticLine(step.text));
+            } else if (ExceedsLengthLimit(step.text, header.text.size())) {
+                findings.add(origin.section, origin.subsection,
+                             "packet of " + std::to_string(header.text.size() + step.text.size() + kLineEnd.size()) +
+                                 " characters exceeds the line limit of " + std::to_string(kLineLimit) +
+                                 " (\"Packet length exceeded\")");
+            }
+        }
+    }
+}
+
+void CheckEventEntries(const UnitConfiguration& config, Findings& findings) {
+    EncodeContext context;
+    set_param12(config, context);
+    for (const EventList& event : EventsInSendingOrder(config)) {
+        if (!event.on) continue;
+        for (const std::string& entry : *event.actions) {
+            if (context.actionTable.find(entry) == ActionTable::kNoAction) {
+                findings.add(event.section, event.subsection,
+                             "action " + Quoted(entry) + " names no defined action (sent as 255)");
+            }
+        }
+    }
+    const std::size_t actions = config.messageActions.actions.size() + config.outputFlagActions.size() +
+                                config.timerActions.size() + config.counterActions.size() +
+                                (config.input.sleepOn ? 1 : 0);
+    if (actions > kSearchableActions) {
+        findings.add("Actions", "", std::to_string(actions) + " actions: events can only name the first " +
+                                        std::to_string(kSearchableActions));
+    }
+}
+
+void CheckMaskCells(const UnitConfiguration& config, Findings& findings) {
+    for (int m = 0; m < kMaskCount; ++m) {
+        const IoMask& mask = config.ioEvents.masks[static_cast<std::size_t>(m)];
+        const std::string subsection = "+Mask" + std::to_string(m + 1);
+        auto cells = [&](const char* key, const auto& group) {
+            for (std::size_t k = 0; k < group.size(); ++k) {
+                const std::string& cell = group[k];
+                if (cell == "-" || cell == "0" || cell == "1") continue;
+                const std::string where = std::string(key) + " cell " + std::to_string(k + 1) + " " + Quoted(cell);
+                findings.add("I/O event", subsection,
+                             where + (cell == "T" ? " is sent as no condition" : " is not -, 0, 1 or T; sent as no condition"));
+            }
+        };
+        cells("InputA", mask.inputA);
+        cells("InputB", mask.inputB);
+        cells("Output", mask.outputs);
+        cells("Flags", mask.flags);
+    }
+    for (const std::string& entry : config.outputFlagActions) {
+        const std::size_t blank = entry.find(' ');
+        if (blank == std::string::npos) continue;
+        for (char cell : entry.substr(blank + 1, 13)) {
+            if (cell != ' ' && cell != '-' && cell != '0' && cell != '1' && cell != 'T') {
+                findings.add("Output Flag action", entry,
+                             "cell " + Quoted(std::string(1, cell)) + " is not -, 0, 1 or T; sent as no change");
+                break;
+            }
+        }
+    }
+}
+
+void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
+    const RadioSetup& radio = config.radio;
+    if (const auto channel = ValidNumber(radio.channel)) {
+        const double whole = RoundHalfEven(*channel);
+        if (whole < 0 || whole > kLargestChannel) findings.add("Radio", "Channel", Quoted(radio.channel) + " is outside 0 to 81");
+    } else {
+        findings.add("Radio", "Channel", Quoted(radio.channel) + " is not a number; sent as " +
+                                             ShortestDecimal(LeadingNumber(radio.channel)));
+    }
+    if (!IsValidNumber(radio.retransmitt)) {
+        findings.add("Radio", "Retransmitt", Quoted(radio.retransmitt) + " is not a number");
+    }
+    for (const auto& [name, text] : {std::pair{"Retransmission min time", &radio.retransmissionMinTime},
+                                     std::pair{"Retransmission max time", &radio.retransmissionMaxTime}}) {
+        const auto value = ValidNumber(*text);
+        if (!value) continue;  // the send's own log entry reports it
+        if (*value < 0 || *value > kLargestRetransmissionMs || !IsWhole(*value, kRetransmissionStepMs)) {
+            findings.add("Radio", name, Quoted(*text) + " ms is not a multiple of 10 from 0 to 2500");
+        }
+    }
+
+    const NetworkSetup& network = config.network;
+    if (!IsValidNumber(network.userPingTime)) {
+        findings.add("Network", "User ping time", Quoted(network.userPingTime) + " is not a number; sent as 1 " +
+                                                      network.userPingUnit);
+    }
+    if (!IsTimeUnit(network.userPingUnit)) {
+        findings.add("Network", "User ping unit", Quoted(network.userPingUnit) + " is not ms, s, min or h; the time is sent as tenths of a second");
+    }
+
+    for (int t = 0; t < kTimerCount; ++t) {
+        const TimerSetup& timer = config.timers[static_cast<std::size_t>(t)];
+        const std::string subsection = "+Timer" + std::to_string(t + 1);
+        if (const auto time = ValidNumber(timer.time)) {
+            if (*time < 0 || *time > kLargestTime) {
+                findings.add("Timer", subsection, "time " + Quoted(timer.time) + " is outside 0 to 4000");
+            } else if (timer.unit == "ms" && !IsWhole(*time, kMsTimeStep)) {
+                findings.add("Timer", subsection, "time " + Quoted(timer.time) + " ms is not a multiple of 100");
+            }
+        } else {
+            findings.add("Timer", subsection, "time " + Quoted(timer.time) + " is not a number; sent as 1 " + timer.unit);
+        }
+        if (!IsTimeUnit(timer.unit)) {
+            findings.add("Timer", subsection, "unit " + Quoted(timer.unit) + " is not ms, s, min or h; the time is sent as tenths of a second");
+        }
+    }
+    for (int c = 0; c < kCounterCount; ++c) {
+        const Text& counter = config.counters[static_cast<std::size_t>(c)].counter;
+        const auto value = ValidNumber(counter);
+        if (value && (RoundHalfEven(*value) < 0 || RoundHalfEven(*value) > kLargestCount)) {
+            findings.add("Counter", "+Counter" + std::to_string(c + 1), Quoted(counter) + " is outside 0 to 999999999");
+        }
+    }
+
+    const InputSection& input = config.input;
+    if (input.voltageRange == VoltageRange::User) {
+        for (const auto& [name, text] : {std::pair{"Voltage range minimum", &input.userMinVolt},
+                                         std::pair{"Voltage range maximum", &input.userMaxVolt}}) {
+            if (!IsValidNumber(*text)) {
+                findings.add("Input", name, Quoted(*text) + " is not a number; read as " + ShortestDecimal(LeadingNumber(*text)));
+            }
+        }
+    }
+    for (int i = 0; i < kInputCount; ++i) {
+        const InputSetup& in = input.inputs[static_cast<std::size_t>(i)];
+        if (!in.on) continue;
+        const std::array<std::pair<const char*, const Text*>, 6> fields{{{"Upper limit", &in.upperLimit},
+                                                                          {"Upper hysteresis", &in.upperHysteresis},
+                                                                          {"Lower limit", &in.lowerLimit},
+                                                                          {"Lower hysteresis", &in.lowerHysteresis},
+                                                                          {"Scale", &in.scale},
+                                                                          {"Offset", &in.offset}}};
+        for (const auto& [name, text] : fields) {
+            if (!IsValidNumber(*text)) {
+                findings.add("Input", "+Input" + std::to_string(i + 1),
+                             std::string(name) + " " + Quoted(*text) + " is not a number; read as " +
+                                 ShortestDecimal(LeadingNumber(*text)));
+            }
+        }
+    }
+}
+
+void CheckTexts(const UnitConfiguration& config, Findings& findings) {
+    if (config.unit.alias.size() > kAliasLimit) findings.add("Unit", "Alias", "longer than 20 characters");
+    if (config.unit.alias.find('"') != std::string::npos) {
+        findings.add("Unit", "Alias", "a double quote ends the unit's name early");
+    }
+    for (int j = 0; j < kMessageCount; ++j) {
+        const std::string subsection = "+Message" + std::to_string(j + 1);
+        const Text& received = config.messageEvents.messages[static_cast<std::size_t>(j)].text;
+        if (received.size() > kTextLimit) findings.add("Message event", subsection, "text longer than 30 characters");
+        if (received.find('"') != std::string::npos) {
+            findings.add("Message event", subsection, "a double quote ends the text early");
+        }
+        const Text& sent = config.messageActions.messages[static_cast<std::size_t>(j)].text;
+        if (sent.size() > kTextLimit) findings.add("Message action", subsection, "text cut to its first 30 characters");
+        if (sent.find('"') != std::string::npos) {
+            findings.add("Message action", subsection, "a double quote ends the text early");
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<CheckFinding> CheckUnit(const UnitConfiguration& config) {
+    Findings findings;
+    CheckSend(config, findings);
+    CheckEventEntries(config, findings);
+    CheckMaskCells(config, findings);
+    CheckNumbers(config, findings);
+    CheckTexts(config, findings);
+    return findings.take();
+}
+
+std::string DescribeFinding(const CheckFinding& finding) {
+    std::string line = finding.section;
+    if (!finding.subsection.empty()) line += ", " + finding.subsection;
+    return line + ": " + finding.message;
+}
+
+}  // namespace koru

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "protocol/PacketRules.h"
+#include "protocol/SendBoxNames.h"
+#include "protocol/SessionHeader.h"
+#include "protocol/SessionPlanner.h"
+
+namespace koru {
+namespace {
+
+const std::string kHeader = "ORVEN_AB_KORU_SETUP;0000002A;";
+const std::string kStart = kHeader + "START;" + std::string(137 - 35, ' ') + "\r\n";
+const std::string kEnd = kHeader + "END;\r\n";
+
+UnitConfiguration Unit42() {
+    UnitConfiguration config;
+    config.unit.id = "0000000042";
+    return config;
+}
+
+SendSelection Records(std::initializer_list<int> records) {
+    SendSelection selection;
+    for (int record : records) selection.records[static_cast<std::size_t>(record)] = true;
+    return selection;
+}
+
+TEST(SessionHeader, NamesTheUnitInHex) {
+    const SessionHeader header = BuildSessionHeader(Unit42());
+    EXPECT_EQ(header.text, kHeader);
+    EXPECT_EQ(header.text.size(), 29u);
+    EXPECT_TRUE(header.steps.empty());
+}
+
+TEST(PacketRules, LinesAndLengthLimit) {
+    EXPECT_EQ(StartLine(kHeader).size(), kLineLimit);
+    EXPECT_EQ(StartLine(kHeader), kStart);
+    EXPECT_EQ(PacketLine(kHeader, "END;"), kEnd);
+    EXPECT_FALSE(ExceedsLengthLimit(std::string(108, 'x'), 29));
+    EXPECT_TRUE(ExceedsLengthLimit(std::string(109, 'x'), 29));
+    EXPECT_FALSE(ExceedsLengthLimit(std::string(116, 'x'), 21));
+}
+
+TEST(PlanSession, GroupsOneAndThree) {
+    const SessionTranscript plan = PlanSession(Unit42(), Records({1, 3}));
+    EXPECT_EQ(plan.bytes, kStart + kHeader + "1:\"\":0:1;\r\n" + kHeader + "3:0:0:0:0:0:3:20:60::0;\r\n" + kEnd);
+    EXPECT_EQ(plan.verdict, kVerdictSaved);
+    EXPECT_TRUE(plan.saved());
+    EXPECT_DOUBLE_EQ(plan.errorScore, 2 - 0.6);
+    EXPECT_TRUE(plan.diagnostics.empty());
+}
+
+struct ScoreCase {
+    const char* name;
+    SendSelection selection;
+    int packets;
+    double score;
+    const char* verdict;
+};
+
+TEST(PlanSession, ScoreStartsHighForSmallSelectionsAndFallsPerAcknowledgement) {
+    SendSelection::Boxes onlyRadio{};
+    onlyRadio = *ParseSendBoxes("radio");
+    const ScoreCase cases[] = {
+        {"radio only", SendSelection::fromBoxes(onlyRadio), 1, 3 - 0.3, kVerdictSaved},
+        {"nothing selected", SendSelection{}, 0, 4, kVerdictFailed},
+        {"output/flag actions of an empty unit", SendSelection::fromBoxes(*ParseSendBoxes("output-flag-actions")),
+         0, 1, kVerdictSaved},
+        {"everything", SendSelection::fromBoxes({}), 19, -19 * 0.3, kVerdictSaved},
+    };
+    for (const auto& c : cases) {
+        const SessionTranscript plan = PlanSession(Unit42(), c.selection);
+        std::size_t lines = 0;
+        for (std::size_t at = plan.bytes.find("\r\n"); at != std::string::npos; at = plan.bytes.find("\r\n", at + 1)) {
+            ++lines;
+        }
+        EXPECT_EQ(lines, static_cast<std::size_t>(c.packets) + 2) << c.name;
+        EXPECT_NEAR(plan.errorScore, c.score, 1e-9) << c.name;
+        EXPECT_EQ(plan.verdict, c.verdict) << c.name;
+        EXPECT_EQ(plan.bytes.substr(plan.bytes.size() - kEnd.size()), kEnd) << c.name;
+    }
+}
+
+TEST(PlanSession, APacketOverTheLimitIsWrittenAndStopsTheSession) {
+    UnitConfiguration config = Unit42();
+    config.unit.alias = std::string(100, 'A');
+    const SessionTranscript plan = PlanSession(config, Records({1, 3}));
+    EXPECT_EQ(plan.bytes, kStart + kHeader + "1:\"" + config.unit.alias + "\":0:1;\r\n");
+    EXPECT_TRUE(plan.stoppedEarly);
+    EXPECT_FALSE(plan.saved());
+    EXPECT_EQ(plan.verdict, "");
+    EXPECT_EQ(plan.diagnostics, std::vector<std::string>{"Packet length exceeded"});
+}
+
+TEST(PlanSession, OnlyTheLastHandOverOfAGroupDecides) {
+    // A long received text makes a middle packet of record 7 too long; the group's last hand-over is
+    // empty and succeeds, so the session goes on.
+    UnitConfiguration config = Unit42();
+    config.messageEvents.messages[0].text = std::string(100, 'x');
+    const SessionTranscript plan = PlanSession(config, Records({7, 1}));
+    EXPECT_FALSE(plan.stoppedEarly);
+    EXPECT_EQ(plan.verdict, kVerdictSaved);
+    EXPECT_EQ(plan.diagnostics, std::vector<std::string>{"Packet length exceeded"});
+    EXPECT_NE(plan.bytes.find(kHeader + "7:0:0:S:\"" + config.messageEvents.messages[0].text + "\";\r\n"),
+              std::string::npos);
+}
+
+TEST(PlanSession, AnAliasWithAbortIsSentNormally) {
+    UnitConfiguration config = Unit42();
+    config.unit.alias = "ABORT PUMP";
+    const SessionTranscript plan = PlanSession(config, Records({1}));
+    EXPECT_EQ(plan.bytes, kStart + kHeader + "1:\"ABORT PUMP\":0:1;\r\n" + kEnd);
+    EXPECT_TRUE(plan.saved());
+}
+
+TEST(PlanSession, DiagnosticsComeInOrderWithoutLineBreaks) {
+    UnitConfiguration config;
+    config.unit.id = "9999999999";
+    config.radio.retransmissionMinTime = "";
+    config.serial.endOfText = "13,10";
+    const SessionTranscript plan = PlanSession(config, Records({3, 4}));
+    const std::vector<std::string> expected{
+        "Overflow in Hex-conversion ( 9999999999)",
+        "Error in set_param3(): Type mismatch",
+        "Error in set_param4(): Invalid procedure call or argument",
+    };
+    EXPECT_EQ(plan.diagnostics, expected);
+    // The short header moves the hand-over threshold and the length limit with it.
+    EXPECT_EQ(plan.bytes.substr(0, 27), "ORVEN_AB_KORU_SETUP;;START;");
+    EXPECT_NE(plan.bytes.find("ORVEN_AB_KORU_SETUP;;3:0:0:0:0:0:3:60::0;\r\n"), std::string::npos);
+}
+
+TEST(SendBoxNames, ParsesTheVisibleBoxes) {
+    const auto boxes = ParseSendBoxes(" network , tcc-events,,");
+    ASSERT_TRUE(boxes.has_value());
+    const SendSelection selection = SendSelection::fromBoxes(*boxes);
+    for (int record = 1; record <= 15; ++record) {
+        EXPECT_EQ(selection.has(record), record == 2 || record == 15 || record == 8 || record == 14) << record;
+    }
+    std::string unknown;
+    EXPECT_FALSE(ParseSendBoxes("radio,remote-events", &unknown).has_value());
+    EXPECT_EQ(unknown, "remote-events");
+    EXPECT_EQ(SendSelection::fromBoxes(*ParseSendBoxes("")).count(), 0);
+    EXPECT_EQ(SendSelection::fromBoxes(*ParseSendBoxes("message-actions")).count(), 3);
+}
+
+}  // namespace
+}  // namespace koru

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "protocol/UnitCheck.h"
+
+namespace koru {
+namespace {
+
+std::vector<std::string> Lines(const UnitConfiguration& config) {
+    std::vector<std::string> lines;
+    for (const CheckFinding& finding : CheckUnit(config)) lines.push_back(DescribeFinding(finding));
+    return lines;
+}
+
+struct CheckCase {
+    const char* name;
+    std::function<void(UnitConfiguration&)> edit;
+    std::vector<std::string> lines;
+};
+
+TEST(CheckUnit, ANewUnitHasNothingToReport) {
+    EXPECT_TRUE(CheckUnit(UnitConfiguration{}).empty());
+}
+
+TEST(CheckUnit, ReportsWhatTheUnitWouldNotReceiveAsShown) {
+    const CheckCase cases[] = {
+        {"overflowing unit ID", [](UnitConfiguration& c) { c.unit.id = "9999999999"; },
+         {"Unit, Id: Overflow in Hex-conversion ( 9999999999)"}},
+        {"counter that cannot be sent", [](UnitConfiguration& c) { c.counters[2].counter = "many"; },
+         {"Counter, +Counter3: Error in set_param14(): Type mismatch"}},
+        {"event entry without action", [](UnitConfiguration& c) {
+             c.timerActions = {"Stop timer 1"};
+             c.ioEvents.masks[4].on = true;
+             c.ioEvents.masks[4].actions = {"Stop timer 1", "Stop timer 2"};
+             c.ioEvents.masks[5].actions = {"Stop timer 3"};  // off: never sent
+         }, {"I/O event, +Mask5: action \"Stop timer 2\" names no defined action (sent as 255)"}},
+        {"sleep mode action while sleep mode is off", [](UnitConfiguration& c) {
+             c.commEvent(CommEvent::Offline).on = true;
+             c.commEvent(CommEvent::Offline).actions = {"Sleep mode"};
+         }, {"Communication event, +Offline: action \"Sleep mode\" names no defined action (sent as 255)"}},
+        {"packet over the line limit", [](UnitConfiguration& c) { c.messageEvents.messages[2].text = std::string(100, 'x'); },
+         {"Message event, +Message3: packet of 164 characters exceeds the line limit of 139 (\"Packet length exceeded\")",
+          "Message event, +Message3: text longer than 30 characters"}},
+        {"mask cells", [](UnitConfiguration& c) {
+             c.ioEvents.masks[0].flags[7] = "T";
+             c.ioEvents.masks[1].outputs[0] = "t";
+         }, {"I/O event, +Mask1: Flags cell 8 \"T\" is sent as no condition",
+             "I/O event, +Mask2: Output cell 1 \"t\" is not -, 0, 1 or T; sent as no condition"}},
+        {"editor number rules", [](UnitConfiguration& c) {
+             c.radio.channel = "82";
+             c.radio.retransmissionMinTime = "205";
+             c.timers[0] = {"150", "ms"};
+             c.timers[1] = {"4001", "s"};
+             c.counters[0].counter = "-1";
+             c.network.userPingTime = "";
+         }, {"Radio, Retransmission min time: \"205\" ms is not a multiple of 10 from 0 to 2500",
+             "Network, User ping time: \"\" is not a number; sent as 1 s",
+             "Timer, +Timer1: time \"150\" ms is not a multiple of 100",
+             "Timer, +Timer2: time \"4001\" is outside 0 to 4000",
+             "Counter, +Counter1: \"-1\" is outside 0 to 999999999",
+             "Radio, Channel: \"82\" is outside 0 to 81"}},
+        {"inputs read leniently", [](UnitConfiguration& c) {
+             c.input.inputs[1].on = true;
+             c.input.inputs[1].scale = "2x";
+             c.input.inputs[2].offset = "junk";  // off: not sent
+         }, {"Input, +Input2: Scale \"2x\" is not a number; read as 2"}},
+        {"texts", [](UnitConfiguration& c) {
+             c.messageActions.messages[0].text = std::string(31, 'y');
+             c.messageEvents.messages[1].text = "say \"hi\"";
+         }, {"Message event, +Message2: a double quote ends the text early",
+             "Message action, +Message1: text cut to its first 30 characters"}},
+    };
+    for (const auto& c : cases) {
+        UnitConfiguration config;
+        c.edit(config);
+        std::vector<std::string> lines = Lines(config);
+        std::vector<std::string> expected = c.lines;
+        std::sort(lines.begin(), lines.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(lines, expected) << c.name;
+    }
+}
+
+TEST(CheckUnit, TooManyActionsAndPairs) {
+    UnitConfiguration config;
+    for (int n = 0; n < 113; ++n) config.counterActions.push_back("Reset Counter " + std::to_string(n));
+    config.ioEvents.masks[0].on = true;
+    config.ioEvents.masks[0].actions = TextList(112, "Reset Counter 0");
+    const std::vector<std::string> lines = Lines(config);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Actions: 113 actions: events can only name the first 112"),
+              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "Events: Total number of event-actions combinations exceeded maximum (111)"),
+              lines.end());
+}
+
+}  // namespace
+}  // namespace koru
