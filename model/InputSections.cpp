@@ -110,8 +110,13 @@ std::string WriteCellsField(const IoMask& mask) { return JoinCells(mask.*Cells);
 template <auto Cells>
 void ReadCellsField(IoMask& mask, const std::string& value) { ReadCells(mask.*Cells, value); }
 
-#define KORU_CELLS_FIELD(member, key, control) \
-    Field<IoMask> { key, control, &WriteCellsField<&IoMask::member>, &ReadCellsField<&IoMask::member> }
+// Only a non-empty piece changes a cell.
+bool TouchesCells(const std::string& value) { return value.find_first_not_of(',') != std::string::npos; }
+
+#define KORU_CELLS_FIELD(member, key, control)                                                             \
+    Field<IoMask> {                                                                                        \
+        key, control, &WriteCellsField<&IoMask::member>, &ReadCellsField<&IoMask::member>, &TouchesCells \
+    }
 
 const std::array<Field<IoMask>, 6> kMaskFields{
     KORU_FLAG_FIELD(IoMask, on, "On", "chkBitMaskOn"),

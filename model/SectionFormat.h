@@ -25,6 +25,9 @@ struct Field {
     const char* control;
     std::string (*write)(const Record&);
     void (*read)(Record&, const std::string& value);
+    // For keys whose value can leave everything as it was: whether this value touches the subsection at
+    // all (a value that touches nothing does not need a valid subsection number). Null: always.
+    bool (*touches)(const std::string& value) = nullptr;
 };
 
 template <class R, Text R::*M>
@@ -95,6 +98,7 @@ public:
         if (line.ignored) return std::nullopt;
         const Field<T>* field = FindField(fields, line.key);
         if (field == nullptr || !index_) return std::nullopt;
+        if (field->touches != nullptr && !field->touches(line.value)) return std::nullopt;
         T* item = at(items);
         if (item == nullptr) return outOfRange(what, Count);
         field->read(*item, line.value);

@@ -9,10 +9,7 @@
 
 namespace koru {
 
-std::string FileError::describe() const {
-    if (line > 0) return file + ":" + std::to_string(line) + ": " + reason;
-    return file + ": " + reason;
-}
+std::string FileError::describe() const { return file + ":" + std::to_string(line) + ": " + reason; }
 
 namespace {
 

@@ -17,7 +17,7 @@ struct FileError {
     int line = 0;        // 1-based line of the failing line; 0 when the file itself failed
     std::string reason;
 
-    // "FILE:LINE: reason", or "FILE: reason" without a line.
+    // "FILE:LINE: reason"; the line is 0 when the file itself could not be read or written.
     std::string describe() const;
 };
 

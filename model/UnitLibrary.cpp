@@ -178,7 +178,7 @@ LibraryResult UnitLibrary::SaveUnit(const UnitConfiguration& config) const {
 
 LibraryResult UnitLibrary::SaveUnitFile(const fs::path& file, const UnitConfiguration& config) const {
     if (auto error = WriteUnitFile(file.string(), config)) {
-        return result(LibraryStatus::Failed, sentence("Cannot save the unit: " + error->describe()));
+        return result(LibraryStatus::Failed, sentence("Cannot save the unit: " + error->file + ": " + error->reason));
     }
 
     // Only one file per ID: a unit saved under a new alias leaves no file with its old alias.

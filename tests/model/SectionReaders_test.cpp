@@ -145,6 +145,8 @@ TEST(SubsectionReaders, NumberRules) {
          [](const auto& c) { EXPECT_EQ(c.timers[0].time, "0"); }},
         {"an out-of-range heading followed by an unknown key does not fail", "-Input\n+Input9\nColour=red\n",
          [](const auto& c) { EXPECT_FALSE(c.input.inputs[0].on); }},
+        {"mask cell values that change no cell need no valid mask", "-I/O event\n+Mask30\nInputA=\nFlags=,,,\n",
+         [](const auto& c) { EXPECT_EQ(c.ioEvents.masks[0].flags[0], "-"); }},
     });
 }
 
@@ -335,7 +337,7 @@ TEST(LoadUnitFile, MissingFileIsAnErrorWithoutLine) {
     const auto error = LoadUnitFile("/nonexistent/folder/x.kuf", config);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 0);
-    EXPECT_EQ(error->describe(), "/nonexistent/folder/x.kuf: cannot read the file");
+    EXPECT_EQ(error->describe(), "/nonexistent/folder/x.kuf:0: cannot read the file");
 }
 
 }  // namespace
