@@ -1,11 +1,15 @@
 #include "protocol/UnitCheck.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
+#include <utility>
 
 #include "protocol/EventTable.h"
 #include "protocol/NumberText.h"
 #include "protocol/PacketRules.h"
 #include "protocol/RecordEncoders.h"
+#include "protocol/RecordWriter.h"
 #include "protocol/SessionHeader.h"
 #include "protocol/SessionPlanner.h"
 
@@ -227,6 +231,92 @@ void CheckTexts(const UnitConfiguration& config, Findings& findings) {
     }
 }
 
+// Settings that the editor offers as a drop-down: any other text is sent as something else (or makes
+// a field go missing).
+void CheckChoices(const UnitConfiguration& config, Findings& findings) {
+    struct Choice {
+        const char* section;
+        const char* key;
+        const Text* value;
+        std::vector<std::string_view> choices;
+    };
+    const RadioSetup& radio = config.radio;
+    const SerialSetup& serial = config.serial;
+    const std::vector<Choice> choices{
+        {"Radio", "Protocol", &radio.protocol, {"<KORU-Standard>"}},
+        {"Radio", "Retransmitt", &radio.retransmitt, {"0", "1", "2", "3", "4", "5", "10", "15", "20"}},
+        {"Serial", "Baudrate", &serial.baudrate,
+         {"300", "600", "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"}},
+        {"Serial", "Number of bits", &serial.numberOfBits, {"5", "6", "7", "8"}},
+        {"Serial", "Parity", &serial.parity, {"Odd", "Even", "None"}},
+        {"Serial", "Stop bit", &serial.stopBit, {"1", "2"}},
+        {"Serial", "Serial protocol", &serial.serialProtocol,
+         {"<RS-232>", "<RS-485 full duplex>", "<RS-485 half duplex>", "<KORU to KORU>"}},
+        {"Serial", "Serial timeout", &serial.serialTimeout, {"<None>", "50ms", "100ms", "200ms", "500ms", "1s", "2s"}},
+        {"Serial", "End of text", &serial.endOfText, {"<None>", "13,10 (CRLF)", "13 (CR)", "10 (LF)", "3 (ETX)"}},
+    };
+    for (const Choice& choice : choices) {
+        if (std::find(choice.choices.begin(), choice.choices.end(), *choice.value) != choice.choices.end()) continue;
+        findings.add(choice.section, choice.key, Quoted(*choice.value) + " is not one of the editor's choices");
+    }
+    for (int j = 0; j < kMessageCount; ++j) {
+        const Text& type = config.messageActions.messages[static_cast<std::size_t>(j)].type;
+        if (type != "Message" && type != "Alarm") {
+            findings.add("Message action", "+Message" + std::to_string(j + 1),
+                         "type " + Quoted(type) + " is not Message or Alarm; sent as a message");
+        }
+    }
+}
+
+bool IsNumberIn(std::string_view text, int first, int last) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos || text.size() > 3) return false;
+    const int number = std::stoi(std::string(text));
+    return number >= first && number <= last;
+}
+
+bool IsCells(std::string_view text, std::size_t count) {
+    return text.size() == count && text.find_first_not_of("-01T") == std::string_view::npos;
+}
+
+// Whether an entry has one of the forms the editor creates for its list; other entries are sent with
+// fields missing or pointing at another timer, counter or message.
+bool IsEditorAction(const std::string& list, const std::string& entry) {
+    const std::vector<std::string_view> p = SplitPieces(entry, ' ');
+    const std::size_t n = p.size();
+    if (list == "Message action") {
+        return n >= 5 && p[0] == "Send:" && p[1] == "Message" && IsNumberIn(p[2], 1, kMessageCount) && p[3] == "to";
+    }
+    if (list == "Output Flag action") {
+        if (n == 3 && p[0] == "Set:") return IsCells(p[1], 4) && IsCells(p[2], 8);
+        return n >= 5 && p[0] == "Send:" && IsCells(p[1], 4) && IsCells(p[2], 8) && p[3] == "to";
+    }
+    if (list == "Timer action") {
+        if (n == 5 && p[0] == "Timer") return IsNumberIn(p[1], 1, kTimerCount) && p[2] == "=" && IsTimeUnit(p[4]);
+        return n == 3 && (p[0] == "Start" || p[0] == "Stop" || p[0] == "Restart") && p[1] == "timer" &&
+               IsNumberIn(p[2], 1, kTimerCount);
+    }
+    if (n == 4 && p[0] == "Counter") return IsNumberIn(p[1], 1, kCounterCount) && p[2] == "=";
+    if (n == 3 && p[0] == "Reset") return p[1] == "Counter" && IsNumberIn(p[2], 1, kCounterCount);
+    return n == 5 && (p[0] == "Increase" || p[0] == "Decrease") && p[1] == "Counter" &&
+           IsNumberIn(p[2], 1, kCounterCount) && p[3] == "with";
+}
+
+void CheckActionEntries(const UnitConfiguration& config, Findings& findings) {
+    const std::pair<std::string, const TextList*> lists[] = {
+        {"Message action", &config.messageActions.actions},
+        {"Output Flag action", &config.outputFlagActions},
+        {"Timer action", &config.timerActions},
+        {"Counter action", &config.counterActions},
+    };
+    for (const auto& [name, list] : lists) {
+        for (const std::string& entry : *list) {
+            if (!IsEditorAction(name, entry)) {
+                findings.add(name, entry, "not an action the editor creates; its records do not carry it as written");
+            }
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<CheckFinding> CheckUnit(const UnitConfiguration& config) {
@@ -235,6 +325,8 @@ std::vector<CheckFinding> CheckUnit(const UnitConfiguration& config) {
     CheckEventEntries(config, findings);
     CheckMaskCells(config, findings);
     CheckNumbers(config, findings);
+    CheckChoices(config, findings);
+    CheckActionEntries(config, findings);
     CheckTexts(config, findings);
     return findings.take();
 }

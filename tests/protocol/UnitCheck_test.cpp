@@ -20,6 +20,41 @@ struct CheckCase {
     std::vector<std::string> lines;
 };
 
+TEST(CheckUnit, SettingsOutsideTheEditorsChoicesAndForms) {
+    const CheckCase cases[] = {
+        {"protocol text that loses its field", [](UnitConfiguration& c) { c.radio.protocol = "abc"; },
+         {"Radio, Protocol: \"abc\" is not one of the editor's choices"}},
+        {"parity and serial protocol in the wrong case", [](UnitConfiguration& c) {
+             c.serial.parity = "odd";
+             c.serial.serialProtocol = "foo";
+         }, {"Serial, Parity: \"odd\" is not one of the editor's choices",
+             "Serial, Serial protocol: \"foo\" is not one of the editor's choices"}},
+        {"retransmissions sent as their remainder", [](UnitConfiguration& c) { c.radio.retransmitt = "300"; },
+         {"Radio, Retransmitt: \"300\" is not one of the editor's choices"}},
+        {"message type", [](UnitConfiguration& c) { c.messageActions.messages[1].type = "alarm"; },
+         {"Message action, +Message2: type \"alarm\" is not Message or Alarm; sent as a message"}},
+        {"action entries the editor never creates", [](UnitConfiguration& c) {
+             c.timerActions = {"Start timer 1001", "Foo timer 2 x y", "Timer 2 = 5 s"};
+             c.counterActions = {"Reset Counter 7", "Increase Counter 2 with", "Decrease Counter 1 with 3"};
+             c.outputFlagActions = {"Set: 1T0- --------", "Set: 1T0-"};
+             c.messageActions.actions = {"Send: Message 21 to [Serial port]", "Send: Message 2 to [Serial port]"};
+         }, {"Message action, Send: Message 21 to [Serial port]: not an action the editor creates; its records do not carry it as written",
+             "Output Flag action, Set: 1T0-: not an action the editor creates; its records do not carry it as written",
+             "Timer action, Start timer 1001: not an action the editor creates; its records do not carry it as written",
+             "Timer action, Foo timer 2 x y: not an action the editor creates; its records do not carry it as written",
+             "Counter action, Reset Counter 7: not an action the editor creates; its records do not carry it as written",
+             "Counter action, Increase Counter 2 with: not an action the editor creates; its records do not carry it as written"}},
+    };
+    for (const CheckCase& c : cases) {
+        UnitConfiguration config;
+        c.edit(config);
+        const std::vector<std::string> lines = Lines(config);
+        for (const std::string& expected : c.lines) {
+            EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << c.name << ": " << expected;
+        }
+    }
+}
+
 TEST(CheckUnit, ANewUnitHasNothingToReport) {
     EXPECT_TRUE(CheckUnit(UnitConfiguration{}).empty());
 }
