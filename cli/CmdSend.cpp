@@ -1,13 +1,124 @@
-#include <QTextStream>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTimer>
 
+#include "cli/CliMessageBoxes.h"
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/PortDevices.h"
+#include "platform/PortSettings.h"
+#include "platform/QtClock.h"
+#include "platform/QtSerialPort.h"
+#include "protocol/SendBoxNames.h"
+#include "protocol/link/PacketSender.h"
+#include "protocol/link/SendSession.h"
 
 namespace koru::cli {
 
-// Placeholder until the command is built.
-int runSend(const QStringList&) {
-    QTextStream(stderr) << "korucfg: this command is not available yet\n";
-    return kExitUsage;
+namespace {
+
+std::optional<long> positiveNumber(const QString& text) {
+    bool ok = false;
+    const long value = text.toLong(&ok);
+    return ok && value > 0 ? std::optional<long>(value) : std::nullopt;
+}
+
+}  // namespace
+
+// A live send over any serial device: one progress line per group, the messages and, last, the verdict
+// on standard error. The device stands in for COM1; nothing is stored.
+int runSend(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Load FILEs in order over a new configuration and send it to a unit.");
+    parser.addHelpOption();
+    const QCommandLineOption port("port", "Serial device to send over (any path).", "DEVICE");
+    const QCommandLineOption settings("settings", "Line settings (default 9600,n,8,1).", "S", kDefaultPortSettings);
+    const QCommandLineOption timeout("timeout", "Reply time-out in ms, at least 1000 (default 3000).", "MS", "3000");
+    const QCommandLineOption select(
+        "select", QString::fromStdString("Groups to send, comma-separated: " + SendBoxNameList() + " (default all)."),
+        "LIST");
+    const QCommandLineOption retransMin("retrans-min", "Minimum retransmission time in ms (default 200).", "MS", "200");
+    const QCommandLineOption retransMax("retrans-max", "Maximum retransmission time in ms (default 600).", "MS", "600");
+    parser.addOptions({port, settings, timeout, select, retransMin, retransMax});
+    parser.addPositionalArgument("FILE", "Unit, default or parameter files, loaded in order.", "FILE...");
+
+    QStringList commandLine = arguments;
+    if (commandLine.size() > 1) commandLine.removeAt(1);
+    if (!parser.parse(commandLine)) {
+        PrintError("korucfg send: " + parser.errorText().toStdString());
+        return kExitUsage;
+    }
+    if (parser.isSet("help")) {
+        WriteStdout(parser.helpText().replace("korucfg [options]", "korucfg send [options]").toStdString());
+        return kExitOk;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty() || !parser.isSet(port)) {
+        PrintError(files.isEmpty() ? "korucfg send: no FILE given" : "korucfg send: no --port DEVICE given");
+        return kExitUsage;
+    }
+    const std::string lineSettings = parser.value(settings).toStdString();
+    if (!PortSettings::parse(lineSettings)) {
+        PrintError("korucfg send: settings \"" + lineSettings + "\" are not baud,parity,data bits,stop bits");
+        return kExitUsage;
+    }
+    const auto timeoutMs = positiveNumber(parser.value(timeout));
+    if (!timeoutMs) {
+        PrintError("korucfg send: --timeout needs a number of milliseconds");
+        return kExitUsage;
+    }
+    SendSelection::Boxes boxes;
+    if (parser.isSet(select)) {
+        std::string unknown;
+        const auto parsed = ParseSendBoxes(parser.value(select).toStdString(), &unknown);
+        if (!parsed) {
+            PrintError("korucfg send: unknown group \"" + unknown + "\"; known: " + SendBoxNameList());
+            return kExitUsage;
+        }
+        boxes = *parsed;
+    }
+
+    UnitConfiguration config;
+    if (!LoadFilesInOrder(files, config)) return kExitUsage;
+    config.radio.retransmissionMinTime = parser.value(retransMin).toStdString();
+    config.radio.retransmissionMaxTime = parser.value(retransMax).toStdString();
+
+    QtSerialPort serialPort;
+    MemorySettingsStore store;
+    store.setValue(kLinkSection, "ComDevice1", parser.value(port).toStdString());
+    CliMessageBoxes messages;
+    QtClock clock;
+    SessionState session;
+    SerialLink link(serialPort, store, messages, clock, session);
+    link.configure(1, lineSettings, std::chrono::milliseconds(*timeoutMs));
+    PacketSender sender(link, session, messages, clock);
+    SendSession send(link, sender, session, messages, config);
+    const SendSelection selection = SendSelection::fromBoxes(boxes);
+
+    QObject::connect(&send, &SendSession::groupSent, [&](int record, bool written) {
+        PrintError("korucfg send: [" + std::to_string(send.progress().value + (written ? 1 : 0)) + "/" +
+                   std::to_string(selection.count()) + "] record " + std::to_string(record) + ": " +
+                   (written ? "sent, state " + session.get_state() : "failed"));
+    });
+    QObject::connect(&link, &SerialLink::portLost, [](const QString& detail) {
+        PrintError("korucfg send: connection lost: " + detail.toStdString());
+    });
+    QObject::connect(&send, &SendSession::finished, [&](bool saved) {
+        PrintError(send.progress().status);
+        QCoreApplication::exit(saved ? kExitOk : kExitFailed);
+    });
+    // A failed group stops the session without an end line and without a verdict: the unit got exactly
+    // what a dry run shows, and the command ends there.
+    QObject::connect(&send, &SendSession::stalled, [&] {
+        const std::string status = send.progress().status;
+        PrintError(status.empty() ? "Session stopped before the end line" : status);
+        QCoreApplication::exit(kExitFailed);
+    });
+    QTimer::singleShot(0, [&] {
+        if (!send.start(selection)) QCoreApplication::exit(kExitFailed);
+    });
+    return QCoreApplication::exec();
 }
 
 }  // namespace koru::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+// Message boxes and yes/no questions. The core reports through this interface; the editor shows
+// dialogs, the command line prints the text, tests record it.
+
+#include <string>
+
+namespace koru {
+
+enum class MessageIcon { None, Information, Exclamation, Critical };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // An empty title means the program's default title.
+    virtual void show(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+    // True for Yes.
+    virtual bool ask(const std::string& text, const std::string& title) = 0;
+};
+
+}  // namespace koru

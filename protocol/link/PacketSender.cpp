@@ -1,0 +1,146 @@
+#include "protocol/link/PacketSender.h"
+
+#include <utility>
+
+#include "protocol/PacketRules.h"
+#include "protocol/link/LinkTimings.h"
+
+namespace koru {
+
+namespace {
+
+constexpr double kGivenUpScore = 5.0;
+constexpr double kAbortThreshold = 4.0;  // a score above this gives the session up
+
+}  // namespace
+
+PacketSender::PacketSender(SerialLink& link, SessionState& session, MessageBoxes& boxes, Clock& clock)
+    : link_(link),
+      session_(session),
+      boxes_(boxes),
+      deadline_(clock.createTimer()),
+      recheck_(clock.createTimer()),
+      pause_(clock.createTimer()) {
+    deadline_->setSingleShot(true);
+    recheck_->setSingleShot(true);
+    pause_->setSingleShot(true);
+    deadline_->onTimeout = [this] {
+        if (phase_ == Phase::WaitingForOk) writePacket();  // no acknowledgement: the packet goes out anyway
+    };
+    recheck_->onTimeout = [this] {
+        if (phase_ == Phase::WaitingForOk && session_.get_state() == "OK") writePacket();
+    };
+    pause_->onTimeout = [this] {
+        link_.releaseEvents();
+        finish(result_);
+    };
+    connect(&link_, &SerialLink::sessionStateChanged, this, &PacketSender::onStateChanged);
+    // A device that went away will not acknowledge anything: the waiting hand-over ends at once.
+    connect(&link_, &SerialLink::portLost, this, [this] {
+        if (phase_ == Phase::WaitingForOk) finish(false);
+    });
+}
+
+PacketSender::~PacketSender() = default;
+
+void PacketSender::onStateChanged() {
+    // The state may pass through "OK" in the middle of reply handling; look once that is over.
+    if (phase_ == Phase::WaitingForOk && !recheck_->isActive()) recheck_->start(std::chrono::milliseconds(0));
+}
+
+void PacketSender::do_send(const std::string& packet, Mode mode, Done done) {
+    if (phase_ != Phase::Idle) {  // one hand-over at a time; the session never overlaps them
+        done(false);
+        return;
+    }
+    link_.setSendTimerEnabled(true);
+    if (packet.empty()) {
+        done(true);
+        return;
+    }
+    if (session_.errorScore() > kAbortThreshold) {
+        giveUp();
+        done(false);
+        return;
+    }
+    if (!link_.Connect()) link_.PortConnect_Click();
+
+    done_ = std::move(done);
+    packet_ = packet;
+    result_ = true;
+    if (mode == Mode::Override) {
+        writeLine(packet_, packet_.size());
+        result_ = true;
+        settle();
+        return;
+    }
+    if (ExceedsLengthLimit(packet_, session_.header().size())) {
+        result_ = false;
+        boxes_.show(kPacketTooLongText, kPacketTooLongTitle, MessageIcon::Critical);
+        link_.setSendTimerEnabled(false);
+    }
+    phase_ = Phase::WaitingForOk;
+    if (session_.get_state() == "OK") {
+        writePacket();
+        return;
+    }
+    deadline_->start(timing::kAcknowledgementWait);
+}
+
+void PacketSender::writePacket() {
+    deadline_->stop();
+    recheck_->stop();
+    session_.state_event("STARTP");
+    writeLine(PacketLine(session_.header(), packet_), packet_.size());
+    if (packet_.find(kEndPacket) != std::string::npos) {
+        link_.stopBlinkTimer();
+        link_.setSendTimerEnabled(false);
+    }
+    settle();
+}
+
+void PacketSender::writeLine(const std::string& bytes, std::size_t packetLength) {
+    PortError error;
+    if (!link_.write(bytes, error)) {
+        link_.log("\r\nError in do_send2(): " + std::to_string(error.number) + "  " + error.description + "\r\n0\r\n" +
+                  std::to_string(packetLength));
+        result_ = false;
+    }
+}
+
+void PacketSender::settle() {
+    phase_ = Phase::Settling;
+    link_.holdEvents();
+    pause_->start(timing::kSettlingPause);
+}
+
+void PacketSender::finish(bool result) {
+    deadline_->stop();
+    recheck_->stop();
+    pause_->stop();
+    phase_ = Phase::Idle;
+    if (Done done = std::exchange(done_, nullptr)) done(result);
+}
+
+void PacketSender::abort() {
+    giveUp();
+    if (phase_ == Phase::Settling) link_.releaseEvents();
+    if (phase_ != Phase::Idle) finish(false);
+}
+
+// The abort line is written before the link closes so that it reaches the unit, and only once per
+// session; after it nothing more is written.
+void PacketSender::giveUp() {
+    session_.setErrorScore(kGivenUpScore);
+    link_.setSendTimerEnabled(false);
+    if (!session_.abortSent()) {
+        if (!link_.Connect()) link_.PortConnect_Click();
+        writeLine(PacketLine(session_.header(), std::string(kAbortPacket)), kAbortPacket.size());
+    }
+    session_.setAbortSent(true);
+    if (link_.isPortOpen()) link_.PortDisconnect_Click();
+    link_.stopBlinkTimer();
+    emit gaveUp();
+}
+
+}  // namespace koru
