@@ -2,7 +2,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "protocol/SendBoxNames.h"
+#include "cli/SendOptions.h"
 #include "protocol/SessionPlanner.h"
 
 namespace koru::cli {
@@ -14,13 +14,8 @@ int runEncode(const QStringList& arguments) {
     parser.setApplicationDescription(
         "Load FILEs in order over a new configuration and print the bytes a send writes to the unit.");
     parser.addHelpOption();
-    const QCommandLineOption select(
-        "select", QString::fromStdString("Groups to send, comma-separated: " + SendBoxNameList() + " (default all)."),
-        "LIST");
-    const QCommandLineOption retransMin("retrans-min", "Minimum retransmission time in ms (default 200).", "MS", "200");
-    const QCommandLineOption retransMax("retrans-max", "Maximum retransmission time in ms (default 600).", "MS", "600");
-    parser.addOptions({select, retransMin, retransMax});
-    parser.addPositionalArgument("FILE", "Unit, default or parameter files, loaded in order.", "FILE...");
+    const SendOptions sendOptions;
+    sendOptions.addTo(parser);
 
     QStringList commandLine = arguments;
     if (commandLine.size() > 1) commandLine.removeAt(1);  // the command name
@@ -38,23 +33,11 @@ int runEncode(const QStringList& arguments) {
         return kExitUsage;
     }
 
-    SendSelection::Boxes boxes;
-    if (parser.isSet(select)) {
-        std::string unknown;
-        const auto parsed = ParseSendBoxes(parser.value(select).toStdString(), &unknown);
-        if (!parsed) {
-            PrintError("korucfg encode: unknown group \"" + unknown + "\"; known: " + SendBoxNameList());
-            return kExitUsage;
-        }
-        boxes = *parsed;
-    }
-
+    SendSelection selection;
     UnitConfiguration config;
-    if (!LoadFilesInOrder(files, config)) return kExitUsage;
-    config.radio.retransmissionMinTime = parser.value(retransMin).toStdString();
-    config.radio.retransmissionMaxTime = parser.value(retransMax).toStdString();
+    if (!sendOptions.apply(parser, "korucfg encode", selection, config)) return kExitUsage;
 
-    const SessionTranscript transcript = PlanSession(config, SendSelection::fromBoxes(boxes));
+    const SessionTranscript transcript = PlanSession(config, selection);
     for (const std::string& line : transcript.diagnostics) PrintError(line);
     WriteStdout(transcript.bytes);
     return transcript.saved() ? kExitOk : kExitFailed;

@@ -5,12 +5,12 @@
 #include "cli/CliMessageBoxes.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/SendOptions.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
 #include "platform/QtClock.h"
 #include "platform/QtSerialPort.h"
-#include "protocol/SendBoxNames.h"
 #include "protocol/link/PacketSender.h"
 #include "protocol/link/SendSession.h"
 
@@ -35,13 +35,9 @@ int runSend(const QStringList& arguments) {
     const QCommandLineOption port("port", "Serial device to send over (any path).", "DEVICE");
     const QCommandLineOption settings("settings", "Line settings (default 9600,n,8,1).", "S", kDefaultPortSettings);
     const QCommandLineOption timeout("timeout", "Reply time-out in ms, at least 1000 (default 3000).", "MS", "3000");
-    const QCommandLineOption select(
-        "select", QString::fromStdString("Groups to send, comma-separated: " + SendBoxNameList() + " (default all)."),
-        "LIST");
-    const QCommandLineOption retransMin("retrans-min", "Minimum retransmission time in ms (default 200).", "MS", "200");
-    const QCommandLineOption retransMax("retrans-max", "Maximum retransmission time in ms (default 600).", "MS", "600");
-    parser.addOptions({port, settings, timeout, select, retransMin, retransMax});
-    parser.addPositionalArgument("FILE", "Unit, default or parameter files, loaded in order.", "FILE...");
+    parser.addOptions({port, settings, timeout});
+    const SendOptions sendOptions;
+    sendOptions.addTo(parser);
 
     QStringList commandLine = arguments;
     if (commandLine.size() > 1) commandLine.removeAt(1);
@@ -68,21 +64,9 @@ int runSend(const QStringList& arguments) {
         PrintError("korucfg send: --timeout needs a number of milliseconds");
         return kExitUsage;
     }
-    SendSelection::Boxes boxes;
-    if (parser.isSet(select)) {
-        std::string unknown;
-        const auto parsed = ParseSendBoxes(parser.value(select).toStdString(), &unknown);
-        if (!parsed) {
-            PrintError("korucfg send: unknown group \"" + unknown + "\"; known: " + SendBoxNameList());
-            return kExitUsage;
-        }
-        boxes = *parsed;
-    }
-
+    SendSelection selection;
     UnitConfiguration config;
-    if (!LoadFilesInOrder(files, config)) return kExitUsage;
-    config.radio.retransmissionMinTime = parser.value(retransMin).toStdString();
-    config.radio.retransmissionMaxTime = parser.value(retransMax).toStdString();
+    if (!sendOptions.apply(parser, "korucfg send", selection, config)) return kExitUsage;
 
     QtSerialPort serialPort;
     MemorySettingsStore store;
@@ -94,7 +78,6 @@ int runSend(const QStringList& arguments) {
     link.configure(1, lineSettings, std::chrono::milliseconds(*timeoutMs));
     PacketSender sender(link, session, messages, clock);
     SendSession send(link, sender, session, messages, config);
-    const SendSelection selection = SendSelection::fromBoxes(boxes);
 
     QObject::connect(&send, &SendSession::groupSent, [&](int record, bool written) {
         PrintError("korucfg send: [" + std::to_string(send.progress().value + (written ? 1 : 0)) + "/" +

@@ -1,0 +1,39 @@
+#include "cli/SendOptions.h"
+
+#include "cli/CliSupport.h"
+#include "protocol/SendBoxNames.h"
+
+namespace koru::cli {
+
+SendOptions::SendOptions()
+    : select("select",
+             QString::fromStdString("Groups to send, comma-separated: " + SendBoxNameList() + " (default all)."),
+             "LIST"),
+      retransMin("retrans-min", "Minimum retransmission time in ms (default 200).", "MS", "200"),
+      retransMax("retrans-max", "Maximum retransmission time in ms (default 600).", "MS", "600") {}
+
+void SendOptions::addTo(QCommandLineParser& parser) const {
+    parser.addOptions({select, retransMin, retransMax});
+    parser.addPositionalArgument("FILE", "Unit, default or parameter files, loaded in order.", "FILE...");
+}
+
+bool SendOptions::apply(const QCommandLineParser& parser, const std::string& command, SendSelection& selection,
+                        UnitConfiguration& config) const {
+    SendSelection::Boxes boxes;
+    if (parser.isSet(select)) {
+        std::string unknown;
+        const auto parsed = ParseSendBoxes(parser.value(select).toStdString(), &unknown);
+        if (!parsed) {
+            PrintError(command + ": unknown group \"" + unknown + "\"; known: " + SendBoxNameList());
+            return false;
+        }
+        boxes = *parsed;
+    }
+    selection = SendSelection::fromBoxes(boxes);
+    if (!LoadFilesInOrder(parser.positionalArguments(), config)) return false;
+    config.radio.retransmissionMinTime = parser.value(retransMin).toStdString();
+    config.radio.retransmissionMaxTime = parser.value(retransMax).toStdString();
+    return true;
+}
+
+}  // namespace koru::cli
