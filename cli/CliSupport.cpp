@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/Commands.h"
 #include "model/UnitFile.h"
 
 namespace koru::cli {
@@ -14,6 +15,22 @@ bool LoadFilesInOrder(const QStringList& files, UnitConfiguration& config) {
         }
     }
     return true;
+}
+
+std::optional<int> ParseCommandLine(QCommandLineParser& parser, const QStringList& arguments, const char* command) {
+    const std::string name = std::string("korucfg ") + command;
+    QStringList commandLine = arguments;
+    if (commandLine.size() > 1) commandLine.removeAt(1);  // the parser takes the first argument as the program
+    if (!parser.parse(commandLine)) {
+        PrintError(name + ": " + parser.errorText().toStdString());
+        return kExitUsage;
+    }
+    if (parser.isSet("help")) {
+        const QString usage = QString::fromStdString(name) + " [options]";
+        WriteStdout(parser.helpText().replace("korucfg [options]", usage).toStdString());
+        return kExitOk;
+    }
+    return std::nullopt;
 }
 
 void WriteStdout(const std::string& bytes) {

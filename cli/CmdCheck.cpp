@@ -13,16 +13,7 @@ int runCheck(const QStringList& arguments) {
         "Load FILEs in order over a new configuration and list what a send would not carry as shown.");
     parser.addHelpOption();
     parser.addPositionalArgument("FILE", "Unit, default or parameter files, loaded in order.", "FILE...");
-    QStringList commandLine = arguments;
-    if (commandLine.size() > 1) commandLine.removeAt(1);  // the command name
-    if (!parser.parse(commandLine)) {
-        PrintError("korucfg check: " + parser.errorText().toStdString());
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        WriteStdout(parser.helpText().replace("korucfg [options]", "korucfg check [options]").toStdString());
-        return kExitOk;
-    }
+    if (auto status = ParseCommandLine(parser, arguments, "check")) return *status;
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
         PrintError("korucfg check: no FILE given");

@@ -16,17 +16,7 @@ int runEncode(const QStringList& arguments) {
     parser.addHelpOption();
     const SendOptions sendOptions;
     sendOptions.addTo(parser);
-
-    QStringList commandLine = arguments;
-    if (commandLine.size() > 1) commandLine.removeAt(1);  // the command name
-    if (!parser.parse(commandLine)) {
-        PrintError("korucfg encode: " + parser.errorText().toStdString());
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        WriteStdout(parser.helpText().replace("korucfg [options]", "korucfg encode [options]").toStdString());
-        return kExitOk;
-    }
+    if (auto status = ParseCommandLine(parser, arguments, "encode")) return *status;
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
         PrintError("korucfg encode: no FILE given");

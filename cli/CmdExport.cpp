@@ -52,14 +52,7 @@ int runExport(const QStringList& arguments) {
     for (const char* name : kRowNames) names << name;
     parser.addOption({"sections", "comma-separated sections to export, or all: " + names.join(", "), "LIST"});
     parser.addPositionalArgument("FILE", "unit, default or parameter files, applied in order", "FILE...");
-    if (!parser.parse(arguments.mid(1))) {
-        PrintError("korucfg export: " + parser.errorText().toStdString());
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        WriteStdout(parser.helpText().replace("korucfg", "korucfg export").toStdString());
-        return kExitOk;
-    }
+    if (auto status = ParseCommandLine(parser, arguments, "export")) return *status;
     if (!parser.isSet("sections")) {
         PrintError("korucfg export: --sections LIST is required");
         return kExitUsage;

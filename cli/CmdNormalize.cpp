@@ -14,14 +14,7 @@ int runNormalize(const QStringList& arguments) {
         "parameter files) and prints the whole configuration as a unit file, byte for byte.");
     parser.addHelpOption();
     parser.addPositionalArgument("FILE", "unit, default or parameter files, applied in order", "FILE...");
-    if (!parser.parse(arguments.mid(1))) {
-        PrintError("korucfg normalize: " + parser.errorText().toStdString());
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        WriteStdout(parser.helpText().replace("korucfg", "korucfg normalize").toStdString());
-        return kExitOk;
-    }
+    if (auto status = ParseCommandLine(parser, arguments, "normalize")) return *status;
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
         PrintError("korucfg normalize: give at least one FILE");

@@ -38,17 +38,7 @@ int runSend(const QStringList& arguments) {
     parser.addOptions({port, settings, timeout});
     const SendOptions sendOptions;
     sendOptions.addTo(parser);
-
-    QStringList commandLine = arguments;
-    if (commandLine.size() > 1) commandLine.removeAt(1);
-    if (!parser.parse(commandLine)) {
-        PrintError("korucfg send: " + parser.errorText().toStdString());
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        WriteStdout(parser.helpText().replace("korucfg [options]", "korucfg send [options]").toStdString());
-        return kExitOk;
-    }
+    if (auto status = ParseCommandLine(parser, arguments, "send")) return *status;
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty() || !parser.isSet(port)) {
         PrintError(files.isEmpty() ? "korucfg send: no FILE given" : "korucfg send: no --port DEVICE given");

@@ -34,17 +34,7 @@ int runSimulate(const QStringList& arguments) {
     const QCommandLineOption transcript("transcript", "Write every received byte to FILE.", "FILE");
     const QCommandLineOption once("once", "Stop after one session's end or abort line.");
     parser.addOptions({silentFrom, errorAt, mismatchAt, hangUpAt, split, delay, answerStartEnd, transcript, once});
-
-    QStringList commandLine = arguments;
-    if (commandLine.size() > 1) commandLine.removeAt(1);
-    if (!parser.parse(commandLine)) {
-        PrintError("korucfg simulate: " + parser.errorText().toStdString());
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        WriteStdout(parser.helpText().replace("korucfg [options]", "korucfg simulate [options]").toStdString());
-        return kExitOk;
-    }
+    if (auto status = ParseCommandLine(parser, arguments, "simulate")) return *status;
     SimulatorOptions options;
     int delayMs = 0;
     if (!readCount(parser, silentFrom, options.silentFrom) || !readCount(parser, errorAt, options.errorAt) ||

@@ -33,6 +33,10 @@ std::string sentence(std::string text) {
 
 std::string quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
 
+LibraryResult noSuchUnit(std::string_view entry) {
+    return result(LibraryStatus::Refused, "There is no unit \"" + std::string(entry) + "\" in the library.");
+}
+
 }  // namespace
 
 UnitLibrary::UnitLibrary(fs::path root) : root_(std::move(root)) {}
@@ -151,8 +155,7 @@ LibraryResult UnitLibrary::NewUnit(std::string_view idText, std::string_view ali
         return result(LibraryStatus::Failed, "The default file " + quoted(defaultFile) +
                                                  " gives the unit an ID or alias that cannot name a unit file.");
     }
-    fs::create_directories(unitsFolder(), error);
-    LibraryResult saved = SaveUnitFile(unitsFolder() / UnitFileName(unit.unit), unit);
+    LibraryResult saved = SaveUnit(unit);
     if (saved.done()) config = std::move(unit);
     return saved;
 }
@@ -215,9 +218,7 @@ LibraryResult UnitLibrary::DeleteUnit(std::string_view entry, LibraryQuestions& 
     if (entry.empty()) return result(LibraryStatus::NotDone);
     const fs::path file = unitsFolder() / (std::string(entry) + std::string(kUnitFileExtension));
     std::error_code error;
-    if (!canNameUnitFile(entry) || !fs::is_regular_file(file, error)) {
-        return result(LibraryStatus::Refused, "There is no unit \"" + std::string(entry) + "\" in the library.");
-    }
+    if (!canNameUnitFile(entry) || !fs::is_regular_file(file, error)) return noSuchUnit(entry);
     if (!questions.askYesNo(DeleteUnitQuestion(entry), std::string(kDeleteUnitTitle))) {
         return result(LibraryStatus::NotDone);
     }
@@ -225,9 +226,7 @@ LibraryResult UnitLibrary::DeleteUnit(std::string_view entry, LibraryQuestions& 
     if (error) {
         return result(LibraryStatus::Failed, "Cannot delete " + quoted(file) + ": " + error.message() + ".", file);
     }
-    if (!removed) {
-        return result(LibraryStatus::Refused, "There is no unit \"" + std::string(entry) + "\" in the library.");
-    }
+    if (!removed) return noSuchUnit(entry);
     return result(LibraryStatus::Done, {}, file);
 }
 

@@ -3,17 +3,11 @@
 #include <algorithm>
 
 #include "model/FileNames.h"
+#include "model/FileSyntax.h"
 
 namespace koru {
 
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -50,7 +44,7 @@ std::optional<std::string> unsafeNamePart(std::string_view text) {
 }  // namespace
 
 std::string PadUnitId(std::string_view typed) {
-    const std::string_view id = trimBlanks(typed);
+    const std::string_view id = TrimBlanks(typed);
     if (id.size() >= kUnitIdLength) return std::string(id);
     return std::string(kUnitIdLength - id.size(), '0') + std::string(id);
 }
@@ -60,7 +54,7 @@ bool IsUnitIdText(std::string_view id) {
 }
 
 std::optional<std::string> UnitIdProblem(std::string_view typed) {
-    const std::string_view id = trimBlanks(typed);
+    const std::string_view id = TrimBlanks(typed);
     if (id.empty()) return std::string("The unit ID number is empty.");
     if (id.size() > kUnitIdLength || !std::all_of(id.begin(), id.end(), isDigit)) {
         return "The unit ID \"" + shown(id) + "\" is not a whole number of at most 10 digits.";

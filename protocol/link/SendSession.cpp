@@ -95,10 +95,10 @@ void SendSession::pump() {
     pumping_ = false;
 }
 
-void SendSession::handOver(const std::string& packet, PacketSender::Mode mode, bool countsForGroup) {
+void SendSession::handOver(const std::string& packet, PacketSender::Mode mode, bool* written) {
     waiting_ = true;
-    sender_.do_send(packet, mode, [this, countsForGroup](bool written) {
-        if (countsForGroup) groupResult_ = written;
+    sender_.do_send(packet, mode, [this, written](bool result) {
+        if (written != nullptr) *written = result;
         waiting_ = false;
         pump();
     });
@@ -108,19 +108,14 @@ void SendSession::step() {
     switch (phase_) {
         case Phase::StartLine:
             phase_ = Phase::Groups;
-            handOver(StartLine(session_.header()), PacketSender::Mode::Override, false);
+            handOver(StartLine(session_.header()), PacketSender::Mode::Override, nullptr);
             return;
         case Phase::Groups:
             stepGroup();
             return;
         case Phase::EndLine:
             phase_ = Phase::Verdict;
-            waiting_ = true;
-            sender_.do_send(std::string(kEndPacket), PacketSender::Mode::Normal, [this](bool written) {
-                endWritten_ = written;
-                waiting_ = false;
-                pump();
-            });
+            handOver(std::string(kEndPacket), PacketSender::Mode::Normal, &endWritten_);
             return;
         case Phase::Verdict:
             conclude();
@@ -153,7 +148,7 @@ void SendSession::stepGroup() {
                 boxes_.show(next.text, next.title, MessageIcon::None);
                 break;
             case EncoderStep::Kind::HandOver:
-                handOver(next.text, PacketSender::Mode::Normal, true);
+                handOver(next.text, PacketSender::Mode::Normal, &groupResult_);
                 break;
         }
         return;

@@ -73,7 +73,8 @@ private:
     void pump();
     void step();
     void stepGroup();
-    void handOver(const std::string& packet, PacketSender::Mode mode, bool countsForGroup);
+    // Hands a packet to the sender; its result goes to `written` unless that is null.
+    void handOver(const std::string& packet, PacketSender::Mode mode, bool* written);
     void conclude();
     void stop(bool emitStalled);
     void setProgress(const SendProgress& progress);

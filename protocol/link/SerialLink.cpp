@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "model/FileSyntax.h"
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
 #include "protocol/link/LinkTimings.h"
@@ -40,23 +41,14 @@ std::string optionText(const Options& options, int index) {
     }
 }
 
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::optional<long> wholeNumber(const std::string& text) {
     long value = 0;
-    const std::string trimmed = trimBlanks(text);
+    const std::string_view trimmed = TrimBlanks(text);
+    if (trimmed.empty()) return std::nullopt;
     const char* end = trimmed.data() + trimmed.size();
     auto [ptr, ec] = std::from_chars(trimmed.data(), end, value);
-    if (ec != std::errc() || ptr != end || trimmed.empty()) return std::nullopt;
+    if (ec != std::errc() || ptr != end) return std::nullopt;
     return value;
-}
-
-bool endsWith(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 }  // namespace
@@ -121,10 +113,14 @@ void SerialLink::clearLog() {
 
 bool SerialLink::write(const std::string& bytes, PortError& error) { return port_.write(bytes, error); }
 
-// A port that cannot be opened only takes its option away; the load goes on.
-void SerialLink::loadFailure(const PortError& error) {
+void SerialLink::logPortError(const PortError& error) {
     log("Error: " + std::to_string(error.number) + "  " + error.description + "  " + error.source + "  " +
         (port_.isOpen() ? "True" : "False"));
+}
+
+// A port that cannot be opened only takes its option away; the load goes on.
+void SerialLink::loadFailure(const PortError& error) {
+    logPortError(error);
     if (portNumber_ >= 1 && portNumber_ <= 3) {
         portOptionEnabled_[static_cast<std::size_t>(portNumber_)] = false;
         selectedPortOption_ = portNumber_ - 1;
@@ -165,15 +161,16 @@ void SerialLink::load() {
 
     const std::string settings = store_.value(kLinkSection, "ComPortS", kDefaultPortSettings);
     PortError error;
-    if (!port_.setSettings(settings, error)) {
-        log("Error: " + std::to_string(error.number) + "  " + error.description + "  " + error.source + "  " +
-            (port_.isOpen() ? "True" : "False"));
-    }
+    if (!port_.setSettings(settings, error)) logPortError(error);
     options_ = LinkOptions::fromSettings(port_.settings());
 
     const auto timeout = wholeNumber(store_.value(kLinkSection, "TOslider", "3000"));
-    timeout_ = std::max(std::chrono::milliseconds(timeout.value_or(timing::kDefaultReplyTimeout.count())),
-                        timing::kMinimumReplyTimeout);
+    setTimeout(std::chrono::milliseconds(timeout.value_or(timing::kDefaultReplyTimeout.count())));
+}
+
+// The slider shows the time-out in whole seconds.
+void SerialLink::setTimeout(std::chrono::milliseconds timeout) {
+    timeout_ = std::max(timeout, timing::kMinimumReplyTimeout);
     slider_ = static_cast<int>(std::nearbyint(static_cast<double>(timeout_.count()) / 1000.0));
 }
 
@@ -183,8 +180,7 @@ void SerialLink::configure(int portNumber, const std::string& settings, std::chr
     PortError error;
     if (!port_.setSettings(settings, error)) log("Error: " + std::to_string(error.number) + "  " + error.description);
     options_ = LinkOptions::fromSettings(port_.settings());
-    timeout_ = std::max(timeout, timing::kMinimumReplyTimeout);
-    slider_ = static_cast<int>(std::nearbyint(static_cast<double>(timeout_.count()) / 1000.0));
+    setTimeout(timeout);
 }
 
 void SerialLink::activate() {
@@ -307,9 +303,9 @@ void SerialLink::onPortEvent(PortEvent event, const std::string& detail) {
 
 // A reply is handled only when one chunk ends with ";" CR LF; anything else waits in the buffer.
 void SerialLink::receive() {
-    const std::string chunk = trimBlanks(port_.readAll());
-    receiveBuffer_ = trimBlanks(receiveBuffer_) + chunk;
-    if (endsWith(chunk, ";\r\n")) {
+    const std::string chunk(TrimBlanks(port_.readAll()));
+    receiveBuffer_ = std::string(TrimBlanks(receiveBuffer_)) + chunk;
+    if (chunk.ends_with(";\r\n")) {
         log("Received: " + receiveBuffer_);
         setSendTimerEnabled(false);
         const std::string reply = receiveBuffer_;

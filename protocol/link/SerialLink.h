@@ -114,7 +114,9 @@ signals:
 private:
     void setPortNumber(int number);
     bool probe(int number);
+    void logPortError(const PortError& error);
     void loadFailure(const PortError& error);
+    void setTimeout(std::chrono::milliseconds timeout);
     void onPortEvent(PortEvent event, const std::string& detail);
     void receive();
     void onSendTimeout();

@@ -107,12 +107,12 @@ int UnitSimulator::CountRecords(const std::string& packet) {
 }
 
 void UnitSimulator::onLine(const std::string& line) {
-    if (line.compare(0, kHandshake.size(), kHandshake) != 0) return;  // not for a unit: ignored
+    if (!line.starts_with(kHandshake)) return;  // not for a unit: ignored
     const auto unitEnd = line.find(';', kHandshake.size());
     if (unitEnd == std::string::npos) return;
     const std::string body = line.substr(unitEnd + 1);
 
-    if (body.compare(0, 6, "START;") == 0) {
+    if (body.starts_with("START;")) {
         emit startReceived();
         if (options_.answerStartEnd) answer(acknowledgement(1, 1));
         return;

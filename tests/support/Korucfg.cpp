@@ -5,8 +5,12 @@
 namespace koru::test {
 
 ProgramRun RunKorucfg(const QStringList& arguments, const std::string& input) {
+    return RunProgram(KORU_BIN_DIR "/korucfg", arguments, input);
+}
+
+ProgramRun RunProgram(const std::string& program, const QStringList& arguments, const std::string& input) {
     QProcess process;
-    process.start(QStringLiteral(KORU_BIN_DIR "/korucfg"), arguments);
+    process.start(QString::fromStdString(program), arguments);
     ProgramRun run;
     if (!process.waitForStarted(10000)) return run;
     if (!input.empty()) process.write(input.data(), static_cast<qint64>(input.size()));

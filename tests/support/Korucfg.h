@@ -16,4 +16,7 @@ struct ProgramRun {
 // Runs the korucfg built beside the tests with these arguments and waits for it (at most a minute).
 ProgramRun RunKorucfg(const QStringList& arguments, const std::string& input = {});
 
+// The same for a copy of korucfg elsewhere, such as one installed in a temporary folder.
+ProgramRun RunProgram(const std::string& program, const QStringList& arguments, const std::string& input = {});
+
 }  // namespace koru::test
