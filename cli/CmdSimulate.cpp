@@ -1,5 +1,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTimer>
+
+#include <chrono>
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
@@ -8,6 +11,8 @@
 namespace koru::cli {
 
 namespace {
+
+constexpr std::chrono::milliseconds kLingerAfterSession{2000};
 
 bool readCount(const QCommandLineParser& parser, const QCommandLineOption& option, int& target) {
     if (!parser.isSet(option)) return true;
@@ -55,7 +60,10 @@ int runSimulate(const QStringList& arguments) {
         return kExitFailed;
     }
     if (parser.isSet(once)) {
-        QObject::connect(&unit, &UnitSimulator::sessionEnded, [] { QCoreApplication::exit(kExitOk); });
+        // Stay on the line a moment after the end line, as a unit does, so the sender can finish its own
+        // pause and close the port first; its hang-up then ends the simulator at once.
+        QObject::connect(&unit, &UnitSimulator::sessionEnded,
+                         [] { QTimer::singleShot(kLingerAfterSession, [] { QCoreApplication::exit(kExitOk); }); });
         QObject::connect(&unit, &UnitSimulator::hungUp, [] { QCoreApplication::exit(kExitOk); });
     }
     WriteStdout(unit.devicePath() + "\n");
