@@ -11,5 +11,6 @@ inline constexpr std::chrono::milliseconds kSettlingPause{500};          // afte
 inline constexpr std::chrono::milliseconds kBlinkInterval{100};          // transfer indicator
 inline constexpr std::chrono::milliseconds kDefaultReplyTimeout{3000};   // SendTimer when nothing is stored
 inline constexpr std::chrono::milliseconds kMinimumReplyTimeout{1000};
+inline constexpr std::chrono::milliseconds kMaximumReplyTimeout{3600000};  // a stored value beyond this is clamped
 
 }  // namespace koru::timing

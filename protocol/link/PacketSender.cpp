@@ -28,16 +28,25 @@ PacketSender::PacketSender(SerialLink& link, SessionState& session, MessageBoxes
         if (phase_ == Phase::WaitingForOk) writePacket();  // no acknowledgement: the packet goes out anyway
     };
     recheck_->onTimeout = [this] {
-        if (phase_ == Phase::WaitingForOk && session_.get_state() == "OK") writePacket();
+        if (phase_ != Phase::WaitingForOk) return;
+        if (std::exchange(portGone_, false)) {
+            finish(false);
+        } else if (session_.get_state() == "OK") {
+            writePacket();
+        }
     };
     pause_->onTimeout = [this] {
         link_.releaseEvents();
         finish(result_);
     };
     connect(&link_, &SerialLink::sessionStateChanged, this, &PacketSender::onStateChanged);
-    // A device that went away will not acknowledge anything: the waiting hand-over ends at once.
+    // A device that went away will not acknowledge anything: the waiting hand-over ends at once, right after
+    // everyone else has heard of the loss (the session must know before it goes on).
     connect(&link_, &SerialLink::portLost, this, [this] {
-        if (phase_ == Phase::WaitingForOk) finish(false);
+        if (phase_ != Phase::WaitingForOk) return;
+        portGone_ = true;
+        deadline_->stop();
+        recheck_->start(std::chrono::milliseconds(0));
     });
 }
 
@@ -68,6 +77,7 @@ void PacketSender::do_send(const std::string& packet, Mode mode, Done done) {
     done_ = std::move(done);
     packet_ = packet;
     result_ = true;
+    portGone_ = false;
     if (mode == Mode::Override) {
         writeLine(packet_, packet_.size());
         result_ = true;

@@ -64,6 +64,7 @@ private:
     Phase phase_ = Phase::Idle;
     std::string packet_;
     bool result_ = true;
+    bool portGone_ = false;  // the device went away during the wait
     Done done_;
 };
 

@@ -1,5 +1,6 @@
 #include "protocol/link/SerialLink.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -170,7 +171,7 @@ void SerialLink::load() {
 
 // The slider shows the time-out in whole seconds.
 void SerialLink::setTimeout(std::chrono::milliseconds timeout) {
-    timeout_ = std::max(timeout, timing::kMinimumReplyTimeout);
+    timeout_ = std::clamp(timeout, timing::kMinimumReplyTimeout, timing::kMaximumReplyTimeout);
     slider_ = static_cast<int>(std::nearbyint(static_cast<double>(timeout_.count()) / 1000.0));
 }
 
@@ -189,7 +190,14 @@ void SerialLink::activate() {
 }
 
 void SerialLink::serialSave() {
-    if (selectedPortOption_ >= 1 && selectedPortOption_ <= 3) setPortNumber(selectedPortOption_);
+    if (selectedPortOption_ >= 1 && selectedPortOption_ <= 3 && selectedPortOption_ != portNumber_) {
+        // An open port keeps its device: the number changes only while the port is closed.
+        if (port_.isOpen()) {
+            log("Error in serialSave(): Port already open");
+        } else {
+            setPortNumber(selectedPortOption_);
+        }
+    }
     const std::string settings = options_.settingsString();
     // The port opens with its old line settings; the new ones follow.
     PortConnect_Click();
@@ -202,7 +210,7 @@ void SerialLink::serialSave() {
 void SerialLink::unload() {
     store_.setValue(kLinkSection, "ComPortP", std::to_string(portNumber_));
     store_.setValue(kLinkSection, "ComPortS", port_.settings());
-    store_.setValue(kLinkSection, "TOslider", std::to_string(slider_ * 1000));
+    store_.setValue(kLinkSection, "TOslider", std::to_string(static_cast<long long>(slider_) * 1000));
     if (port_.isOpen()) port_.close();
 }
 
@@ -325,6 +333,7 @@ void SerialLink::onSendTimeout() {
         session_.state_event("Force OK");
         log("Comstatus forced OK");
         stateDisplay_ = "ok";
+        emit sessionStateChanged();
     }
 }
 

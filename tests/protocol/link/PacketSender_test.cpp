@@ -228,8 +228,10 @@ TEST(PacketSenderTest, LostDeviceEndsTheWaitAtOnce) {
     rig.send("2:B;");
     rig.clock.advance(100ms);
     rig.port.loseDevice();
+    rig.clock.advance(0ms);  // as soon as the loss has been heard everywhere, not after 15 s
     EXPECT_EQ(rig.result, false);
     EXPECT_FALSE(rig.sender.busy());
+    EXPECT_EQ(rig.port.written.find("2:B;"), std::string::npos);
 }
 
 }  // namespace

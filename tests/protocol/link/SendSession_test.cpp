@@ -47,11 +47,12 @@ struct ScriptedUnit {
                 port_.receive(reply);
             }
         };
-        timer->start(50ms);
+        timer->start(delay);
         timers_.push_back(std::move(timer));
     }
 
     int packets = 0;
+    std::chrono::milliseconds delay = 50ms;
     int at = 0;
     Answer special = Answer::Acknowledge;
     bool vanish = false;
@@ -212,6 +213,37 @@ TEST(SendSessionTest, VanishedDeviceEndsWithTheVerdict) {
     EXPECT_EQ(rig.send.progress().caption, "Try again");
     EXPECT_NE(rig.link.linkLog().find("\r\nConnection lost: "), std::string::npos);
     EXPECT_EQ(rig.unit.packets, 2);  // nothing after the device went
+}
+
+// The device goes away a second after a packet: past the settling pause, while the next hand-over (a
+// group's packet, or the end line) waits for the acknowledgement.
+TEST(SendSessionTest, DeviceLostDuringTheWaitEndsWithTheFailureVerdict) {
+    struct Case {
+        const char* name;
+        SendSelection selection;
+        int vanishAt;
+    };
+    const Case cases[] = {
+        {"before the next group", SendSelection::fromBoxes({}), 2},
+        {"before the end line", only({3}), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SessionRig rig;
+        rig.unit.at = c.vanishAt;
+        rig.unit.delay = 1000ms;
+        rig.unit.special = ScriptedUnit::Answer::Vanish;
+        QSignalSpy finished(&rig.send, &SendSession::finished);
+        rig.send.start(c.selection);
+        rig.run();
+        ASSERT_EQ(finished.count(), 1);
+        EXPECT_FALSE(finished[0][0].toBool());
+        EXPECT_EQ(rig.send.progress().status, kVerdictFailed);
+        EXPECT_EQ(rig.send.progress().caption, "Try again");
+        EXPECT_EQ(rig.unit.packets, c.vanishAt);
+        EXPECT_EQ(rig.port.written.find("END;"), std::string::npos);
+        EXPECT_TRUE(rig.boxes.shown.empty()) << "no reconnect attempt after the loss";
+    }
 }
 
 TEST(SendSessionTest, ClosedPortThatCannotOpenStartsNothing) {

@@ -89,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
     Stored, LinkSettingsTest,
     ::testing::Values(SettingsCase{"Defaults", "", "", "9600,n,8,1", {5, 0, 3, 0}, 3000, 3},
                       SettingsCase{"ShortTimeoutRaised", "", "500", "9600,n,8,1", {5, 0, 3, 0}, 1000, 1},
+                      SettingsCase{"HugeTimeoutClamped", "", "99999999999999", "9600,n,8,1", {5, 0, 3, 0}, 3600000, 3600},
                       SettingsCase{"HalfSecondsToEven", "", "2500", "9600,n,8,1", {5, 0, 3, 0}, 2500, 2},
                       SettingsCase{"HalfSecondsToEvenUp", "", "3500", "9600,n,8,1", {5, 0, 3, 0}, 3500, 4},
                       SettingsCase{"OtherLineSettings", "19200,E,7,2", "", "19200,E,7,2", {6, 2, 2, 1}, 3000, 3},
@@ -209,6 +210,13 @@ TEST(SerialLinkTest, SaveOpensWithOldSettingsThenAppliesNew) {
     EXPECT_EQ(rig.boxes.shown[0].title, "Error");
     EXPECT_EQ(rig.boxes.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(rig.port.settings(), "115200,N,8,1");
+
+    // Another port chosen while open: the open device stays, and so does the number that unload stores.
+    rig.link.selectPortOption(3);
+    rig.link.serialSave();
+    EXPECT_NE(rig.link.linkLog().find("Error in serialSave(): Port already open"), std::string::npos);
+    rig.link.unload();
+    EXPECT_EQ(rig.store.value("serialsetup", "ComPortP", ""), "2");
 }
 
 TEST(SerialLinkTest, UnloadStoresPortSettingsAndSlider) {
