@@ -1,7 +1,7 @@
 #pragma once
 
-// The nineteen sections of a unit file, in the order a unit file holds them, with one reader and one
-// writer for each.
+// The nineteen sections of a unit file, in the order a unit file holds them, with the reader and the writer
+// of each. What a section holds is described by the setting catalog (model/SettingCatalog.h).
 
 #include <array>
 #include <memory>
@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "model/FileSyntax.h"
-#include "model/SectionFormat.h"
 #include "model/UnitConfiguration.h"
 
 namespace koru {
@@ -28,8 +27,11 @@ std::optional<Section> SectionByName(std::string_view name);
 // All sections in file order.
 const std::array<Section, kSectionCount>& AllSections();
 
-// Applies the lines of one section to a configuration. A reader keeps the subsection it selected from
-// line to line, also across repeated occurrences of its section within one load.
+// Why a line makes a load fail; nullopt when the line was applied or ignored.
+using ReadFailure = std::optional<std::string>;
+
+// Applies the lines of one section to a configuration. A reader keeps the subsection it selected from line
+// to line, also across repeated occurrences of its section within one load.
 class SectionReader {
 public:
     virtual ~SectionReader() = default;
@@ -41,15 +43,5 @@ std::unique_ptr<SectionReader> MakeSectionReader(Section section);
 
 // Writes the section: its heading and its lines, without a following empty line.
 void WriteSection(Section section, LineWriter& out, const UnitConfiguration& config);
-
-// The readers and writers of each group of sections.
-std::unique_ptr<SectionReader> MakeSetupSectionReader(Section section);
-void WriteSetupSection(Section section, LineWriter& out, const UnitConfiguration& config);
-std::unique_ptr<SectionReader> MakeInputSectionReader(Section section);
-void WriteInputSection(Section section, LineWriter& out, const UnitConfiguration& config);
-std::unique_ptr<SectionReader> MakeEventSectionReader(Section section);
-void WriteEventSection(Section section, LineWriter& out, const UnitConfiguration& config);
-std::unique_ptr<SectionReader> MakeActionSectionReader(Section section);
-void WriteActionSection(Section section, LineWriter& out, const UnitConfiguration& config);
 
 }  // namespace koru

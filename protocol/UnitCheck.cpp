@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "model/SettingCatalog.h"
 #include "protocol/EventTable.h"
 #include "protocol/NumberText.h"
 #include "protocol/PacketRules.h"
@@ -155,9 +156,6 @@ void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
         findings.add("Network", "User ping time", Quoted(network.userPingTime) + " is not a number; sent as 1 " +
                                                       network.userPingUnit);
     }
-    if (!IsTimeUnit(network.userPingUnit)) {
-        findings.add("Network", "User ping unit", Quoted(network.userPingUnit) + " is not ms, s, min or h; the time is sent as tenths of a second");
-    }
 
     for (int t = 0; t < kTimerCount; ++t) {
         const TimerSetup& timer = config.timers[static_cast<std::size_t>(t)];
@@ -170,9 +168,6 @@ void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
             }
         } else {
             findings.add("Timer", subsection, "time " + Quoted(timer.time) + " is not a number; sent as 1 " + timer.unit);
-        }
-        if (!IsTimeUnit(timer.unit)) {
-            findings.add("Timer", subsection, "unit " + Quoted(timer.unit) + " is not ms, s, min or h; the time is sent as tenths of a second");
         }
     }
     for (int c = 0; c < kCounterCount; ++c) {
@@ -231,39 +226,20 @@ void CheckTexts(const UnitConfiguration& config, Findings& findings) {
     }
 }
 
-// Settings that the editor offers as a drop-down: any other text is sent as something else (or makes
-// a field go missing).
+// Settings that the editor offers as a drop-down: any other text is sent as something else (or makes a
+// field go missing). Drop-downs that also take typed text (the channel, the unit type) are not checked here.
 void CheckChoices(const UnitConfiguration& config, Findings& findings) {
-    struct Choice {
-        const char* section;
-        const char* key;
-        const Text* value;
-        std::vector<std::string_view> choices;
-    };
-    const RadioSetup& radio = config.radio;
-    const SerialSetup& serial = config.serial;
-    const std::vector<Choice> choices{
-        {"Radio", "Protocol", &radio.protocol, {"<KORU-Standard>"}},
-        {"Radio", "Retransmitt", &radio.retransmitt, {"0", "1", "2", "3", "4", "5", "10", "15", "20"}},
-        {"Serial", "Baudrate", &serial.baudrate,
-         {"300", "600", "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"}},
-        {"Serial", "Number of bits", &serial.numberOfBits, {"5", "6", "7", "8"}},
-        {"Serial", "Parity", &serial.parity, {"Odd", "Even", "None"}},
-        {"Serial", "Stop bit", &serial.stopBit, {"1", "2"}},
-        {"Serial", "Serial protocol", &serial.serialProtocol,
-         {"<RS-232>", "<RS-485 full duplex>", "<RS-485 half duplex>", "<KORU to KORU>"}},
-        {"Serial", "Serial timeout", &serial.serialTimeout, {"<None>", "50ms", "100ms", "200ms", "500ms", "1s", "2s"}},
-        {"Serial", "End of text", &serial.endOfText, {"<None>", "13,10 (CRLF)", "13 (CR)", "10 (LF)", "3 (ETX)"}},
-    };
-    for (const Choice& choice : choices) {
-        if (std::find(choice.choices.begin(), choice.choices.end(), *choice.value) != choice.choices.end()) continue;
-        findings.add(choice.section, choice.key, Quoted(*choice.value) + " is not one of the editor's choices");
-    }
-    for (int j = 0; j < kMessageCount; ++j) {
-        const Text& type = config.messageActions.messages[static_cast<std::size_t>(j)].type;
-        if (type != "Message" && type != "Alarm") {
-            findings.add("Message action", "+Message" + std::to_string(j + 1),
-                         "type " + Quoted(type) + " is not Message or Alarm; sent as a message");
+    for (const Setting& setting : Settings()) {
+        if (setting.kind != FieldKind::Choice || setting.editableChoice || !setting.inFile()) continue;
+        for (int item = 0; item < setting.count; ++item) {
+            const std::string value = FieldValue(setting, config, item);
+            if (std::find(setting.choices.begin(), setting.choices.end(), value) != setting.choices.end()) continue;
+            const bool numbered = setting.block == Block::Numbered;
+            const std::string where = numbered ? std::string(setting.subsection) + std::to_string(item + 1)
+                                               : std::string(setting.key);
+            findings.add(SectionName(setting.section), where,
+                         (numbered ? std::string(setting.key) + " " : std::string()) + Quoted(value) +
+                             " is not one of the editor's choices");
         }
     }
 }

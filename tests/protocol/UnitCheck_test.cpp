@@ -32,7 +32,12 @@ TEST(CheckUnit, SettingsOutsideTheEditorsChoicesAndForms) {
         {"retransmissions sent as their remainder", [](UnitConfiguration& c) { c.radio.retransmitt = "300"; },
          {"Radio, Retransmitt: \"300\" is not one of the editor's choices"}},
         {"message type", [](UnitConfiguration& c) { c.messageActions.messages[1].type = "alarm"; },
-         {"Message action, +Message2: type \"alarm\" is not Message or Alarm; sent as a message"}},
+         {"Message action, +Message2: Type \"alarm\" is not one of the editor's choices"}},
+        {"timer and ping units", [](UnitConfiguration& c) {
+             c.timers[3].unit = "sec";
+             c.network.userPingUnit = "";
+         }, {"Timer, +Timer4: Unit \"sec\" is not one of the editor's choices",
+             "Network, User ping unit: \"\" is not one of the editor's choices"}},
         {"action entries the editor never creates", [](UnitConfiguration& c) {
              c.timerActions = {"Start timer 1001", "Foo timer 2 x y", "Timer 2 = 5 s"};
              c.counterActions = {"Reset Counter 7", "Increase Counter 2 with", "Decrease Counter 1 with 3"};

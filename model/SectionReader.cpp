@@ -1,0 +1,148 @@
+// The section readers. Every section is read by the same rules, driven by the setting catalog: a heading of
+// the section's numbered subsection selects an item, a "+" line selects a named subsection where the section
+// has them, and a key line sets the setting with that key in the selected subsection (or in the section, for
+// the keys that apply wherever they stand).
+
+#include <cstdint>
+
+#include "model/Sections.h"
+#include "model/SettingCatalog.h"
+
+namespace koru {
+
+namespace {
+
+// How a numbered subsection's heading carries its number.
+enum class NumberRule {
+    LastCharacter,  // the heading's last character only: numbers 1 to 9 ("+Timer12" selects timer 2)
+    Rest,           // everything after the subsection's name ("+Mask24")
+};
+
+NumberRule NumberRuleOf(Section section) {
+    switch (section) {
+        case Section::IoEvent:
+        case Section::MessageEvent:
+        case Section::RemoteEvent:
+        case Section::MessageAction: return NumberRule::Rest;
+        default: return NumberRule::LastCharacter;
+    }
+}
+
+// The numbered subsection a reader selected with its last heading. Nothing is selected at the start of a
+// load; a number outside the count fails only when a key of that subsection is applied.
+class SubsectionIndex {
+public:
+    ReadFailure select(std::string_view heading, std::size_t nameLength, NumberRule rule) {
+        if (rule == NumberRule::LastCharacter) {
+            const char last = heading.empty() ? '\0' : heading.back();
+            if (last < '0' || last > '9') {
+                return "the subsection heading \"" + std::string(heading) + "\" does not end with a number";
+            }
+            index_ = last - '0' - 1;
+            return std::nullopt;
+        }
+        const std::optional<int> number = SubsectionNumberOf(heading.substr(nameLength));
+        if (!number) return "the subsection heading \"" + std::string(heading) + "\" has no number";
+        index_ = static_cast<std::int64_t>(*number) - 1;
+        return std::nullopt;
+    }
+
+    bool selected() const { return index_.has_value(); }
+    bool within(int count) const { return index_ && *index_ >= 0 && *index_ < count; }
+    int item() const { return static_cast<int>(*index_); }
+
+    std::string outOfRange(std::string_view what, int count) const {
+        return "subsection " + std::string(what) + " " + std::to_string(*index_ + 1) + " is outside 1 to " +
+               std::to_string(count);
+    }
+
+private:
+    std::optional<std::int64_t> index_;
+};
+
+// A key line: its key, and its value unless the value is "-" (which every reader ignores).
+struct KeyLine {
+    std::string key;
+    std::string value;
+    bool ignored = false;
+
+    explicit KeyLine(std::string_view line) : key(KeyOf(line)), value(ValueOf(line)), ignored(value == "-") {}
+};
+
+class CatalogSectionReader final : public SectionReader {
+public:
+    explicit CatalogSectionReader(Section section) : settings_(SettingsOf(section)), rule_(NumberRuleOf(section)) {
+        for (const Setting& setting : settings_) {
+            if (setting.block == Block::Numbered) numberedHeading_ = setting.subsection;
+            if (setting.block == Block::Named && !setting.readAnywhere) selectsByName_ = true;
+        }
+    }
+
+    ReadFailure apply(const std::string& line, UnitConfiguration& config) override {
+        if (!numberedHeading_.empty() && line.starts_with(numberedHeading_)) {
+            if (selectsByName_) name_ = KeyOf(line).substr(1);
+            return index_.select(line, numberedHeading_.size(), rule_);
+        }
+        const KeyLine keyLine(line);
+        if (selectsByName_ && keyLine.key.starts_with('+')) {
+            name_ = keyLine.key.substr(1);
+            return std::nullopt;
+        }
+        if (keyLine.ignored) return std::nullopt;
+
+        for (const Setting& setting : settings_) {
+            if (!setting.inFile() || setting.key != keyLine.key) continue;
+            if (setting.block == Block::Section || setting.readAnywhere) {
+                ApplyKeyLine(setting, config, 0, keyLine.value);
+                return std::nullopt;
+            }
+        }
+        if (numberedActive()) {
+            if (const Setting* setting = find(Block::Numbered, numberedHeading_, keyLine.key)) {
+                if (!index_.selected() || !KeyLineTouches(*setting, keyLine.value)) return std::nullopt;
+                if (!index_.within(setting->count)) return index_.outOfRange(numberedHeading_.substr(1), setting->count);
+                ApplyKeyLine(*setting, config, index_.item(), keyLine.value);
+                return std::nullopt;
+            }
+        }
+        if (selectsByName_ && name_) {
+            if (const Setting* setting = find(Block::Named, "+" + *name_, keyLine.key)) {
+                ApplyKeyLine(*setting, config, 0, keyLine.value);
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    // Where a section also selects by name, its numbered keys apply only while the selected name is that of
+    // the numbered subsection ("Message7"); elsewhere they always do.
+    bool numberedActive() const {
+        if (numberedHeading_.empty()) return false;
+        return !selectsByName_ || (name_ && name_->starts_with(numberedHeading_.substr(1)));
+    }
+
+    const Setting* find(Block block, std::string_view subsection, std::string_view key) const {
+        for (const Setting& setting : settings_) {
+            if (setting.block == block && !setting.readAnywhere && setting.inFile() && setting.key == key &&
+                setting.subsection == subsection) {
+                return &setting;
+            }
+        }
+        return nullptr;
+    }
+
+    std::span<const Setting> settings_;
+    NumberRule rule_;
+    std::string_view numberedHeading_;
+    bool selectsByName_ = false;
+    SubsectionIndex index_;
+    std::optional<std::string> name_;  // the named subsection selected by the last "+" line
+};
+
+}  // namespace
+
+std::unique_ptr<SectionReader> MakeSectionReader(Section section) {
+    return std::make_unique<CatalogSectionReader>(section);
+}
+
+}  // namespace koru
