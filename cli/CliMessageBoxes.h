@@ -1,7 +1,6 @@
 #pragma once
 
-// Message boxes on the command line: the text goes to standard error and no question is asked (every
-// question is answered No).
+// Message boxes on the command line: the text goes to standard error.
 
 #include "platform/MessageBoxes.h"
 
@@ -10,7 +9,6 @@ namespace koru::cli {
 class CliMessageBoxes : public MessageBoxes {
 public:
     void show(const std::string& text, const std::string& title, MessageIcon icon) override;
-    bool ask(const std::string& text, const std::string& title) override;
 };
 
 }  // namespace koru::cli

@@ -27,4 +27,15 @@ public:
     virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
 };
 
+// Answers every question the same way, for callers that asked the user beforehand (the window asks
+// without waiting, then runs the operation) or were told on the command line.
+class FixedAnswer : public LibraryQuestions {
+public:
+    explicit FixedAnswer(bool yes) : yes_(yes) {}
+    bool askYesNo(const std::string&, const std::string&) override { return yes_; }
+
+private:
+    bool yes_;
+};
+
 }  // namespace koru

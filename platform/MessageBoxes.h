@@ -1,7 +1,7 @@
 #pragma once
 
-// Message boxes and yes/no questions. The core reports through this interface; the editor shows
-// dialogs, the command line prints the text, tests record it.
+// Message boxes. The core reports through this interface; the editor shows dialogs, the command line
+// prints the text, tests record it. The core never asks a question.
 
 #include <string>
 
@@ -14,8 +14,6 @@ public:
     virtual ~MessageBoxes() = default;
     // An empty title means the program's default title.
     virtual void show(const std::string& text, const std::string& title, MessageIcon icon) = 0;
-    // True for Yes.
-    virtual bool ask(const std::string& text, const std::string& title) = 0;
 };
 
 }  // namespace koru

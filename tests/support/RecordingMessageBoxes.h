@@ -1,8 +1,7 @@
 #pragma once
 
-// Message boxes that record what was shown and answer questions from a script (No when unscripted).
+// Message boxes that record what was shown.
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -22,16 +21,8 @@ public:
     void show(const std::string& text, const std::string& title, MessageIcon icon) override {
         shown.push_back({text, title, icon});
     }
-    bool ask(const std::string& text, const std::string& title) override {
-        shown.push_back({text, title, MessageIcon::None});
-        if (answers.empty()) return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
 
     std::vector<Shown> shown;
-    std::deque<bool> answers;
 };
 
 }  // namespace koru::test
