@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-serialport-dev
           libgtest-dev libgmock-dev xvfb xauth
-          dpkg-dev desktop-file-utils appstream man-db "$@")
+          dpkg-dev file desktop-file-utils appstream man-db "$@")
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
