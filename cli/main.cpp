@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
 namespace {
@@ -44,13 +45,20 @@ void printUsage(FILE* to) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("korucfg");
+    if (const auto invalid = koru::cli::InvalidArgument(argc, argv)) {
+        koru::cli::PrintError(*invalid);
+        return koru::cli::kExitUsage;
+    }
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2 || arguments[1] == "--help" || arguments[1] == "-h" || arguments[1] == "help") {
         printUsage(arguments.size() < 2 ? stderr : stdout);
         return arguments.size() < 2 ? koru::cli::kExitUsage : koru::cli::kExitOk;
     }
     for (const Command& command : kCommands) {
-        if (arguments[1] == QLatin1String(command.name)) return command.run(arguments);
+        if (arguments[1] == QLatin1String(command.name)) {
+            const int status = command.run(arguments);
+            return koru::cli::FinishOutput() || status != koru::cli::kExitOk ? status : koru::cli::kExitFailed;
+        }
     }
     QTextStream(stderr) << "korucfg: unknown command \"" << arguments[1] << "\"\n\n";
     printUsage(stderr);
