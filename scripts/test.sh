@@ -18,6 +18,6 @@ run_suite() {
 }
 
 echo "== normal build =="
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORU_WERROR=ON
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
-run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DKORU_SANITIZE=ON
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DKORU_SANITIZE=ON -DKORU_WERROR=ON
