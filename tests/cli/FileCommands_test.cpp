@@ -57,10 +57,13 @@ TEST(NormalizeCommand, HandEditedFileGivesTheSavedForm) {
     EXPECT_NE(run.out.find("\r\nBroadcast=\r\n"), std::string::npos);
 }
 
-TEST(NormalizeCommand, FilesApplyInOrder) {
+// Every file after the first is imported: a parameter file holding a Unit section must not redirect a
+// send to another unit.
+TEST(NormalizeCommand, FilesApplyInOrderAndLaterOnesKeepTheUnitsIdentity) {
     test::TempDir dir;
     test::WriteBytes(dir / "unit.kuf", "-Unit\r\nId=0000000005\r\nAlias=Five\r\n-Radio\r\nChannel=3\r\n");
-    test::WriteBytes(dir / "radio.kpf", "-Radio\r\nChannel=44\r\nRetransmitt=10\r\n\r\n");
+    test::WriteBytes(dir / "radio.kpf", "-Unit\r\nId=0000000099\r\nAlias=Other\r\n-Radio\r\nChannel=44\r\n"
+                                        "Retransmitt=10\r\n\r\n");
     const test::ProgramRun run =
         test::RunKorucfg({"normalize", PathArgument(dir / "unit.kuf"), PathArgument(dir / "radio.kpf")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -143,19 +146,6 @@ TEST(NormalizeCommand, ReadsUtf8WithAByteOrderMarkAsWindows1252) {
     const test::ProgramRun run = test::RunKorucfg({"normalize", PathArgument(dir / "utf8.kuf")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.rfind("-Unit\r\nId=0000000007\r\nAlias=P\xFCmp\r\n", 0), 0U);
-}
-
-// Every file after the first is imported: a parameter file holding a Unit section must not redirect a
-// send to another unit.
-TEST(NormalizeCommand, LaterFilesNeverChangeTheUnitsIdentity) {
-    test::TempDir dir;
-    test::WriteBytes(dir / "unit.kuf", "-Unit\r\nId=0000000005\r\nAlias=Five\r\n");
-    test::WriteBytes(dir / "other.kpf", "-Unit\r\nId=0000000099\r\nAlias=Other\r\n-Radio\r\nChannel=44\r\n");
-    const test::ProgramRun run =
-        test::RunKorucfg({"normalize", PathArgument(dir / "unit.kuf"), PathArgument(dir / "other.kpf")});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("-Unit\r\nId=0000000005\r\nAlias=Five\r\nType=KORU Base\r\n", 0), 0U);
-    EXPECT_NE(run.out.find("\r\nChannel=44\r\n"), std::string::npos);
 }
 
 TEST(NormalizeCommand, NormalizingTwiceGivesTheSameBytes) {
