@@ -32,11 +32,11 @@ TEST(ReaderLoop, LinesAndSections) {
     RunCases({
         {"key lines before any heading are ignored", "Channel=9\n-Radio\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
-        {"unknown section ignores its lines", "-Radios\nChannel=9\n",
+        {"unknown section ignores its lines", "-Serial\n-Radios\nChannel=9\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
-        {"a blank after the dash names another section", "- Radio\nChannel=9\n",
+        {"a blank after the dash names another section", "-Serial\n- Radio\nChannel=9\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
-        {"section names are case-sensitive", "-radio\nChannel=9\n",
+        {"section names are case-sensitive", "-Serial\n-radio\nChannel=9\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
         {"keys are case-sensitive", "-Radio\nchannel=9\n", [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
         {"a dash value changes nothing", "-Unit\nAlias=-\nId=-\n-Radio\nChannel=-\n",
@@ -330,14 +330,6 @@ TEST(LoadFailures, DescribeNamesFileAndLine) {
     const auto error = LoadUnitText("-Timer\n+Timer9\nTime=1\n", config, "units/a.kuf");
     ASSERT_TRUE(error);
     EXPECT_EQ(error->describe().rfind("units/a.kuf:3: ", 0), 0u) << error->describe();
-}
-
-TEST(LoadUnitFile, MissingFileIsAnErrorWithoutLine) {
-    UnitConfiguration config;
-    const auto error = LoadUnitFile("/nonexistent/folder/x.kuf", config);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->line, 0);
-    EXPECT_EQ(error->describe(), "/nonexistent/folder/x.kuf:0: cannot read the file");
 }
 
 }  // namespace
