@@ -59,7 +59,12 @@ void PrintSessionEnd(const SendSession& send) {
 // last, the verdict on standard error. Nothing is stored.
 int runSend(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Load FILEs in order over a new configuration and send it to a unit.");
+    parser.setApplicationDescription(
+        "Load FILEs in order over a new configuration and send it to a unit.\n"
+        "A unit that cannot be sent as it stands (what korucfg check lists first) opens no session.\n"
+        "Progress, the delivery report of every selected group and, last, the verdict go to standard error.\n"
+        "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130 or 143 after Ctrl+C or\n"
+        "SIGTERM (the session is aborted with its abort line).");
     parser.addHelpOption();
     const QCommandLineOption port("port",
                                   "Serial device to send over: a device path, or COM1, COM2 or COM3 for the "
