@@ -136,36 +136,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Message actions (records 10, 12, 13): not answered (record 10, packet 3 of 3)"}}),
     test::RowName());
 
-struct MisbehaviourCase {
-    const char* name;
-    QStringList simulatorOptions;
-    int exitCode;
-    std::string verdict;
-    std::string errPart;
-};
-
-class CmdSendMisbehaviourTest : public ::testing::TestWithParam<MisbehaviourCase> {};
-
-TEST_P(CmdSendMisbehaviourTest, ReportsOnStandardStreams) {
-    const MisbehaviourCase& c = GetParam();
-    test::TempDir dir;
-    SimulatorProcess simulator(c.simulatorOptions, (dir / "t.bin").string());
-    const test::ProgramRun run = test::RunKorucfg(
-        {"send", "--port", simulator.device(), "--select", "radio", "--timeout", "1000", BaseUnit(dir)});
-    EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
-    EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(run.err.ends_with("\n" + c.verdict)) << run.err;
-    EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Units, CmdSendMisbehaviourTest,
-    ::testing::Values(MisbehaviourCase{"HangUp", {"--hang-up-at", "1"}, 1, kFailed,
-                                       "korucfg send: connection lost: "},
-                      MisbehaviourCase{"SplitAndSlow", {"--split", "--delay", "200"}, 0, kSaved,
-                                       "record 3: sent, state OK"}),
-    test::RowName());
-
 struct PreflightCase {
     const char* name;
     std::string unitFile;
