@@ -69,7 +69,7 @@ QCheckBox* FieldFactory::flag(QWidget* parent, std::string_view control, int ind
                               const QString& accessible) {
     auto* box = new QCheckBox(caption, parent);
     controls_.add(box, ObjectName(control, index));
-    Name(box, accessible);
+    Name(box, accessible.isEmpty() ? caption : accessible);
     return box;
 }
 
@@ -78,7 +78,7 @@ QRadioButton* FieldFactory::option(QWidget* parent, std::string_view control, in
     auto* button = new QRadioButton(caption, parent);
     button->setAutoExclusive(false);  // the binder groups the options of one setting, "nothing selected" included
     controls_.add(button, ObjectName(control, index));
-    Name(button, accessible);
+    Name(button, accessible.isEmpty() ? caption : accessible);
     return button;
 }
 
