@@ -82,7 +82,7 @@ std::vector<double> OpenMaximalUnits(const koru::test::TempDir& library) {
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--child") == 0) {
         argv[1] = argv[0];
-        return koru::RunConfigurator(argc - 1, argv + 1, KORU_VERSION, [](koru::MainWindow& window) {
+        return koru::RunConfigurator(argc - 1, argv + 1, [](koru::MainWindow& window) {
             std::puts("shown");
             std::fflush(stdout);
             window.close();

@@ -87,8 +87,13 @@ QListWidget* FieldFactory::list(QWidget* parent, std::string_view control, int i
     auto* list = new QListWidget(parent);
     controls_.add(list, ObjectName(control, index));
     list->setUniformItemSizes(true);
-    const int frame = 2 * list->frameWidth();
-    list->setFixedHeight(list->fontMetrics().height() * visibleRows + frame + 4);
+    if (listRowHeight_ == 0) {
+        // Every list shares the style and font: measure one row once.
+        list->addItem(QStringLiteral("Xg"));
+        listRowHeight_ = list->sizeHintForRow(0);
+        list->clear();
+    }
+    list->setFixedHeight(listRowHeight_ * visibleRows + 2 * list->frameWidth() + 2);
     Name(list, accessible);
     return list;
 }
