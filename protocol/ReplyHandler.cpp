@@ -1,7 +1,8 @@
 #include "protocol/ReplyHandler.h"
 
-#include <cctype>
-#include <cmath>
+#include <algorithm>
+
+#include "model/TextRules.h"
 
 namespace koru {
 
@@ -25,30 +26,11 @@ std::string middle(const std::string& text, long start, long length) {
     return text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(length));
 }
 
-// A whole number with optional blanks around it, an optional sign and an optional decimal point.
-bool readsAsNumber(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    bool digits = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        if (std::isdigit(static_cast<unsigned char>(text[i]))) {
-            digits = true;
-        } else if (text[i] == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    while (i < text.size() && text[i] == ' ') ++i;
-    return digits && i == text.size();
-}
-
 }  // namespace
 
 bool ReplyHandler::split_parameters(const std::string& buffer, std::vector<std::string>& logEntries) {
-    if (!readsAsNumber(middle(buffer, 2, 2))) {
+    // The two characters are too few for an exponent, so this is a whole or decimal number only.
+    if (!IsValidNumber(middle(buffer, 2, 2))) {
         logEntries.push_back(errorEntry("split_parameters", "Type mismatch"));
         return false;
     }
@@ -90,7 +72,7 @@ void ReplyHandler::acknowledgement(std::string& receiveBuffer, ReplyOutcome& out
         outcome.logEntries.push_back(errorEntry("handle_commands", std::to_string(m) + "  " + std::to_string(c)));
         outcome.ok = false;
     }
-    const long width = std::lround(std::nearbyint((static_cast<double>(c - m) - 0.5) / 2.0));
+    const long width = static_cast<long>(RoundHalfEven((static_cast<double>(c - m) - 0.5) / 2.0));
     const std::string s1 = middle(receiveBuffer, m + 1, width);
     const std::string s2 = middle(receiveBuffer, c + 1, width);
     if (s1 != s2) {
