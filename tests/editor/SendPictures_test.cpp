@@ -30,7 +30,9 @@ TEST(SendPictures, TheSendWindowsFitOnTheScreen) {
         const QSize size = dialog->frameGeometry().size();
         EXPECT_LE(size.width(), 1280) << name;
         EXPECT_LE(size.height(), 800) << name;
-        if (!folder.isEmpty()) EXPECT_TRUE(dialog->grab().save(folder + "/" + name + ".png")) << name;
+        if (!folder.isEmpty()) {
+            EXPECT_TRUE(dialog->grab().save(folder + "/" + name + ".png")) << name;
+        }
     };
 
     rig.window->control<QAbstractButton>(QStringLiteral("cmdSetup"))->click();

@@ -31,7 +31,9 @@ void SendRig::restart(std::unique_ptr<SerialPort> port) {
     // With a unit open the close asks first (No), and ends once that answer is in.
     QSignalSpy ending(window.get(), &MainWindow::programEnding);
     window->close();
-    if (ending.isEmpty()) EXPECT_TRUE(ending.wait(5000));
+    if (ending.isEmpty()) {
+        EXPECT_TRUE(ending.wait(5000));
+    }
     controller_.reset();
     stack_.reset();
     window.reset();

@@ -122,7 +122,9 @@ TEST_P(WindowFaultTest, EndsWithTheVerdictButtonAndReport) {
     EXPECT_EQ(messages, c.messages);
     auto* note = Find<QLabel>(rig.progress(), "lblNote");
     EXPECT_EQ(note->isVisibleTo(rig.progress()), *c.note != '\0');
-    if (*c.note != '\0') EXPECT_TRUE(note->text().startsWith(QString::fromLatin1(c.note))) << note->text().toStdString();
+    if (*c.note != '\0') {
+        EXPECT_TRUE(note->text().startsWith(QString::fromLatin1(c.note))) << note->text().toStdString();
+    }
     EXPECT_FALSE(rig.stack().port().isOpen());
     if (c.options.hangUpAt == 0) {
         // Nothing on the wire changes: every packet still went out.
