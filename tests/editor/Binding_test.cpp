@@ -61,7 +61,7 @@ TEST_F(Binding, OpenedUnitsAreShownInEveryFieldAndSavedUnchanged) {
             }
         }
         window->saveUnit();
-        ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+        ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;  // a message would say why
         EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), Normalized(file)));
     }
 }
@@ -130,7 +130,7 @@ TEST_F(Binding, HandEditedValuesSurviveAnEditElsewhereAndTheSave) {
 
     Retype(get("txtCount(2)"), "55");
     window->saveUnit();
-    ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+    ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;  // a message would say why
     UnitConfiguration expected;
     ASSERT_FALSE(LoadUnitText(file, expected));
     expected.counters[2].counter = "55";

@@ -227,7 +227,7 @@ TEST_F(WindowStartup, FoldersAreCreatedAndTheUnitListsFilled) {
     EXPECT_TRUE(std::filesystem::is_directory(library.path() / "Units"));
     EXPECT_TRUE(std::filesystem::is_directory(library.path() / "Parameter files"));
     WriteBytes(library.path() / "Units" / "0000000012(Pump).kuf", "-Unit\r\nId=0000000012\r\n");
-    WriteBytes(library.path() / "Units" / "0000000007(P\xFCmp \xD8st).kuf", "-Unit\r\nId=0000000007\r\n");
+    WriteBytes(library.path() / "Units" / FileSystemName("0000000007(P\xFCmp \xD8st).kuf"), "-Unit\r\nId=0000000007\r\n");
     window = std::make_unique<MainWindow>(UnitLibrary(library.path()), dialogs);
     const auto items = [this](const char* name) {
         QStringList texts;
