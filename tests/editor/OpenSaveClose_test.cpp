@@ -181,7 +181,8 @@ TEST_F(OpenSaveClose, AFailedOpenChangesNothingAndSaysWhereAndWhy) {
 
 TEST_F(OpenSaveClose, ImportChangesOnlyWhatTheParameterFileHolds) {
     ASSERT_TRUE(open(kUnit));
-    const std::filesystem::path radio = writeFile("radio.kpf", "-Radio\r\nChannel=70\r\nRetransmitt=5\r\n");
+    const std::filesystem::path radio =
+        writeFile("radio.kpf", "-Unit\r\nId=0000000099\r\nAlias=Other\r\n-Radio\r\nChannel=70\r\nRetransmitt=5\r\n");
     dialogs.files = {radio.string()};
     window->menuAction("mnuImportKoru")->trigger();
     ASSERT_EQ(dialogs.choosers.size(), 1u);
@@ -191,7 +192,9 @@ TEST_F(OpenSaveClose, ImportChangesOnlyWhatTheParameterFileHolds) {
     EXPECT_TRUE(dialogs.shown.empty());  // no save prompt
     EXPECT_EQ(get<ChoiceBox>("cmbRadioFreq")->currentText(), "70");
     EXPECT_EQ(get<ChoiceBox>("cmbNrOfRetransmissions")->currentText(), "5");
-    EXPECT_EQ(window->configuration().unit.alias, "Pump");
+    EXPECT_EQ(window->configuration().unit.alias, "Pump");  // an import never changes the unit's identity
+    EXPECT_EQ(window->configuration().unit.id, "0000000042");
+    EXPECT_EQ(window->windowTitle(), "Pump - 0000000042");
 
     const UnitConfiguration before = window->configuration();
     dialogs.files = {writeFile("bad.kpf", "-Radio\r\nChannel=3\r\n-Counter\r\n+Counter9\r\nCounter=1\r\n").string()};

@@ -137,7 +137,7 @@ TEST_F(WindowStartup, EveryFieldHasExactlyOneControlOfItsKind) {
 
 TEST_F(WindowStartup, ButtonsOfOtherPartsAreInPlaceButDisabled) {
     const std::pair<const char*, const char*> buttons[] = {
-        {"cmdSetup", "&SEND TO UNIT"},
+        {"cmdSetup", "SEND TO &UNIT"},
         {"cmdAddMasterUnit", "S&elect upper unit"},
         {"cmdDeleteMasterUnit", "&Delete upper unit"},
         {"cmdAddSlaveUnit", "&Add lower unit"},
