@@ -51,6 +51,21 @@ TEST_F(WindowStartup, TwelveTabsInOrderWithTheirCaptions) {
         EXPECT_TRUE(tabs->widget(i)->isAncestorOf(get(containers[i]))) << containers[i];
     }
     EXPECT_TRUE(tabs->widget(3)->isAncestorOf(get("fraSleepSetup")));
+
+    showActive();
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 11);
+    QTest::mouseClick(get("tab4"), Qt::LeftButton);
+    EXPECT_EQ(tabs->currentIndex(), 4);
     EXPECT_EQ(window->objectName(), "frmSetUpKoru");
     EXPECT_EQ(window->windowTitle(), "Setup KORU-unit");
 }
