@@ -222,6 +222,29 @@ TEST_F(WindowStartup, CaptionsStandForTheirFieldsAndTypingIsLimited) {
     EXPECT_EQ(count->text(), "123456789");
 }
 
+// Tab moves through a tab's fields as they are read: along a row, then down to the next row.
+TEST_F(WindowStartup, TabFollowsTheReadingOrder) {
+    showActive();
+    get<QTabWidget>("sstEvents")->setCurrentIndex(2);
+    get("txtTime(0)")->setFocus();
+    QStringList order;
+    for (int step = 0; step < 5; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(order, QStringList({"cmbTimerUnit(0)", "txtTime(1)", "cmbTimerUnit(1)", "txtTime(2)", "cmbTimerUnit(2)"}));
+
+    get<QTabWidget>("sstEvents")->setCurrentIndex(5);
+    get<QCheckBox>("chkBitMaskOn(0)")->setChecked(true);
+    get("chkBitMaskOn(0)")->setFocus();
+    order.clear();
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(order, QStringList({"txtInputA(0)", "txtInputA(1)", "txtInputA(2)"}));
+}
+
 TEST_F(WindowStartup, FileMenuInOrderWithShortcuts) {
     const QList<QAction*> menus = window->menuBar()->actions();
     ASSERT_FALSE(menus.isEmpty());
