@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTabWidget>
 
 #include "editor/ChoiceBox.h"
 #include "editor/DialogText.h"
