@@ -1,0 +1,20 @@
+#pragma once
+
+// The program koru-configurator, from its command line to the end of its event loop: app/main.cpp runs it,
+// and the start-up benchmark runs the same code.
+//
+//   koru-configurator [--library DIR] [FILE]
+//
+// The library is found as platform/LibraryLocation.h says (beside the program, or the user's data folder
+// when installed) unless --library names it. FILE is opened at start as Open would open it.
+
+#include <functional>
+
+namespace koru {
+
+class MainWindow;
+
+// `shown`, when set, is called once the window has painted for the first time. Returns the exit status.
+int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> shown = {});
+
+}  // namespace koru
