@@ -2,16 +2,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTabWidget>
 
 #include "editor/ChoiceBox.h"
+#include "editor/DialogText.h"
 #include "editor/FieldFactory.h"
 #include "editor/FieldValidation.h"
 #include "editor/ListItems.h"
@@ -164,7 +163,8 @@ void MainWindow::updateTitle() {
 
 void MainWindow::report(const LibraryResult& result, const std::string& title) {
     if (result.message.empty()) return;
-    dialogs_.inform(result.message, title, result.done() ? MessageIcon::Exclamation : MessageIcon::Critical);
+    dialogs_.inform(DialogText(result.message), title,
+                    result.done() ? MessageIcon::Exclamation : MessageIcon::Critical);
 }
 
 void MainWindow::promptSaveUnit(std::function<void()> then) {
@@ -218,9 +218,9 @@ void MainWindow::importParameters() {
     const FileChoice choice{kParameterFileTitle, "Units (*.kpf)", library_.parameterFilesFolder().string(), {}};
     dialogs_.chooseFileToOpen(choice, [this](std::optional<std::string> path) {
         if (!path) return;
-        if (const auto error = LoadUnitFile(*path, config_)) {
-            dialogs_.inform("Cannot import the parameters: " + error->describe() + ".", kParameterFileTitle,
-                            MessageIcon::Critical);
+        if (const auto error = LoadUnitFile(*path, config_, LoadKind::Import)) {
+            dialogs_.inform(DialogText("Cannot import the parameters: " + error->describe() + "."),
+                            kParameterFileTitle, MessageIcon::Critical);
             return;
         }
         binder_->showAll();
