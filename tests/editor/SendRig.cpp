@@ -60,17 +60,26 @@ void SendRig::pressSend() {
     click(sendDialog(), QStringLiteral("cmdOk"));
 }
 
-// Virtual time moves in small steps while a packet waits for its answer, so that an answer on its way
-// through the pseudo-terminal arrives long before any time-out; a settling pause passes at once.
+// Time passes only when the line is quiet: an answer on its way through the pseudo-terminal gets real time
+// to arrive (also during a settling pause, as on a real line) before virtual time moves on towards a
+// time-out, so that only a unit that stays silent meets one.
 bool SendRig::drive(const std::function<bool()>& done, int realLimitMs) {
+    constexpr int kAnswerWaitMs = 50;
     QElapsedTimer elapsed;
     elapsed.start();
+    const PacketSender& sender = stack_->sender();
     while (!done()) {
         if (elapsed.elapsed() > realLimitMs) return false;
-        QTest::qWait(2);
-        const PacketSender& sender = stack_->sender();
-        const bool settling = sender.busy() && !sender.waitingForAcknowledgement();
-        clock().advance(settling ? timing::kSettlingPause : 20ms);
+        if (sender.waitingForAcknowledgement()) {
+            if (QTest::qWaitFor([&] { return done() || !sender.waitingForAcknowledgement(); }, kAnswerWaitMs)) continue;
+            clock().advance(timing::kSettlingPause);
+        } else if (sender.busy()) {
+            QTest::qWait(5);
+            clock().advance(timing::kSettlingPause);
+        } else {
+            QTest::qWait(1);
+            clock().advance(20ms);
+        }
     }
     return true;
 }

@@ -324,7 +324,7 @@ TEST(WindowSendTest, TheSettingsDialogFollowsASend) {
     const QString log = Find<QPlainTextEdit>(rig.settings(), "StatusBar")->toPlainText();
     const auto& entries = rig.stack().link().linkLog().entries();
     EXPECT_EQ(log.count(QLatin1Char('\n')) + 1, static_cast<qsizetype>(entries.size()));
-    EXPECT_TRUE(log.startsWith("Status: OK\n_received_\nReceived: M1;C1;\n")) << log.toStdString();
+    EXPECT_TRUE(log.contains("_received_\nReceived: M1;C1;\n")) << log.toStdString();
 }
 
 TEST(WindowSendTest, ClosingTheProgramAbortsARunningSend) {
