@@ -1,0 +1,92 @@
+#include "editor/dialogs/AddActionDialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/EntryLists.h"
+#include "model/ActionEntries.h"
+
+namespace koru {
+
+namespace {
+
+QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+}  // namespace
+
+AddActionDialog::AddActionDialog(TextList offered, TextList current, QWidget* parent)
+    : QDialog(parent), offered_(std::move(offered)), current_(std::move(current)) {
+    setObjectName("frmAddAction");
+    setWindowTitle("Actions");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    offeredList_ = new QListWidget(this);
+    offeredList_->setObjectName("lstAction");
+    currentList_ = new QListWidget(this);
+    currentList_->setObjectName("lstCurrentActions");
+    for (QListWidget* list : {offeredList_, currentList_}) list->setMinimumWidth(260);
+    auto* offeredLabel = new QLabel("&Actions:", this);
+    offeredLabel->setBuddy(offeredList_);
+    auto* currentLabel = new QLabel("C&urrent actions:", this);
+    currentLabel->setBuddy(currentList_);
+    offeredList_->setAccessibleName("Actions");
+    currentList_->setAccessibleName("Current actions");
+
+    QPushButton* add = Button("cmdAddAction", "A&dd", this);
+    QPushButton* remove = Button("cmdRemoveAction", "&Remove", this);
+    QPushButton* ok = Button("cmdOk", "&Ok", this);
+    QPushButton* cancel = Button("cmdCancel", "Cancel", this);
+    ok->setDefault(true);
+
+    auto* middle = new QVBoxLayout;
+    middle->addStretch();
+    middle->addWidget(add);
+    middle->addWidget(remove);
+    middle->addStretch();
+    auto* grid = new QGridLayout;
+    grid->addWidget(offeredLabel, 0, 0);
+    grid->addWidget(currentLabel, 0, 2);
+    grid->addWidget(offeredList_, 1, 0);
+    grid->addLayout(middle, 1, 1);
+    grid->addWidget(currentList_, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    QWidget* const order[] = {offeredList_, add, remove, currentList_, ok, cancel};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    ShowEntries(offeredList_, offered_);
+    ShowEntries(currentList_, current_);
+
+    connect(add, &QPushButton::clicked, this, &AddActionDialog::addSelectedAction);
+    connect(offeredList_, &QListWidget::itemDoubleClicked, this, &AddActionDialog::addSelectedAction);
+    connect(remove, &QPushButton::clicked, this, &AddActionDialog::removeSelectedAction);
+    connect(currentList_, &QListWidget::itemDoubleClicked, this, &AddActionDialog::removeSelectedAction);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void AddActionDialog::addSelectedAction() {
+    const int row = SelectedRow(offeredList_);
+    if (row < 0 || !AppendUnique(current_, offered_[row])) return;
+    ShowEntries(currentList_, current_);
+}
+
+void AddActionDialog::removeSelectedAction() {
+    if (!RemoveEntryAt(current_, SelectedRow(currentList_))) return;
+    ShowEntries(currentList_, current_);
+}
+
+}  // namespace koru

@@ -1,0 +1,99 @@
+#include "editor/dialogs/NewUnitDialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/AskingOperation.h"
+#include "model/FileSyntax.h"
+#include "model/UnitLibrary.h"
+#include "model/UnitName.h"
+#include "platform/widgets/WidgetText.h"
+
+namespace koru {
+
+namespace {
+
+constexpr int kIdTypingLimit = 10;
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+}  // namespace
+
+NewUnitDialog::NewUnitDialog(const UnitLibrary& library, UserDialogs& dialogs, UnitConfiguration& config,
+                             QWidget* parent)
+    : QDialog(parent), library_(library), dialogs_(dialogs), config_(config) {
+    setObjectName("frmNewKoru");
+    setWindowTitle("New KORU unit");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName("fraNewKoru");
+    id_ = new QLineEdit(frame);
+    id_->setObjectName("txtId");
+    id_->setValidator(new TypingValidator(id_, kIdTypingLimit));
+    alias_ = new QLineEdit(frame);
+    alias_->setObjectName("txtAlias");
+    alias_->setValidator(new TypingValidator(alias_, 0));
+    type_ = new QComboBox(frame);
+    type_->setObjectName("cmbType");
+    type_->setEditable(true);  // a type may also be typed
+    type_->setInsertPolicy(QComboBox::NoInsert);
+    type_->lineEdit()->setValidator(new TypingValidator(type_->lineEdit(), 0));
+    for (const std::string& name : library_.ListDefaultFiles()) type_->addItem(ToWidgetText(name));
+    auto* fields = new QFormLayout(frame);
+    fields->addRow("&ID number:", id_);
+    fields->addRow("&Alias:", alias_);
+    fields->addRow("&Type of unit:", type_);
+
+    auto* ok = new QPushButton("&Ok", this);
+    ok->setObjectName("cmdOk");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("cmdCancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &NewUnitDialog::createUnit);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void NewUnitDialog::createUnit() {
+    const auto idText = FromWidgetText(id_->text());
+    const auto alias = FromWidgetText(alias_->text());
+    const auto type = FromWidgetText(type_->currentText());
+    if (!idText || !alias || !type) return;
+    // An empty or non-numeric ID and an empty type are simply not taken.
+    if (TrimBlanks(*idText).empty() || type->empty() || !AllDigits(PadUnitId(*idText))) return;
+
+    // Runs only while the dialog is open: a unit made after it closed would reach no window.
+    const QPointer<NewUnitDialog> self(this);
+    const LibraryOperation create = [self, id = *idText, alias = *alias, type = *type](LibraryQuestions& questions) {
+        if (self == nullptr) return LibraryResult{LibraryStatus::NotDone, {}, {}};
+        return self->library_.NewUnit(id, alias, type, self->config_, questions);
+    };
+    RunAsking(dialogs_, create, [dialog = self](const LibraryResult& result) {
+        if (dialog == nullptr) return;
+        if (!result.message.empty()) {
+            dialog->dialogs_.inform(result.message, "New KORU unit",
+                                    result.done() ? MessageIcon::Information : MessageIcon::Exclamation);
+        }
+        if (!result.done()) return;
+        emit dialog->unitCreated();
+        dialog->accept();
+    });
+}
+
+}  // namespace koru
