@@ -1,10 +1,8 @@
 #include "cli/LibraryCommand.h"
 
-#include <QCoreApplication>
-#include <QFile>
-
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "platform/LibraryLocation.h"
 
 namespace koru::cli {
 
@@ -17,7 +15,8 @@ const QString kHelpOption = QStringLiteral("help");
 
 std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QStringList& arguments,
                                        const QString& usage, QList<QCommandLineOption> options) {
-    options.append({kLibraryOption, "The folder that holds Units and Default Files (default: the program's folder).",
+    options.append({kLibraryOption,
+                    "The library folder (default: beside the program, or the per-user library when installed).",
                     "DIR"});
     options.append({{"h", kHelpOption}, "Show this help."});
     parser.addOptions(options);
@@ -46,11 +45,7 @@ std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QString
     return std::nullopt;
 }
 
-UnitLibrary LibraryFrom(const QCommandLineParser& parser) {
-    const QString root =
-        parser.isSet(kLibraryOption) ? parser.value(kLibraryOption) : QCoreApplication::applicationDirPath();
-    return UnitLibrary(QFile::encodeName(root).toStdString());
-}
+UnitLibrary LibraryFrom(const QCommandLineParser& parser) { return LocateLibrary(parser.value(kLibraryOption)); }
 
 std::string LocalBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
 

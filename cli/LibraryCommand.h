@@ -20,7 +20,7 @@ namespace koru::cli {
 std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QStringList& arguments,
                                        const QString& usage, QList<QCommandLineOption> options = {});
 
-// The library under --library DIR, or beside the program.
+// The library under --library DIR, else beside the program or in the user's data folder (LocateLibrary).
 UnitLibrary LibraryFrom(const QCommandLineParser& parser);
 
 // A command-line text as the 8-bit text of the system's code page.

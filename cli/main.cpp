@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "platform/BuildInfo.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ void printUsage(FILE* to) {
     for (const Command& command : kCommands) {
         out << "  " << QString::fromLatin1(command.name).leftJustified(11) << command.summary << "\n";
     }
-    out << "\nkorucfg COMMAND --help shows the options of one command.\n"
+    out << "\nkorucfg COMMAND --help shows the options of one command; korucfg --version the version.\n"
         << "Exit status: 0 success, 1 the operation ran but failed, 2 usage or load errors.\n";
 }
 
@@ -44,7 +45,12 @@ void printUsage(FILE* to) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("korucfg");
+    QCoreApplication::setApplicationVersion(koru::kVersion);
     const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 2 && (arguments[1] == "--version" || arguments[1] == "-v")) {
+        QTextStream(stdout) << "korucfg " << QCoreApplication::applicationVersion() << "\n";
+        return koru::cli::kExitOk;
+    }
     if (arguments.size() < 2 || arguments[1] == "--help" || arguments[1] == "-h" || arguments[1] == "help") {
         printUsage(arguments.size() < 2 ? stderr : stdout);
         return arguments.size() < 2 ? koru::cli::kExitUsage : koru::cli::kExitOk;

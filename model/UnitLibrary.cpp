@@ -39,10 +39,12 @@ LibraryResult noSuchUnit(std::string_view entry) {
 
 }  // namespace
 
-UnitLibrary::UnitLibrary(fs::path root) : root_(std::move(root)) {}
+UnitLibrary::UnitLibrary(fs::path root) : UnitLibrary(root, root / "Default Files") {}
+UnitLibrary::UnitLibrary(fs::path root, fs::path defaultFiles)
+    : root_(std::move(root)), defaultFiles_(std::move(defaultFiles)) {}
 
 fs::path UnitLibrary::unitsFolder() const { return root_ / "Units"; }
-fs::path UnitLibrary::defaultFilesFolder() const { return root_ / "Default Files"; }
+fs::path UnitLibrary::defaultFilesFolder() const { return defaultFiles_; }
 fs::path UnitLibrary::parameterFilesFolder() const { return root_ / "Parameter files"; }
 
 void UnitLibrary::forEachFileName(const fs::path& folder, std::string_view extension,

@@ -1,7 +1,8 @@
 #pragma once
 
-// The unit library: the folders "Units", "Default Files" and "Parameter files" under one root (the
-// program's own folder), one unit file per unit, and new units made from the default file of their type.
+// The unit library: the folders "Units" and "Parameter files" under one root, the default files in
+// "Default Files" (under the root unless given apart), one unit file per unit, and new units made from
+// the default file of their type.
 // Operations report what they did as a LibraryResult and ask their questions through LibraryQuestions;
 // none of them shows anything itself.
 
@@ -21,6 +22,8 @@ namespace koru {
 class UnitLibrary {
 public:
     explicit UnitLibrary(std::filesystem::path root);
+    // A library whose default files come from another folder, such as the ones installed with the program.
+    UnitLibrary(std::filesystem::path root, std::filesystem::path defaultFiles);
 
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path unitsFolder() const;
@@ -71,6 +74,7 @@ private:
                                 const std::function<bool(const std::string&)>& visit);
 
     std::filesystem::path root_;
+    std::filesystem::path defaultFiles_;
 };
 
 }  // namespace koru

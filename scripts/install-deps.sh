@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and fuzzing need, when any is missing.
+# Installs the Debian packages that building, testing, packaging and fuzzing need, when any is missing.
+# Extra package names given as arguments are installed too (scripts/package.sh --lint asks for lintian).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-serialport-dev
-          libgtest-dev libgmock-dev xvfb xauth)
+          libgtest-dev libgmock-dev xvfb xauth
+          dpkg-dev file desktop-file-utils appstream man-db "$@")
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test twice: a normal build, then an AddressSanitizer + UndefinedBehaviorSanitizer
-# build. Exits non-zero when any build or test fails.
+# Builds and runs every test twice: a normal build (and the Debian package made from it), then an
+# AddressSanitizer + UndefinedBehaviorSanitizer build. Exits non-zero when any build or test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,5 +19,7 @@ run_suite() {
 
 echo "== normal build =="
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== the Debian package, unpacked and run =="
+tests/dist/package_test.sh build
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DKORU_SANITIZE=ON
