@@ -1,0 +1,125 @@
+#include "editor/ConfiguratorMain.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QEvent>
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+#include <string_view>
+
+#include "editor/MainWindow.h"
+#include "model/UnitLibrary.h"
+#include "platform/widgets/QtUserDialogs.h"
+
+namespace koru {
+
+namespace {
+
+const char* const kProgram = "koru-configurator";
+
+// Whether a window can be shown at all: on X11 and Wayland desktops the session names its display.
+bool HasDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+bool AsksForInformation(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v" ||
+            argument == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("KORU Configurator: edit a KORU unit's configuration and keep it in the unit library."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("library"),
+                      QStringLiteral("The folder that holds Units, Default Files and Parameter files (default: the "
+                                     "program's folder)."),
+                      QStringLiteral("DIR")});
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A unit file to open at start."),
+                                 QStringLiteral("[FILE]"));
+}
+
+void NameProgram(const char* version) {
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProgram));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(version));
+}
+
+// Calls `shown` after the window's first paint.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(MainWindow& window, std::function<void(MainWindow&)> shown)
+        : QObject(&window), window_(window), shown_(std::move(shown)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && shown_) {
+            window_.removeEventFilter(this);
+            QMetaObject::invokeMethod(this, [this] { shown_(window_); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    MainWindow& window_;
+    std::function<void(MainWindow&)> shown_;
+};
+
+}  // namespace
+
+int RunConfigurator(int argc, char** argv, const char* version, std::function<void(MainWindow&)> shown) {
+    if (AsksForInformation(argc, argv) || !HasDisplay()) {
+        QCoreApplication app(argc, argv);
+        NameProgram(version);
+        QCommandLineParser parser;
+        Describe(parser);
+        parser.process(app);  // prints the help or the version and ends there
+        QTextStream(stderr) << kProgram
+                            << ": there is no graphical display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so "
+                               "the window cannot open.\n"
+                               "Run it on a desktop, on a virtual display (xvfb-run koru-configurator), or try the "
+                               "command-line tool:\n"
+                               "  korucfg --help\n";
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    NameProgram(version);
+    QCommandLineParser parser;
+    Describe(parser);
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        QTextStream(stderr) << kProgram << ": open one FILE at a time\n\n" << parser.helpText();
+        return 2;
+    }
+    const QString root = parser.isSet(QStringLiteral("library")) ? parser.value(QStringLiteral("library"))
+                                                                 : QCoreApplication::applicationDirPath();
+
+    QtUserDialogs dialogs;
+    MainWindow window(UnitLibrary(QFile::encodeName(root).toStdString()), dialogs);
+    dialogs.setParent(&window);
+    QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (shown) new FirstPaint(window, std::move(shown));
+    window.show();
+    window.activateWindow();  // a display without a window manager gives the keyboard to nobody otherwise
+    if (!files.isEmpty()) window.openUnitFile(QFile::encodeName(files.front()).toStdString());
+    return QApplication::exec();
+}
+
+}  // namespace koru

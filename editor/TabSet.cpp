@@ -1,0 +1,57 @@
+#include "editor/TabSet.h"
+
+#include <QGridLayout>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "editor/TabButton.h"
+
+namespace koru {
+
+TabSet::TabSet(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    rows_ = new QGridLayout;
+    rows_->setSpacing(0);
+    layout->addLayout(rows_);
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("sstEvents"));
+    pages_->tabBar()->hide();
+    layout->addWidget(pages_, 1);
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0 && index < tabs_.size()) tabs_[index]->setChecked(true);
+    });
+
+    const auto shortcut = [this](QKeySequence keys, int by) {
+        auto* next = new QShortcut(keys, this);
+        connect(next, &QShortcut::activated, this, [this, by] { step(by); });
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+}
+
+void TabSet::addPage(QWidget* page, const QString& caption) {
+    const int index = static_cast<int>(tabs_.size());
+    auto* tab = new TabButton(caption, this);
+    tab->setObjectName(QStringLiteral("tab%1").arg(index));
+    rows_->addWidget(tab, index / kTabsPerRow, index % kTabsPerRow);
+    tabs_.append(tab);
+    connect(tab, &TabButton::clicked, this, [this, index] { showPage(index); });
+    pages_->addTab(page, caption);
+    if (index == 0) tab->setChecked(true);
+}
+
+void TabSet::showPage(int index) { pages_->setCurrentIndex(index); }
+
+void TabSet::step(int by) {
+    const int count = pages_->count();
+    if (count == 0) return;
+    showPage((pages_->currentIndex() + by + count) % count);
+}
+
+}  // namespace koru
