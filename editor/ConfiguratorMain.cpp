@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "editor/MainWindow.h"
+#include "editor/UnitEditing.h"
 #include "model/UnitLibrary.h"
 #include "platform/widgets/QtUserDialogs.h"
 
@@ -114,6 +115,7 @@ int RunConfigurator(int argc, char** argv, const char* version, std::function<vo
     QtUserDialogs dialogs;
     MainWindow window(UnitLibrary(QFile::encodeName(root).toStdString()), dialogs);
     dialogs.setParent(&window);
+    AttachUnitEditing(window);
     QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (shown) new FirstPaint(window, std::move(shown));
     window.show();

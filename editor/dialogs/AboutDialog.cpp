@@ -7,12 +7,11 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "platform/BuildInfo.h"
+
 namespace koru {
 
 namespace {
-
-// The version the build gives the program.
-constexpr const char* kVersion = KORU_PROJECT_VERSION;
 
 // A small radio mast with its waves: the picture beside the name.
 QPixmap Picture() {

@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/EntryLists.h"
+#include "editor/ListItems.h"
+#include "editor/ListSelection.h"
 #include "model/ActionEntries.h"
 
 namespace koru {
@@ -67,8 +68,8 @@ AddActionDialog::AddActionDialog(TextList offered, TextList current, QWidget* pa
     QWidget* const order[] = {offeredList_, add, remove, currentList_, ok, cancel};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-    ShowEntries(offeredList_, offered_);
-    ShowEntries(currentList_, current_);
+    SetListItems(offeredList_, WidgetTexts(offered_));
+    SetListItems(currentList_, WidgetTexts(current_));
 
     connect(add, &QPushButton::clicked, this, &AddActionDialog::addSelectedAction);
     connect(offeredList_, &QListWidget::itemDoubleClicked, this, &AddActionDialog::addSelectedAction);
@@ -81,12 +82,12 @@ AddActionDialog::AddActionDialog(TextList offered, TextList current, QWidget* pa
 void AddActionDialog::addSelectedAction() {
     const int row = SelectedRow(offeredList_);
     if (row < 0 || !AppendUnique(current_, offered_[row])) return;
-    ShowEntries(currentList_, current_);
+    SetListItems(currentList_, WidgetTexts(current_));
 }
 
 void AddActionDialog::removeSelectedAction() {
     if (!RemoveEntryAt(current_, SelectedRow(currentList_))) return;
-    ShowEntries(currentList_, current_);
+    SetListItems(currentList_, WidgetTexts(current_));
 }
 
 }  // namespace koru

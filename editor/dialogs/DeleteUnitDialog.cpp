@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 #include "editor/AskingOperation.h"
-#include "editor/EntryLists.h"
+#include "editor/ListItems.h"
+#include "editor/ListSelection.h"
 #include "model/ActionEntries.h"
 #include "model/UnitLibrary.h"
 
@@ -21,7 +22,6 @@ DeleteUnitDialog::DeleteUnitDialog(const UnitLibrary& library, UserDialogs& dial
     setObjectName("frmDeleteUnit");
     setWindowTitle("Delete KORU unit");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName("fraNewKoru");
@@ -29,7 +29,7 @@ DeleteUnitDialog::DeleteUnitDialog(const UnitLibrary& library, UserDialogs& dial
     list_->setObjectName("lstUnitInSystem");
     list_->setAccessibleName("Units");
     list_->setMinimumWidth(280);
-    ShowEntries(list_, entries_);
+    SetListItems(list_, WidgetTexts(entries_));
     auto* remove = new QPushButton("&Remove unit", frame);
     remove->setObjectName("cmdRemoveUnit");
     auto* close = new QPushButton("&Close", frame);
@@ -67,7 +67,7 @@ void DeleteUnitDialog::removeSelectedUnit() {
         const auto at = std::find(self->entries_.begin(), self->entries_.end(), entry);
         if (at == self->entries_.end()) return;
         RemoveEntryAt(self->entries_, static_cast<int>(at - self->entries_.begin()));
-        ShowEntries(self->list_, self->entries_);
+        SetListItems(self->list_, WidgetTexts(self->entries_));
     });
 }
 

@@ -77,7 +77,6 @@ ExportDialog::ExportDialog(const UnitConfiguration& config, const UnitLibrary& l
     setObjectName("frmExport");
     setWindowTitle("Export parameters");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
 
     auto* frames = new QHBoxLayout;
     for (const Frame& frame : kFrames) {

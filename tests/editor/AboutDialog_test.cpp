@@ -17,7 +17,8 @@ using test::Control;
 
 // The version the build gives the program: the project's version in the top CMakeLists.txt.
 QString ProjectVersion() {
-    const QString cmake = QString::fromStdString(test::ReadBytes(std::filesystem::path(KORU_SOURCE_DIR) / "CMakeLists.txt"));
+    const QString cmake =
+        QString::fromStdString(test::ReadBytes(std::filesystem::path(KORU_SOURCE_DIR) / "CMakeLists.txt"));
     return QRegularExpression(R"(project\(\w+ VERSION ([0-9.]+))").match(cmake).captured(1);
 }
 

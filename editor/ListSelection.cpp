@@ -1,4 +1,4 @@
-#include "editor/EntryLists.h"
+#include "editor/ListSelection.h"
 
 #include <QListWidget>
 
@@ -6,14 +6,15 @@
 
 namespace koru {
 
-void ShowEntries(QListWidget* list, const TextList& entries) {
-    list->clear();
-    for (const std::string& entry : entries) list->addItem(ToWidgetText(entry));
-}
-
 int SelectedRow(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.front());
+}
+
+std::optional<std::string> SelectedEntry(const QListWidget* list) {
+    const int row = SelectedRow(list);
+    if (row < 0) return std::nullopt;
+    return FromWidgetText(list->item(row)->text());
 }
 
 }  // namespace koru
