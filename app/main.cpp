@@ -1,3 +1,3 @@
 #include "editor/ConfiguratorMain.h"
 
-int main(int argc, char** argv) { return koru::RunConfigurator(argc, argv, KORU_VERSION); }
+int main(int argc, char** argv) { return koru::RunConfigurator(argc, argv); }

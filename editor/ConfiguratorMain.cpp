@@ -11,7 +11,8 @@
 
 #include "editor/MainWindow.h"
 #include "editor/UnitEditing.h"
-#include "model/UnitLibrary.h"
+#include "platform/BuildInfo.h"
+#include "platform/LibraryLocation.h"
 #include "platform/widgets/QtUserDialogs.h"
 
 namespace koru {
@@ -47,16 +48,16 @@ void Describe(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({QStringLiteral("library"),
-                      QStringLiteral("The folder that holds Units, Default Files and Parameter files (default: the "
-                                     "program's folder)."),
+                      QStringLiteral("The library folder (default: beside the program, or the per-user library when "
+                                     "installed)."),
                       QStringLiteral("DIR")});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A unit file to open at start."),
                                  QStringLiteral("[FILE]"));
 }
 
-void NameProgram(const char* version) {
+void NameProgram() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kProgram));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(version));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
 }
 
 // Calls `shown` after the window's first paint.
@@ -83,10 +84,10 @@ private:
 
 }  // namespace
 
-int RunConfigurator(int argc, char** argv, const char* version, std::function<void(MainWindow&)> shown) {
+int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> shown) {
     if (AsksForInformation(argc, argv) || !HasDisplay()) {
         QCoreApplication app(argc, argv);
-        NameProgram(version);
+        NameProgram();
         QCommandLineParser parser;
         Describe(parser);
         parser.process(app);  // prints the help or the version and ends there
@@ -100,7 +101,7 @@ int RunConfigurator(int argc, char** argv, const char* version, std::function<vo
     }
 
     QApplication app(argc, argv);
-    NameProgram(version);
+    NameProgram();
     QCommandLineParser parser;
     Describe(parser);
     parser.process(app);
@@ -109,11 +110,8 @@ int RunConfigurator(int argc, char** argv, const char* version, std::function<vo
         QTextStream(stderr) << kProgram << ": open one FILE at a time\n\n" << parser.helpText();
         return 2;
     }
-    const QString root = parser.isSet(QStringLiteral("library")) ? parser.value(QStringLiteral("library"))
-                                                                 : QCoreApplication::applicationDirPath();
-
     QtUserDialogs dialogs;
-    MainWindow window(UnitLibrary(QFile::encodeName(root).toStdString()), dialogs);
+    MainWindow window(LocateLibrary(parser.value(QStringLiteral("library"))), dialogs);
     dialogs.setParent(&window);
     AttachUnitEditing(window);
     QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);

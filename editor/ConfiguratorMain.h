@@ -5,8 +5,8 @@
 //
 //   koru-configurator [--library DIR] [FILE]
 //
-// The library root (Units, Default Files, Parameter files) is the program's folder unless --library names
-// another. FILE is opened at start as Open would open it.
+// The library is found as platform/LibraryLocation.h says (beside the program, or the user's data folder
+// when installed) unless --library names it. FILE is opened at start as Open would open it.
 
 #include <functional>
 
@@ -14,8 +14,7 @@ namespace koru {
 
 class MainWindow;
 
-// `version` is printed by --version. `shown`, when set, is called once the window has painted for the first
-// time. Returns the exit status.
-int RunConfigurator(int argc, char** argv, const char* version, std::function<void(MainWindow&)> shown = {});
+// `shown`, when set, is called once the window has painted for the first time. Returns the exit status.
+int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> shown = {});
 
 }  // namespace koru

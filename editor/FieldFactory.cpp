@@ -69,7 +69,7 @@ QCheckBox* FieldFactory::flag(QWidget* parent, std::string_view control, int ind
                               const QString& accessible) {
     auto* box = new QCheckBox(caption, parent);
     controls_.add(box, ObjectName(control, index));
-    Name(box, accessible);
+    Name(box, accessible.isEmpty() ? caption : accessible);
     return box;
 }
 
@@ -78,7 +78,7 @@ QRadioButton* FieldFactory::option(QWidget* parent, std::string_view control, in
     auto* button = new QRadioButton(caption, parent);
     button->setAutoExclusive(false);  // the binder groups the options of one setting, "nothing selected" included
     controls_.add(button, ObjectName(control, index));
-    Name(button, accessible);
+    Name(button, accessible.isEmpty() ? caption : accessible);
     return button;
 }
 
@@ -87,8 +87,13 @@ QListWidget* FieldFactory::list(QWidget* parent, std::string_view control, int i
     auto* list = new QListWidget(parent);
     controls_.add(list, ObjectName(control, index));
     list->setUniformItemSizes(true);
-    const int frame = 2 * list->frameWidth();
-    list->setFixedHeight(list->fontMetrics().height() * visibleRows + frame + 4);
+    if (listRowHeight_ == 0) {
+        // Every list shares the style and font: measure one row once.
+        list->addItem(QStringLiteral("Xg"));
+        listRowHeight_ = list->sizeHintForRow(0);
+        list->clear();
+    }
+    list->setFixedHeight(listRowHeight_ * visibleRows + 2 * list->frameWidth() + 2);
     Name(list, accessible);
     return list;
 }

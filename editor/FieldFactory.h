@@ -52,6 +52,7 @@ public:
 
 private:
     ControlSet& controls_;
+    int listRowHeight_ = 0;
 };
 
 // The width of a field that shows `characters` characters.

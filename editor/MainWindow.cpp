@@ -117,6 +117,11 @@ void MainWindow::startUp() {
 
 QAction* MainWindow::menuAction(const QString& name) const { return findChild<QAction*>(name); }
 
+QWidget* MainWindow::control(const QString& name) const {
+    if (QWidget* field = controls_.find(name)) return field;
+    return findChild<QWidget*>(name);  // the tab set and other containers without a field of their own
+}
+
 std::string MainWindow::fieldText(const QString& name) const {
     const QWidget* field = controls_.find(name);
     QString text;

@@ -64,10 +64,10 @@ public:
     const UnitLibrary& library() const { return library_; }
     UserDialogs& dialogs() { return dialogs_; }
 
-    QWidget* control(const QString& name) const { return controls_.find(name); }
+    QWidget* control(const QString& name) const;
     template <class T>
     T* control(const QString& name) const {
-        return controls_.get<T>(name);
+        return qobject_cast<T*>(control(name));
     }
     std::string fieldText(const QString& name) const;
 

@@ -16,6 +16,7 @@ namespace {
 void AddMessageRows(FieldFactory& factory, QGroupBox* frame) {
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(2, 1);
+    int matchWidth = 0;  // the width of a message's text and boxes, kept free in the no-match rows
     for (int i = 0; i < kMessageCount + 2; ++i) {
         QStringList captions;
         if (i < kMessageCount) {
@@ -27,16 +28,20 @@ void AddMessageRows(FieldFactory& factory, QGroupBox* frame) {
         const QString name = RowName(captions);
         const EventRow row = AddEventRow(factory, frame, grid, i, captions, {"chkMessageOn", i}, QStringLiteral("On"),
                                          {"fraMessageOnOff", i});
+        row.frameLayout->setSpacing(6);
         if (i < kMessageCount) {
             QLineEdit* text = factory.text(row.frame, "txtMessage", i, name + QLatin1String(": text"));
-            text->setMinimumWidth(FieldWidth(text, 24));
+            text->setFixedWidth(FieldWidth(text, 24));
+            QCheckBox* radio =
+                factory.flag(row.frame, "chkFromRadio", i, QStringLiteral("Radio"), name + QLatin1String(": Radio"));
+            QCheckBox* serial = factory.flag(row.frame, "chkFromUart", i, QStringLiteral("Serial port"),
+                                             name + QLatin1String(": Serial port"));
             row.frameLayout->addWidget(text, 0, Qt::AlignTop);
-            row.frameLayout->addWidget(
-                factory.flag(row.frame, "chkFromRadio", i, QStringLiteral("Radio"), name + QLatin1String(": Radio")),
-                0, Qt::AlignTop);
-            row.frameLayout->addWidget(factory.flag(row.frame, "chkFromUart", i, QStringLiteral("Serial port"),
-                                                    name + QLatin1String(": Serial port")),
-                                       0, Qt::AlignTop);
+            row.frameLayout->addWidget(radio, 0, Qt::AlignTop);
+            row.frameLayout->addWidget(serial, 0, Qt::AlignTop);
+            matchWidth = text->width() + radio->sizeHint().width() + serial->sizeHint().width() + 3 * 6;
+        } else {
+            row.frameLayout->addSpacing(matchWidth);
         }
         AddActionList(factory, row, {"cmdAddActionMessage", i}, {"lstMessage", i}, name);
     }

@@ -46,7 +46,7 @@ QGroupBox* ActionFrame(FieldFactory& factory, QWidget* parent, const QString& ca
     }
     QListWidget* defined = factory.list(frame, list, -1, 10, caption + QLatin1String(" actions"));
     defined->setMaximumHeight(QWIDGETSIZE_MAX);
-    grid->addWidget(defined, row, 0, 1, 5);
+    grid->addWidget(defined, row, 0, 1, 6);
     grid->setRowStretch(row++, 1);
     grid->addWidget(factory.button(frame, remove, -1, QStringLiteral("&Delete action")), row, 0, 1, 5, Qt::AlignLeft);
     grid->setColumnStretch(5, 1);

@@ -81,11 +81,29 @@ TimerCounterCommEventsPage::TimerCounterCommEventsPage(FieldFactory& factory, QW
         QWidget* frame = counterGrid->parentWidget();
         const EventRow row = AddEventRow(factory, frame, counterGrid, i, captions, {"chkCounterOn", i},
                                          QStringLiteral("On"), {"fraCounterOnOff", i});
-        row.frameLayout->addWidget(FieldFactory::caption(row.frame, QStringLiteral("On counter:")), 0, Qt::AlignTop);
-        AddActionList(factory, row, {"cmdAddActionCounter", i}, {"lstCounter", i}, name + QLatin1String(" on counter"));
-        row.frameLayout->addWidget(FieldFactory::caption(row.frame, QStringLiteral("On zero:")), 0, Qt::AlignTop);
-        AddActionList(factory, row, {"cmdAddActionsCounterZero", i}, {"lstCounterZero", i},
-                      name + QLatin1String(" on zero"));
+        // The two lists stand one above the other, so both stay wide enough to read.
+        auto* lists = new QGridLayout;
+        lists->setContentsMargins(0, 0, 0, 0);
+        row.frameLayout->addLayout(lists, 1);
+        const struct {
+            const char* caption;
+            Ctl button;
+            Ctl list;
+            const char* name;
+        } kinds[] = {{"On counter:", {"cmdAddActionCounter", i}, {"lstCounter", i}, " on counter"},
+                     {"On zero:", {"cmdAddActionsCounterZero", i}, {"lstCounterZero", i}, " on zero"}};
+        for (int k = 0; k < 2; ++k) {
+            const QString listName = name + QLatin1String(kinds[k].name);
+            QPushButton* button = factory.button(row.frame, kinds[k].button.control, kinds[k].button.index,
+                                                 QStringLiteral("&Actions"), listName + QLatin1String(": Actions"));
+            QListWidget* list = factory.list(row.frame, kinds[k].list.control, kinds[k].list.index, kActionListRows,
+                                             listName + QLatin1String(": action list"));
+            lists->addWidget(FieldFactory::caption(row.frame, QString::fromLatin1(kinds[k].caption), list), k, 0,
+                             Qt::AlignTop);
+            lists->addWidget(button, k, 1, Qt::AlignTop);
+            lists->addWidget(list, k, 2);
+        }
+        lists->setColumnStretch(2, 1);
     }
     left->addStretch(1);
 

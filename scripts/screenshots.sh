@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Runs the real window on a virtual 1280x800 display with the busy sample unit (docs/samples/pumpstation.kuf)
+# and a library of a few units, and writes one picture per tab to docs/screenshots/.
+# Needs a build (build/bin); installs xvfb, xdotool and imagemagick when missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bin=${KORU_BIN:-build/bin}
+out=docs/screenshots
+
+if [ "${1:-}" != "--inside" ]; then
+  missing=()
+  command -v xvfb-run > /dev/null || missing+=(xvfb xauth)
+  command -v xdotool > /dev/null || missing+=(xdotool)
+  command -v import > /dev/null || missing+=(imagemagick)
+  if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get install -y --no-install-recommends "${missing[@]}" > /dev/null
+  fi
+  export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+  exec xvfb-run -a -s '-screen 0 1280x800x24' "$0" --inside
+fi
+
+library=$(mktemp -d)
+trap 'rm -rf "$library"' EXIT
+cp -r "$bin/Default Files" "$library/"
+for unit in "17 Mast Hill" "101 Well 1" "102 Well 2" "103 Well 3" "104 Well 4" "105 Well 5" "106 Well 6"; do
+  read -r id alias <<< "$unit"
+  "$bin/korucfg" new --library "$library" --id "$id" --alias "$alias" --type "KORU Base" > /dev/null
+done
+
+names=(koru-unit network-setup comm-setup input-sleep-setup message-events io-sleep-events
+       timer-counter-comm-events remote-control-events message-actions output-flag-actions
+       timer-counter-actions misc)
+mkdir -p "$out"
+"$bin/koru-configurator" --library "$library" docs/samples/pumpstation.kuf &
+program=$!
+timeout 10 xdotool search --sync --onlyvisible --name " - 0000000042$" > /dev/null
+sleep 1
+for index in "${!names[@]}"; do
+  import -window root "$out/$(printf '%02d' "$index")-${names[$index]}.png"
+  xdotool key ctrl+Next
+  sleep 0.5
+done
+xdotool key ctrl+q
+timeout 10 xdotool search --sync --onlyvisible --name "^Save unit...$" > /dev/null
+xdotool key n
+wait "$program"
+ls "$out"

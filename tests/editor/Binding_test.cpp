@@ -1,0 +1,165 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "editor/ChoiceBox.h"
+#include "editor/ListItems.h"
+#include "model/FileSyntax.h"
+#include "model/SettingCatalog.h"
+#include "platform/widgets/WidgetText.h"
+#include "tests/editor/WindowFixture.h"
+#include "tests/support/GeneratedUnits.h"
+#include "tests/support/Korucfg.h"
+
+namespace koru::test {
+namespace {
+
+using Binding = WindowFixture;
+
+QString Name(const Setting& setting, int index) { return QString::fromStdString(ControlName(setting, index)); }
+
+// What a control shows, in the model's terms: a text, "1"/"0" for a box or an option, a list joined.
+std::string Shown(QWidget* control) {
+    QString text;
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) text = edit->text();
+    if (auto* box = qobject_cast<ChoiceBox*>(control)) text = box->value();
+    if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+    if (auto* check = qobject_cast<QCheckBox*>(control)) text = check->isChecked() ? "1" : "0";
+    if (auto* option = qobject_cast<QRadioButton*>(control)) text = option->isChecked() ? "1" : "0";
+    if (auto* list = qobject_cast<QListWidget*>(control)) text = ListItems(list).join(',');
+    return FromWidgetText(text).value_or("<not Windows-1252>");
+}
+
+// Sets a control the way the user does (only the kinds the user can change).
+void Change(QWidget* control, const std::string& value) {
+    const QString text = ToWidgetText(value);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(text);
+    if (auto* box = qobject_cast<ChoiceBox*>(control)) box->setValue(text);
+    if (auto* check = qobject_cast<QCheckBox*>(control)) check->setChecked(value == "1");
+    if (auto* option = qobject_cast<QRadioButton*>(control); option && value == "1") option->setChecked(true);
+}
+
+bool ProgramOnly(const Setting& setting) {
+    return setting.kind == FieldKind::Label || setting.kind == FieldKind::List;
+}
+
+// For many generated units: every control shows its setting after an open, and saving writes exactly what
+// `korucfg normalize` writes for the same file.
+TEST_F(Binding, OpenedUnitsAreShownInEveryFieldAndSavedUnchanged) {
+    for (int seed = 1; seed <= 12; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        window = std::make_unique<MainWindow>(UnitLibrary(library.path()), dialogs);
+        const std::string file = UnitFileText(GeneratedUnit(seed));
+        ASSERT_TRUE(open(file));
+        const UnitConfiguration& config = window->configuration();
+        for (const Setting& setting : Settings()) {
+            for (int index = 0; index < setting.size(); ++index) {
+                EXPECT_EQ(Shown(get(Name(setting, index))), FieldValue(setting, config, index))
+                    << Name(setting, index).toStdString();
+            }
+        }
+        window->saveUnit();
+        ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+        EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), Normalized(file)));
+    }
+}
+
+TEST_F(Binding, SavedBytesAreWhatKorucfgNormalizePrints) {
+    const std::filesystem::path file = writeFile("unit.kuf", UnitFileText(GeneratedUnit(5)));
+    ASSERT_TRUE(window->openUnitFile(file.string()));
+    window->saveUnit();
+    const ProgramRun normalize = RunKorucfg({"normalize", QString::fromStdString(file.string())});
+    ASSERT_EQ(normalize.exitCode, 0) << normalize.err;
+    EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), normalize.out));
+}
+
+// Every field the user can change writes its own setting and no other: a unit's values typed, picked and
+// clicked into the fields of another unit save as that unit.
+TEST_F(Binding, EveryFieldTheUserChangesReachesItsOwnSetting) {
+    for (const auto& [from, to] : {std::pair{1, 2}, std::pair{4, 7}, std::pair{9, 3}}) {
+        SCOPED_TRACE("seeds " + std::to_string(from) + " to " + std::to_string(to));
+        ASSERT_TRUE(open(UnitFileText(GeneratedUnit(from))));
+        UnitConfiguration target;
+        ASSERT_FALSE(LoadUnitText(UnitFileText(GeneratedUnit(to)), target));
+        UnitConfiguration expected = window->configuration();
+        for (const Setting& setting : Settings()) {
+            if (ProgramOnly(setting)) continue;
+            for (int index = 0; index < setting.size(); ++index) {
+                const std::string value = FieldValue(setting, target, index);
+                Change(get(Name(setting, index)), value);
+                SetFieldValue(setting, expected, index, value);
+            }
+        }
+        // Options are only ever switched on; a group with nothing selected stays as the clicks left it.
+        for (const Setting& setting : Settings()) {
+            if (setting.kind == FieldKind::Option && setting.group->get(target, 0).empty()) {
+                setting.group->set(expected, 0, setting.group->get(window->configuration(), 0));
+            }
+        }
+        EXPECT_TRUE(window->configuration() == expected);
+        EXPECT_TRUE(SameUnitFile(UnitFileText(window->configuration()), UnitFileText(expected)));
+    }
+}
+
+// A hand-edited file: every byte a file line can carry, texts longer than can be typed, drop-down values the
+// lists do not offer. They survive the open, an edit of another field and the save.
+TEST_F(Binding, HandEditedValuesSurviveAnEditElsewhereAndTheSave) {
+    std::string everyByte;
+    for (int byte = 1; byte <= 0xFF; ++byte) {
+        if (byte != '\n' && byte != '\r' && byte != '\t' && byte != ',') everyByte.push_back(static_cast<char>(byte));
+    }
+    const std::string alias = "Pumpstation S\xFC" "dhafen Nord";  // 25 characters, 20 can be typed
+    const std::string longText = "A message text of forty characters, yes";
+    const std::string file = "-Unit\r\nId=0000000042\r\nAlias=" + alias + "\r\nType=KORU Pro\r\n"
+                             "-Serial\r\nBaudrate=14400\r\nParity=Mark\r\nEnd of text=4 (EOT)\r\n"
+                             "-Radio\r\nRetransmitt=7\r\nProtocol=<Other>\r\n"
+                             "-Timer\r\n+Timer2\r\nUnit=days\r\n"
+                             "-Message event\r\n+Message3\r\nText=" + everyByte + "\r\n"
+                             "-Message action\r\n+Message1\r\nText=" + longText + "\r\nType=Notice\r\n"
+                             "+Message2\r\nText=x" + everyByte + "\r\n";
+    ASSERT_TRUE(open(file));
+    EXPECT_EQ(Shown(get("txtAlias")), alias);
+    EXPECT_EQ(Shown(get("txtMessage(2)")), everyByte);
+    EXPECT_EQ(Shown(get("txtTextString(0)")), longText);
+    EXPECT_EQ(get<ChoiceBox>("cmbSerialParity")->currentText(), "Mark");
+    EXPECT_EQ(get<ChoiceBox>("cmbNrOfRetransmissions")->currentText(), "7");
+    EXPECT_EQ(get<ChoiceBox>("cmbTimerUnit(1)")->currentText(), "days");
+    EXPECT_EQ(get<QLabel>("lblType")->text(), "KORU Pro");
+
+    Retype(get("txtCount(2)"), "55");
+    window->saveUnit();
+    ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+    UnitConfiguration expected;
+    ASSERT_FALSE(LoadUnitText(file, expected));
+    expected.counters[2].counter = "55";
+    EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), UnitFileText(expected)));
+}
+
+// The user picks an off-list value's neighbour and back: the off-list value stays offered until a load.
+TEST_F(Binding, AnOffListValueStaysUntilAnotherIsPicked) {
+    ASSERT_TRUE(open("-Serial\r\nParity=Mark\r\n"));
+    auto* parity = get<ChoiceBox>("cmbSerialParity");
+    EXPECT_TRUE(parity->showsOffListValue());
+    parity->setCurrentIndex(1);
+    EXPECT_EQ(window->configuration().serial.parity, "Even");
+    parity->setCurrentIndex(3);
+    EXPECT_EQ(window->configuration().serial.parity, "Mark");
+    ASSERT_TRUE(open("-Serial\r\nParity=Odd\r\n"));
+    EXPECT_EQ(parity->count(), 3);
+    EXPECT_EQ(parity->currentText(), "Odd");
+}
+
+// Opening over an open unit replaces what the file names and keeps the rest, the retransmission times too.
+TEST_F(Binding, ASecondUnitReplacesWhatItsFileHolds) {
+    ASSERT_TRUE(open(UnitFileText(GeneratedUnit(3))));
+    Retype(get("txtRetransmissionMinTime"), "300");
+    ASSERT_TRUE(open("-Radio\r\nChannel=12\r\n"));
+    EXPECT_EQ(get<ChoiceBox>("cmbRadioFreq")->currentText(), "12");
+    EXPECT_EQ(Shown(get("txtRetransmissionMinTime")), "300");
+    EXPECT_EQ(Shown(get("txtAlias")), GeneratedUnit(3).unit.alias);
+}
+
+}  // namespace
+}  // namespace koru::test

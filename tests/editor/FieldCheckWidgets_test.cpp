@@ -1,0 +1,167 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "editor/ChoiceBox.h"
+#include "tests/editor/WindowFixture.h"
+
+namespace koru::test {
+namespace {
+
+// The field checks through the real widgets: typed keys, the focus moving on with Tab, double-clicks.
+class FieldCheckWidgets : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        showActive();
+    }
+
+    // Types `text` into the field named `name` and leaves it with Tab; returns what the field then holds.
+    QString typeAndLeave(const QString& name, const QString& text) {
+        QWidget* field = get(name);
+        showTabOf(field);
+        field->setFocus(Qt::OtherFocusReason);
+        EXPECT_TRUE(field->hasFocus()) << name.toStdString();
+        Retype(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+        EXPECT_FALSE(field->hasFocus()) << name.toStdString();
+        return get<QLineEdit>(name)->text();
+    }
+
+    void pickUnit(const QString& name, const QString& unit) {
+        auto* box = get<QComboBox>(name);
+        box->setCurrentIndex(box->findText(unit));
+    }
+};
+
+TEST_F(FieldCheckWidgets, TimerTimesAreCheckedWhenLeft) {
+    const std::pair<const char*, const char*> ms[] = {{"150", "200"}, {"250", "200"}, {"350", "400"}, {"49", "0"},
+                                                      {"50", "0"},    {"3999", "4000"}, {"4050", "4000"}};
+    for (const auto& [typed, left] : ms) EXPECT_EQ(typeAndLeave("txtTime(0)", typed), left) << typed;
+    pickUnit("cmbTimerUnit(1)", "s");
+    EXPECT_EQ(typeAndLeave("txtTime(1)", "1.5"), "1.5");
+    EXPECT_EQ(typeAndLeave("txtTime(1)", "5000"), "4000");
+    EXPECT_EQ(window->configuration().timers[1].time, "4000");
+    EXPECT_EQ(typeAndLeave("txtTime(1)", "abc"), "0");
+}
+
+TEST_F(FieldCheckWidgets, LeavingATimersUnitRoundsItsTime) {
+    pickUnit("cmbTimerUnit(2)", "s");
+    EXPECT_EQ(typeAndLeave("txtTime(2)", "12"), "12");
+    auto* unit = get<QComboBox>("cmbTimerUnit(2)");
+    unit->setFocus(Qt::OtherFocusReason);
+    pickUnit("cmbTimerUnit(2)", "ms");
+    EXPECT_EQ(get<QLineEdit>("txtTime(2)")->text(), "12");  // nothing happens before the unit box is left
+    QTest::keyClick(unit, Qt::Key_Tab);
+    EXPECT_EQ(get<QLineEdit>("txtTime(2)")->text(), "0");
+    EXPECT_EQ(window->configuration().timers[2].time, "0");
+}
+
+TEST_F(FieldCheckWidgets, NumbersAreEmptiedAtEveryKeystrokeThatIsNoNumber) {
+    auto* count = get<QLineEdit>("txtCount(0)");
+    showTabOf(count);
+    count->setFocus();
+    Retype(count, "12");
+    EXPECT_EQ(count->text(), "12");
+    QTest::keyClicks(count, "a");  // "12a" is no number: the field empties at once
+    EXPECT_EQ(count->text(), "");
+    QTest::keyClicks(count, "-");  // a lone sign is no number either
+    EXPECT_EQ(count->text(), "");
+    QTest::keyClick(count, Qt::Key_Tab);
+    EXPECT_EQ(count->text(), "0");
+    EXPECT_EQ(window->configuration().counters[0].counter, "0");
+
+    count->setFocus();
+    count->selectAll();
+    count->insert("1e9");  // pasted
+    EXPECT_EQ(count->text(), "1e9");
+    QTest::keyClick(count, Qt::Key_Tab);
+    EXPECT_EQ(count->text(), "999999999");
+
+    EXPECT_EQ(typeAndLeave("txtIncCount", "1x"), "");
+    EXPECT_EQ(typeAndLeave("txtUserDefinedPingTime", "90"), "90");
+}
+
+TEST_F(FieldCheckWidgets, RetransmissionTimesAreSteppedAndKeptInOrder) {
+    EXPECT_EQ(typeAndLeave("txtRetransmissionMinTime", "205"), "200");
+    EXPECT_EQ(typeAndLeave("txtRetransmissionMinTime", "215"), "220");
+    EXPECT_EQ(typeAndLeave("txtRetransmissionMinTime", "-30"), "0");
+    EXPECT_EQ(typeAndLeave("txtRetransmissionMinTime", "700"), "600");
+    EXPECT_EQ(typeAndLeave("txtRetransmissionMaxTime", "3000"), "2500");
+    EXPECT_EQ(typeAndLeave("txtRetransmissionMinTime", "200"), "200");
+    EXPECT_EQ(typeAndLeave("txtRetransmissionMaxTime", "150"), "200");
+    EXPECT_EQ(typeAndLeave("txtRetransmissionMaxTime", ""), "600");
+    EXPECT_EQ(window->configuration().radio.retransmissionMinTime, "200");
+    EXPECT_EQ(window->configuration().radio.retransmissionMaxTime, "600");
+}
+
+TEST_F(FieldCheckWidgets, InputValuesAreEmptiedUnlessNumbers) {
+    EXPECT_EQ(typeAndLeave("txtLimit1(0)", "4.5"), "4.5");
+    EXPECT_EQ(typeAndLeave("txtScale(0)", "x"), "");
+    EXPECT_EQ(typeAndLeave("txtDefMinVolt", "x"), "x");  // no check on the voltage range
+}
+
+TEST_F(FieldCheckWidgets, MaskCellsTakeOneOfFourValuesActionCellsAnyCharacter) {
+    EXPECT_EQ(typeAndLeave("txtInputA(7)", "t"), "-");
+    EXPECT_EQ(typeAndLeave("txtFlag(20)", "T"), "T");
+    EXPECT_EQ(typeAndLeave("txtOutput(3)", "1"), "1");
+    EXPECT_EQ(typeAndLeave("txtOutputFlagAction(5)", "t"), "t");
+    EXPECT_EQ(window->configuration().ioEvents.masks[1].inputA[1], "-");
+    EXPECT_EQ(window->configuration().ioEvents.masks[2].flags[4], "T");
+}
+
+TEST_F(FieldCheckWidgets, DoubleClicksStepTheCells) {
+    auto* mask = get<QLineEdit>("txtInputB(0)");
+    auto* action = get<QLineEdit>("txtOutputFlagAction(0)");
+    QStringList maskSteps, actionSteps;
+    for (int click = 0; click < 4; ++click) {
+        QTest::mouseDClick(mask, Qt::LeftButton);
+        maskSteps.append(mask->text());
+        QTest::mouseDClick(action, Qt::LeftButton);
+        actionSteps.append(action->text());
+    }
+    EXPECT_EQ(maskSteps, QStringList({"0", "1", "-", "0"}));
+    EXPECT_EQ(actionSteps, QStringList({"0", "1", "T", "-"}));
+    EXPECT_EQ(window->configuration().ioEvents.masks[0].inputB[0], "0");
+}
+
+TEST_F(FieldCheckWidgets, TheChannelIsCheckedAtEveryChangeAndShowsItsFrequency) {
+    auto* channel = get<ChoiceBox>("cmbRadioFreq");
+    auto* frequency = get<QLabel>("lblFreq");
+    showTabOf(channel);
+    channel->setFocus();
+    Retype(channel, "90");
+    EXPECT_EQ(channel->currentText(), "81");
+    EXPECT_EQ(frequency->text(), "439.975 MHz");
+    Retype(channel, "x");
+    EXPECT_EQ(channel->currentText(), "0");
+    EXPECT_EQ(frequency->text(), "433.05 MHz");
+    channel->setCurrentIndex(70);
+    EXPECT_EQ(frequency->text(), "439.7 MHz");
+    channel->setCurrentIndex(69);
+    EXPECT_EQ(frequency->text(), "434.775 MHz");
+    EXPECT_EQ(window->configuration().radio.channel, "69");
+}
+
+TEST_F(FieldCheckWidgets, ALoadedValueRaisesTheChangeChecks) {
+    ASSERT_TRUE(open("-Radio\r\nChannel=90\r\n-Timer\r\n+Timer1\r\nTime=soon\r\n"));
+    EXPECT_EQ(get<ChoiceBox>("cmbRadioFreq")->currentText(), "81");
+    EXPECT_EQ(get<QLabel>("lblFreq")->text(), "439.975 MHz");
+    EXPECT_EQ(window->configuration().radio.channel, "81");
+    EXPECT_EQ(window->configuration().timers[0].time, "");
+}
+
+TEST_F(FieldCheckWidgets, ACharacterWindows1252CannotHoldIsRefused) {
+    auto* alias = get<QLineEdit>("txtAlias");
+    alias->setFocus();
+    TypeText(alias, QString::fromUtf8("Łódź"));
+    EXPECT_EQ(alias->text(), QString::fromUtf8("ód"));
+    alias->selectAll();
+    alias->insert(QString::fromUtf8("Pümp Łódź"));  // pasted: the whole paste is refused
+    EXPECT_EQ(alias->text(), QString::fromUtf8("ód"));
+    alias->insert(QString::fromUtf8("Pümp Øst €"));
+    EXPECT_EQ(window->configuration().unit.alias, "P\xFCmp \xD8st \x80");
+}
+
+}  // namespace
+}  // namespace koru::test

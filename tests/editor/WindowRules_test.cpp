@@ -1,0 +1,145 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "editor/ChoiceBox.h"
+#include "editor/ListItems.h"
+#include "tests/editor/WindowFixture.h"
+
+namespace koru::test {
+namespace {
+
+class WindowRules : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        window->show();
+    }
+
+    bool hidden(const QString& name) { return get(name)->isHidden(); }
+
+    // Clicks a check box or option where a user would, on its own tab.
+    void click(const QString& name) {
+        QWidget* box = get(name);
+        showTabOf(box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    }
+};
+
+// Each "On" box and the frame it shows, one of every kind.
+const std::pair<const char*, const char*> kFrames[] = {
+    {"chkMessageOn(0)", "fraMessageOnOff(0)"},   {"chkMessageOn(21)", "fraMessageOnOff(21)"},
+    {"chkTypeOfMessageOn(5)", "fraTypeOfMessOnOff(5)"}, {"chkBitMaskOn(23)", "fraMask(23)"},
+    {"chkTimerOn(3)", "fraTimerOnOff(3)"},       {"chkCounterOn(1)", "fraCounterOnOff(1)"},
+    {"chkNoReceipt", "fraCommOnOff(0)"},         {"chkUnitOnline", "fraCommOnOff(1)"},
+    {"chkUnitOffline", "fraCommOnOff(2)"},       {"chkRadioMessage", "fraCommOnOff(3)"},
+    {"chkSerialMessage", "fraCommOnOff(4)"},     {"chkRadioACK", "fraCommOnOff(5)"},
+    {"chkRadioNAK", "fraCommOnOff(6)"},          {"chkRadioError", "fraCommOnOff(7)"},
+    {"chkSerialError", "fraCommOnOff(8)"},       {"chkSleepOn", "fraSleepActions"},
+    {"chkSleepModeOn", "fraSleepHighLow"},       {"chkUnitBootingOn", "fraUnitBoootingOnOff"},
+};
+
+TEST_F(WindowRules, AClickOnAnOnBoxShowsAndHidesItsFrame) {
+    for (const auto& [box, frame] : kFrames) {
+        EXPECT_TRUE(hidden(frame)) << frame;
+        click(box);
+        EXPECT_TRUE(get<QCheckBox>(box)->isChecked()) << box;
+        EXPECT_FALSE(hidden(frame)) << frame;
+        click(box);
+        EXPECT_TRUE(hidden(frame)) << frame;
+    }
+}
+
+TEST_F(WindowRules, AnOpenedUnitShowsTheFramesOfItsActiveEvents) {
+    ASSERT_TRUE(open("-I/O event\r\n+Mask3\r\nOn=1\r\n+Sleep event\r\nSleepOn=1\r\n"
+                     "-Communication event\r\n+Radio NAK\r\nOn=1\r\n"
+                     "-Message event\r\n+Message20\r\nOn=1\r\n+No match serial\r\nOn=1\r\n+Question\r\nOn=1\r\n"
+                     "-Remote event\r\n+Remote event4\r\nOn=1\r\n"));
+    for (const char* frame : {"fraMask(2)", "fraSleepActions", "fraCommOnOff(6)", "fraMessageOnOff(19)",
+                              "fraMessageOnOff(21)", "fraTypeOfMessOnOff(1)", "fraRemote(3)"}) {
+        EXPECT_FALSE(hidden(frame)) << frame;
+    }
+    for (const char* frame : {"fraMask(3)", "fraCommOnOff(5)", "fraMessageOnOff(20)", "fraTypeOfMessOnOff(0)"}) {
+        EXPECT_TRUE(hidden(frame)) << frame;
+    }
+    // Rows the window never offers stay out of sight, their settings kept.
+    EXPECT_FALSE(get("fraTypeOfMessOnOff(1)")->isVisibleTo(window.get()));
+    EXPECT_FALSE(get("fraRemote(3)")->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->configuration().messageType(MessageType::Question).on);
+}
+
+TEST_F(WindowRules, UncheckingKeepsTheActionEntries) {
+    ASSERT_TRUE(open("-Timer event\r\n+Timer2\r\nOn=1\r\nActions=Start timer 1,Reset Counter 2\r\n"));
+    auto* list = get<QListWidget>("lstTimer(1)");
+    EXPECT_EQ(ListItems(list), QStringList({"Start timer 1", "Reset Counter 2"}));
+    click("chkTimerOn(1)");
+    EXPECT_TRUE(hidden("fraTimerOnOff(1)"));
+    click("chkTimerOn(1)");
+    EXPECT_FALSE(hidden("fraTimerOnOff(1)"));
+    EXPECT_EQ(ListItems(list), QStringList({"Start timer 1", "Reset Counter 2"}));
+    EXPECT_EQ(window->configuration().timerEvents[1].actions.size(), 2u);
+}
+
+// An input shows its settings while it is on, its analogue values only while it is analogue.
+TEST_F(WindowRules, InputsShowWhatApplies) {
+    const auto frames = [this](int input) {
+        return QString("%1%2%3")
+            .arg(hidden(QString("fraInputType(%1)").arg(input)) ? "-" : "T")
+            .arg(hidden(QString("fraInputLimit(%1)").arg(input)) ? "-" : "L")
+            .arg(hidden(QString("fraAnalogueValues(%1)").arg(input)) ? "-" : "A");
+    };
+    EXPECT_EQ(frames(1), "---");
+    click("chkOnOff(1)");
+    EXPECT_EQ(frames(1), "TLA");
+    click("optDigital(1)");
+    EXPECT_EQ(frames(1), "TL-");
+    click("chkOnOff(1)");
+    EXPECT_EQ(frames(1), "---");
+    click("chkOnOff(1)");  // digital: the type and the limits, not the analogue values
+    EXPECT_EQ(frames(1), "TL-");
+    click("opAnalogue(1)");
+    EXPECT_EQ(frames(1), "TLA");
+    click("chkOnOff(1)");
+    click("optDigital(1)");  // off: choosing the type shows nothing
+    EXPECT_EQ(frames(1), "---");
+
+    ASSERT_TRUE(open("-Input\r\n+Input3\r\nOn=1\r\nInput type=D\r\n+Input4\r\nOn=1\r\nInput type=A\r\n"));
+    EXPECT_EQ(frames(2), "TL-");
+    EXPECT_EQ(frames(3), "TLA");
+    EXPECT_EQ(window->configuration().input.inputs[1].type, InputType::Digital);
+}
+
+TEST_F(WindowRules, TheOverviewMirrorsTheUnit) {
+    ASSERT_TRUE(open("-Unit\r\nId=0000000042\r\nAlias=Mast\r\nType=KORU Starter-kit\r\n"
+                     "-Network\r\nUpper unit=0000000017(Hill)\r\nLower units=0000000100(A),0000000101(B)\r\n"
+                     "Remotes=R1,R2\r\n"));
+    EXPECT_EQ(get<QLabel>("lblId")->text(), "0000000042");
+    EXPECT_EQ(get<QLabel>("lblAlias")->text(), "Mast");
+    EXPECT_EQ(get<QLabel>("lblType")->text(), "KORU Starter-kit");
+    EXPECT_EQ(get<QLabel>("lblMasterUnit")->text(), "0000000017(Hill)");
+    EXPECT_EQ(get<QLabel>("lblSelectedMaster")->text(), "0000000017(Hill)");
+    EXPECT_EQ(ListItems(get<QListWidget>("lstLowerUnits")), QStringList({"0000000100(A)", "0000000101(B)"}));
+    EXPECT_EQ(ListItems(get<QListWidget>("lstRemotes")), QStringList({"R1", "R2"}));
+
+    Retype(get("txtAlias"), "Mast 2");
+    EXPECT_EQ(get<QLabel>("lblAlias")->text(), "Mast 2");
+
+    // The network operations change the model and refresh the fields; the mirrors follow.
+    window->configuration().network.upperUnit.clear();
+    window->configuration().network.lowerUnits = {"0000000100(A)"};
+    window->refreshFields({"lblSelectedMaster", "lstSlaveUnits"});
+    EXPECT_EQ(get<QLabel>("lblMasterUnit")->text(), "");
+    EXPECT_EQ(ListItems(get<QListWidget>("lstLowerUnits")), QStringList({"0000000100(A)"}));
+}
+
+TEST_F(WindowRules, TheFrequencyTextWaitsForTheFirstChange) {
+    ASSERT_TRUE(open("-Radio\r\nChannel=0\r\n"));
+    EXPECT_EQ(get<QLabel>("lblFreq")->text(), "433 MHz");
+    ASSERT_TRUE(open("-Radio\r\nChannel=70\r\n"));
+    EXPECT_EQ(get<QLabel>("lblFreq")->text(), "439.7 MHz");
+}
+
+}  // namespace
+}  // namespace koru::test
