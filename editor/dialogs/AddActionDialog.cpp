@@ -1,7 +1,6 @@
 #include "editor/dialogs/AddActionDialog.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "editor/ListItems.h"
 #include "editor/ListSelection.h"
+#include "editor/dialogs/OkCancelRow.h"
 #include "model/ActionEntries.h"
 
 namespace koru {
@@ -29,23 +29,20 @@ AddActionDialog::AddActionDialog(TextList offered, TextList current, QWidget* pa
     setWindowTitle("Actions");
     setAttribute(Qt::WA_DeleteOnClose);
 
+    // Made in reading order, which is also the order the Tab key follows.
     offeredList_ = new QListWidget(this);
     offeredList_->setObjectName("lstAction");
+    offeredList_->setAccessibleName("Actions");
+    QPushButton* add = Button("cmdAddAction", "A&dd", this);
+    QPushButton* remove = Button("cmdRemoveAction", "&Remove", this);
     currentList_ = new QListWidget(this);
     currentList_->setObjectName("lstCurrentActions");
+    currentList_->setAccessibleName("Current actions");
     for (QListWidget* list : {offeredList_, currentList_}) list->setMinimumWidth(260);
     auto* offeredLabel = new QLabel("&Actions:", this);
     offeredLabel->setBuddy(offeredList_);
     auto* currentLabel = new QLabel("C&urrent actions:", this);
     currentLabel->setBuddy(currentList_);
-    offeredList_->setAccessibleName("Actions");
-    currentList_->setAccessibleName("Current actions");
-
-    QPushButton* add = Button("cmdAddAction", "A&dd", this);
-    QPushButton* remove = Button("cmdRemoveAction", "&Remove", this);
-    QPushButton* ok = Button("cmdOk", "&Ok", this);
-    QPushButton* cancel = Button("cmdCancel", "Cancel", this);
-    ok->setDefault(true);
 
     auto* middle = new QVBoxLayout;
     middle->addStretch();
@@ -58,15 +55,9 @@ AddActionDialog::AddActionDialog(TextList offered, TextList current, QWidget* pa
     grid->addWidget(offeredList_, 1, 0);
     grid->addLayout(middle, 1, 1);
     grid->addWidget(currentList_, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
-    QWidget* const order[] = {offeredList_, add, remove, currentList_, ok, cancel};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    layout->addLayout(OkCancelRow(this, [this] { accept(); }));
 
     SetListItems(offeredList_, WidgetTexts(offered_));
     SetListItems(currentList_, WidgetTexts(current_));
@@ -75,8 +66,6 @@ AddActionDialog::AddActionDialog(TextList offered, TextList current, QWidget* pa
     connect(offeredList_, &QListWidget::itemDoubleClicked, this, &AddActionDialog::addSelectedAction);
     connect(remove, &QPushButton::clicked, this, &AddActionDialog::removeSelectedAction);
     connect(currentList_, &QListWidget::itemDoubleClicked, this, &AddActionDialog::removeSelectedAction);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void AddActionDialog::addSelectedAction() {

@@ -5,12 +5,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPointer>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <filesystem>
 
 #include "editor/MessagePath.h"
+#include "editor/dialogs/OkCancelRow.h"
 #include "model/UnitLibrary.h"
 #include "platform/UserDialogs.h"
 
@@ -102,21 +102,9 @@ ExportDialog::ExportDialog(const UnitConfiguration& config, const UnitLibrary& l
     // Remote events cannot be edited in the window; only "All" of "Save events" takes them along.
     rows_[static_cast<int>(ParameterRow::RemoteEvents)]->hide();
 
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("cmdOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("cmdCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
-    layout->addLayout(buttons);
-
-    connect(ok, &QPushButton::clicked, this, &ExportDialog::chooseFile);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(OkCancelRow(this, [this] { chooseFile(); }));
 }
 
 ParameterSelection ExportDialog::selection() const {

@@ -3,13 +3,12 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/AskingOperation.h"
+#include "editor/dialogs/OkCancelRow.h"
 #include "model/FileSyntax.h"
 #include "model/UnitLibrary.h"
 #include "model/UnitName.h"
@@ -53,21 +52,9 @@ NewUnitDialog::NewUnitDialog(const UnitLibrary& library, UserDialogs& dialogs, U
     fields->addRow("&Alias:", alias_);
     fields->addRow("&Type of unit:", type_);
 
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("cmdOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("cmdCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
-
-    connect(ok, &QPushButton::clicked, this, &NewUnitDialog::createUnit);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(OkCancelRow(this, [this] { createUnit(); }));
 }
 
 void NewUnitDialog::createUnit() {
