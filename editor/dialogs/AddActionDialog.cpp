@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "editor/ListItems.h"
 #include "editor/ListSelection.h"
@@ -14,6 +17,9 @@
 namespace koru {
 
 namespace {
+
+constexpr int kMinimumListWidth = 260;
+constexpr int kMaximumListWidth = 520;
 
 QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -38,7 +44,6 @@ AddActionDialog::AddActionDialog(TextList offered, TextList current, QWidget* pa
     currentList_ = new QListWidget(this);
     currentList_->setObjectName("lstCurrentActions");
     currentList_->setAccessibleName("Current actions");
-    for (QListWidget* list : {offeredList_, currentList_}) list->setMinimumWidth(260);
     auto* offeredLabel = new QLabel("&Actions:", this);
     offeredLabel->setBuddy(offeredList_);
     auto* currentLabel = new QLabel("C&urrent actions:", this);
@@ -61,6 +66,11 @@ AddActionDialog::AddActionDialog(TextList offered, TextList current, QWidget* pa
 
     SetListItems(offeredList_, WidgetTexts(offered_));
     SetListItems(currentList_, WidgetTexts(current_));
+    // Both lists wide enough for the longest entry on offer (a message to a unit with a long alias).
+    const int width = std::clamp(offeredList_->sizeHintForColumn(0) + 2 * offeredList_->frameWidth() +
+                                     offeredList_->verticalScrollBar()->sizeHint().width() + 4,
+                                 kMinimumListWidth, kMaximumListWidth);
+    for (QListWidget* list : {offeredList_, currentList_}) list->setMinimumWidth(width);
 
     connect(add, &QPushButton::clicked, this, &AddActionDialog::addSelectedAction);
     connect(offeredList_, &QListWidget::itemDoubleClicked, this, &AddActionDialog::addSelectedAction);

@@ -1,13 +1,13 @@
 #include "editor/dialogs/DeleteUnitDialog.h"
 
-#include <algorithm>
-
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "editor/AskingOperation.h"
 #include "editor/ListItems.h"
