@@ -29,37 +29,60 @@ constexpr CellGroup kCellGroups[] = {
     {"Flags", "txtFlag", kMaskFlagCells},
 };
 
-void AddMask(FieldFactory& factory, QWidget* parent, QGridLayout* grid, int mask) {
+// The column captions over the cells of every mask: each group's caption and its cell numbers, in columns as
+// wide as the cells below them.
+QWidget* CellCaptions(QWidget* parent, int cellWidth) {
+    auto* header = new QWidget(parent);
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const CellGroup& group : kCellGroups) {
+        auto* cells = new QGridLayout;
+        cells->setHorizontalSpacing(2);
+        cells->setVerticalSpacing(1);
+        cells->addWidget(FieldFactory::caption(header, QString::fromLatin1(group.caption)), 0, 0, 1, group.cells);
+        for (int k = 0; k < group.cells; ++k) {
+            auto* number = new QLabel(QString::number(k + 1), header);
+            number->setAlignment(Qt::AlignCenter);
+            number->setFixedWidth(cellWidth);
+            cells->addWidget(number, 1, k);
+        }
+        row->addLayout(cells);
+        row->addSpacing(6);
+    }
+    row->addStretch(1);
+    return header;
+}
+
+// Returns the width of one cell.
+int AddMask(FieldFactory& factory, QWidget* parent, QGridLayout* grid, int mask) {
     const QString name = QStringLiteral("Mask %1").arg(mask + 1);
     QCheckBox* on = factory.flag(parent, "chkBitMaskOn", mask, QStringLiteral("On Mask %1").arg(mask + 1),
                                  name + QLatin1String(": On"));
     QWidget* frame = factory.frame(parent, "fraMask", mask);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(0, 0, 0, 0);
+    int cellWidth = 0;
     for (const CellGroup& group : kCellGroups) {
-        auto* cells = new QGridLayout;
-        cells->setHorizontalSpacing(2);
-        cells->setVerticalSpacing(1);
+        auto* cells = new QHBoxLayout;
+        cells->setSpacing(2);
         const QString caption = QString::fromLatin1(group.caption);
-        QLabel* label = FieldFactory::caption(frame, caption);
-        cells->addWidget(label, 0, 0, 1, group.cells);
         for (int k = 0; k < group.cells; ++k) {
             const QString cellName = name + QLatin1String(": ") + caption + QLatin1Char(' ') + QString::number(k + 1);
             QLineEdit* cell = factory.text(frame, group.control, mask * group.cells + k, cellName);
             cell->setToolTip(cellName);
-            cells->addWidget(cell, 1, k);
-            if (k == 0) label->setBuddy(cell);
+            cells->addWidget(cell);
+            cellWidth = cell->width();
         }
         row->addLayout(cells);
         row->addSpacing(6);
     }
     row->addWidget(factory.button(frame, "cmdAddActionBitMask", mask, QStringLiteral("&Actions"),
-                                  name + QLatin1String(": Actions")),
-                   0, Qt::AlignBottom);
+                                  name + QLatin1String(": Actions")));
     row->addWidget(factory.list(frame, "lstBitMask", mask, kActionListRows, name + QLatin1String(": action list")),
                    1);
-    grid->addWidget(on, mask, 0, Qt::AlignBottom);
-    grid->addWidget(frame, mask, 1);
+    grid->addWidget(on, mask + 1, 0);
+    grid->addWidget(frame, mask + 1, 1);
+    return cellWidth;
 }
 
 }  // namespace
@@ -80,7 +103,9 @@ IoEventsPage::IoEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(fac
     QGroupBox* masks = factory.group(page, QStringLiteral("I/O events"));
     auto* grid = new QGridLayout(masks);
     grid->setColumnStretch(1, 1);
-    for (int mask = 0; mask < kMaskCount; ++mask) AddMask(factory, masks, grid, mask);
+    int cellWidth = 0;
+    for (int mask = 0; mask < kMaskCount; ++mask) cellWidth = AddMask(factory, masks, grid, mask);
+    grid->addWidget(CellCaptions(masks, cellWidth), 0, 1);
     layout->addWidget(masks);
     layout->addStretch(1);
 }
