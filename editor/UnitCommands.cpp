@@ -36,13 +36,21 @@ QAction* UnitCommands::addItem(QMenu* menu, QAction* before, const char* name, c
     return action;
 }
 
+namespace {
+
+// Brings a dialog that is open already to the front; false when there is none.
+bool RaiseOpen(QDialog* dialog) {
+    if (dialog == nullptr || !dialog->isVisible()) return false;
+    dialog->raise();
+    dialog->activateWindow();
+    return true;
+}
+
+}  // namespace
+
 // The new-unit dialog leaves the window usable; a second New brings the open dialog forward.
 void UnitCommands::newUnit() {
-    if (newUnit_ != nullptr && newUnit_->isVisible()) {
-        newUnit_->raise();
-        newUnit_->activateWindow();
-        return;
-    }
+    if (RaiseOpen(newUnit_)) return;
     window_.promptSaveUnit([this] {
         if (newUnit_ != nullptr && newUnit_->isVisible()) return;
         newUnit_ = new NewUnitDialog(window_.library(), window_.dialogs(), window_.configuration(), &window_);
@@ -63,6 +71,10 @@ void UnitCommands::exportParameters() {
     OpenAlone(window_, new ExportDialog(window_.configuration(), window_.library(), window_.dialogs(), &window_));
 }
 
-void UnitCommands::about() { (new AboutDialog(&window_))->show(); }
+void UnitCommands::about() {
+    if (RaiseOpen(about_)) return;
+    about_ = new AboutDialog(&window_);
+    about_->show();
+}
 
 }  // namespace koru

@@ -11,6 +11,7 @@ class QMenu;
 
 namespace koru {
 
+class AboutDialog;
 class MainWindow;
 class NewUnitDialog;
 
@@ -26,10 +27,12 @@ public:
     void about();
 
 private:
-    QAction* addItem(QMenu* menu, QAction* before, const char* name, const QString& caption, void (UnitCommands::*command)());
+    QAction* addItem(QMenu* menu, QAction* before, const char* name, const QString& caption,
+                     void (UnitCommands::*command)());
 
     MainWindow& window_;
     QPointer<NewUnitDialog> newUnit_;
+    QPointer<AboutDialog> about_;
 };
 
 }  // namespace koru

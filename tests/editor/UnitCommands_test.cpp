@@ -158,6 +158,8 @@ TEST_F(UnitCommandsTest, ExportWritesTheTickedSectionsWhileTheWindowWaits) {
 
 TEST_F(UnitCommandsTest, AboutOpensBesideTheWindowAndAClickClosesIt) {
     trigger("mnuAbout");
+    trigger("mnuAbout");  // brings the open one forward
+    EXPECT_EQ(w.window->findChildren<AboutDialog*>().size(), 1);
     auto* about = w.openDialog<AboutDialog>();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(w.window->isWindowEnabled());
