@@ -13,13 +13,9 @@
 #include <cstdio>
 
 #include "platform/MemorySettingsStore.h"
-#include "platform/PortDevices.h"
-#include "platform/QtClock.h"
-#include "platform/QtSerialPort.h"
 #include "protocol/SessionPlanner.h"
 #include "protocol/link/LinkTimings.h"
-#include "protocol/link/PacketSender.h"
-#include "protocol/link/SendSession.h"
+#include "protocol/link/SendStack.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/SampleUnits.h"
 
@@ -52,25 +48,19 @@ int main(int argc, char** argv) {
     std::size_t lines = 0;
     for (auto at = plan.bytes.find("\r\n"); at != std::string::npos; at = plan.bytes.find("\r\n", at + 2)) ++lines;
 
-    QtSerialPort port;
     MemorySettingsStore store;
-    store.setValue(kLinkSection, "ComDevice1", device);
     test::RecordingMessageBoxes boxes;
-    QtClock clock;
-    SessionState session;
-    SerialLink link(port, store, boxes, clock, session);
-    link.configure(1, "9600,n,8,1", timing::kDefaultReplyTimeout);
-    PacketSender sender(link, session, boxes, clock);
-    SendSession send(link, sender, session, boxes, config);
+    const std::unique_ptr<SendStack> stack = SendStack::Live(boxes, store, config);
+    stack->link().setPort(1, device);
+    SendSession& send = stack->send();
 
     const double cpuBefore = cpuSeconds();
     const auto wallBefore = std::chrono::steady_clock::now();
     bool saved = false;
-    QObject::connect(&send, &SendSession::finished, [&](bool result) {
+    QObject::connect(&send, &SendSession::ended, [&](bool result) {
         saved = result;
         QCoreApplication::quit();
     });
-    QObject::connect(&send, &SendSession::stalled, [] { QCoreApplication::quit(); });
     QTimer::singleShot(0, [&] { send.start(everything); });
     QCoreApplication::exec();
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();

@@ -17,8 +17,10 @@ int runDelete(const QStringList& arguments) {
         PrintError(LocalBytes(usage));
         return kExitUsage;
     }
+    const std::optional<std::string> entry = UnitTextOf(entries[0], "unit entry");
+    if (!entry) return kExitFailed;
     FixedAnswer yes(true);
-    const LibraryResult result = LibraryFrom(parser).DeleteUnit(LocalBytes(entries[0]), yes);
+    const LibraryResult result = LibraryFrom(parser).DeleteUnit(*entry, yes);
     if (result.done()) return kExitOk;
     PrintLibraryError(result.message);
     return kExitFailed;

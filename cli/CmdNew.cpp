@@ -26,19 +26,23 @@ int runNew(const QStringList& arguments) {
         return kExitUsage;
     }
 
+    const std::optional<std::string> id = UnitTextOf(parser.value("id"), "ID");
+    const std::optional<std::string> alias = UnitTextOf(parser.value("alias"), "alias");
+    const std::optional<std::string> type = UnitTextOf(parser.value("type"), "type");
+    if (!id || !alias || !type) return kExitFailed;
+
     const UnitLibrary library = LibraryFrom(parser);
-    const std::string id = LocalBytes(parser.value("id"));
+    library.RemoveUnfinishedSaves();
     UnitConfiguration config;
     FixedAnswer replace(parser.isSet("replace"));
-    const LibraryResult result =
-        library.NewUnit(id, LocalBytes(parser.value("alias")), LocalBytes(parser.value("type")), config, replace);
+    const LibraryResult result = library.NewUnit(*id, *alias, *type, config, replace);
     switch (result.status) {
     case LibraryStatus::Done:
         if (!result.message.empty()) PrintLibraryError(result.message);
         WriteStdout(result.file.string() + "\n");
         return kExitOk;
     case LibraryStatus::NotDone:
-        PrintLibraryError("The unit ID " + PadUnitId(id) + " already exists; give --replace to replace it.");
+        PrintLibraryError("The unit ID " + PadUnitId(*id) + " already exists; give --replace to replace it.");
         return kExitFailed;
     case LibraryStatus::Refused:
     case LibraryStatus::Failed:

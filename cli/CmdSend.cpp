@@ -2,21 +2,25 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <optional>
+
 #include "cli/CliMessageBoxes.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/InterruptNotifier.h"
 #include "cli/SendOptions.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
-#include "platform/QtClock.h"
-#include "platform/QtSerialPort.h"
-#include "protocol/link/PacketSender.h"
-#include "protocol/link/SendSession.h"
+#include "platform/QtSettingsStore.h"
+#include "protocol/SendPreflight.h"
+#include "protocol/link/SendStack.h"
 
 namespace koru::cli {
 
 namespace {
+
+constexpr int kExitBySignal = 128;  // a command ended by signal N exits with 128 + N
 
 std::optional<long> positiveNumber(const QString& text) {
     bool ok = false;
@@ -24,23 +28,59 @@ std::optional<long> positiveNumber(const QString& text) {
     return ok && value > 0 ? std::optional<long>(value) : std::nullopt;
 }
 
+// "COM1" to "COM3" name the device stored for that port in the user's settings (the system's own serial
+// port of that number when none is stored); anything else is a device path.
+std::pair<int, std::string> ResolvePort(const QString& port) {
+    for (int number = 1; number <= 3; ++number) {
+        if (port.compare(QStringLiteral("COM%1").arg(number), Qt::CaseInsensitive) == 0) {
+            return {number, DeviceForPort(number, QtSettingsStore())};
+        }
+    }
+    return {1, port.toLocal8Bit().toStdString()};
+}
+
+// The end of every session: how it ended when that is not a verdict, the delivery report, and the
+// verdict last.
+void PrintSessionEnd(const SendSession& send) {
+    const std::string& status = send.progress().status;
+    if (send.stoppedEarly() && status.empty()) {
+        PrintError("Session stopped before the end line");
+    } else if (!status.empty() && status != kVerdictSaved && status != kVerdictFailed) {
+        PrintError(status);
+    }
+    PrintError("Delivery report:");
+    for (const std::string& line : send.report().lines()) PrintError("  " + line);
+    PrintError(send.saved() ? kVerdictSaved : kVerdictFailed);
+}
+
 }  // namespace
 
-// A live send over any serial device: one progress line per group, the messages and, last, the verdict
-// on standard error. The device stands in for COM1; nothing is stored.
+// A live send over a serial device: one progress line per group, the messages, the delivery report and,
+// last, the verdict on standard error. Nothing is stored.
 int runSend(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Load FILEs in order over a new configuration and send it to a unit.");
+    parser.setApplicationDescription(
+        "Load FILEs in order over a new configuration and send it to a unit.\n"
+        "A unit that cannot be sent as it stands (what korucfg check lists first) opens no session.\n"
+        "Progress, the delivery report of every selected group and, last, the verdict go to standard error.\n"
+        "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130 or 143 after Ctrl+C or\n"
+        "SIGTERM (the session is aborted with its abort line).");
     parser.addHelpOption();
-    const QCommandLineOption port("port", "Serial device to send over (any path).", "DEVICE");
-    const QCommandLineOption settings("settings", "Line settings (default 9600,n,8,1).", "S", kDefaultPortSettings);
-    const QCommandLineOption timeout("timeout", "Reply time-out in ms, at least 1000 (default 3000).", "MS", "3000");
+    const QCommandLineOption port("port",
+                                  "Serial device to send over: a device path, or COM1, COM2 or COM3 for the "
+                                  "device chosen for that port "
+                                  "in the settings dialog (by default /dev/ttyS0, /dev/ttyS1, /dev/ttyS2).",
+                                  "DEVICE");
+    const QCommandLineOption settings("settings", "Line settings (default 9600,n,8,1).", "S",
+                                      kDefaultPortSettings);
+    const QCommandLineOption timeout("timeout", "Reply time-out in ms, at least 1000 (default 3000).", "MS",
+                                     "3000");
     parser.addOptions({port, settings, timeout});
     const SendOptions sendOptions;
     sendOptions.addTo(parser);
     if (auto status = ParseCommandLine(parser, arguments, "send")) return *status;
     const QStringList files = parser.positionalArguments();
-    if (files.isEmpty() || !parser.isSet(port)) {
+    if (files.isEmpty() || !parser.isSet(port) || parser.value(port).isEmpty()) {
         PrintError(files.isEmpty() ? "korucfg send: no FILE given" : "korucfg send: no --port DEVICE given");
         return kExitUsage;
     }
@@ -58,38 +98,57 @@ int runSend(const QStringList& arguments) {
     UnitConfiguration config;
     if (!sendOptions.apply(parser, "korucfg send", selection, config)) return kExitUsage;
 
-    QtSerialPort serialPort;
-    MemorySettingsStore store;
-    store.setValue(kLinkSection, "ComDevice1", parser.value(port).toStdString());
-    CliMessageBoxes messages;
-    QtClock clock;
-    SessionState session;
-    SerialLink link(serialPort, store, messages, clock, session);
-    link.configure(1, lineSettings, std::chrono::milliseconds(*timeoutMs));
-    PacketSender sender(link, session, messages, clock);
-    SendSession send(link, sender, session, messages, config);
+    // A unit that cannot be sent as it stands opens no session at all.
+    const std::vector<CheckFinding> reasons = SendPreflight(config, selection);
+    if (!reasons.empty()) {
+        PrintError("korucfg send: the unit cannot be sent as it stands; nothing was sent:");
+        for (const CheckFinding& reason : reasons) PrintError("  " + DescribeFinding(reason));
+        return kExitFailed;
+    }
 
-    QObject::connect(&send, &SendSession::groupSent, [&](int record, bool written) {
+    const auto [portNumber, device] = ResolvePort(parser.value(port));
+    MemorySettingsStore store;
+    CliMessageBoxes messages;
+    const std::unique_ptr<SendStack> stack = SendStack::Live(messages, store, config);
+    SerialLink& link = stack->link();
+    SendSession& send = stack->send();
+    link.setPort(portNumber, device);
+    PortError ignored;  // the settings were checked above
+    link.setLineSettings(lineSettings, ignored);
+    link.setReplyTimeout(std::chrono::milliseconds(*timeoutMs));
+
+    QObject::connect(&send, &SendSession::groupSent, [&](Record record, bool written) {
         PrintError("korucfg send: [" + std::to_string(send.progress().value + (written ? 1 : 0)) + "/" +
-                   std::to_string(selection.count()) + "] record " + std::to_string(record) + ": " +
-                   (written ? "sent, state " + session.get_state() : "failed"));
+                   std::to_string(selection.count()) + "] record " + std::to_string(RecordNumber(record)) +
+                   ": " +
+                   (written ? "sent, state " + std::string(SessionState::text(stack->session().get_state()))
+                            : "failed"));
     });
     QObject::connect(&link, &SerialLink::portLost, [](const QString& detail) {
         PrintError("korucfg send: connection lost: " + detail.toStdString());
     });
-    QObject::connect(&send, &SendSession::finished, [&](bool saved) {
-        PrintError(send.progress().status);
-        QCoreApplication::exit(saved ? kExitOk : kExitFailed);
+
+    // An interrupt aborts the session the way the Abort button does: the abort line goes out before the
+    // port closes, and the report follows.
+    InterruptNotifier interrupts;
+    int interruptedBy = 0;
+    QObject::connect(&send, &SendSession::ended, [&](bool saved) {
+        PrintSessionEnd(send);
+        QCoreApplication::exit(interruptedBy != 0 ? kExitBySignal + interruptedBy
+                               : saved            ? kExitOk
+                                                  : kExitFailed);
     });
-    // A failed group stops the session without an end line and without a verdict: the unit got exactly
-    // what a dry run shows, and the command ends there.
-    QObject::connect(&send, &SendSession::stalled, [&] {
-        const std::string status = send.progress().status;
-        PrintError(status.empty() ? "Session stopped before the end line" : status);
-        QCoreApplication::exit(kExitFailed);
+    QObject::connect(&interrupts, &InterruptNotifier::interrupted, [&](int signalNumber) {
+        if (interruptedBy != 0) return;
+        interruptedBy = signalNumber;
+        if (send.running()) {
+            send.pressButton();
+        } else {
+            QCoreApplication::exit(kExitBySignal + signalNumber);
+        }
     });
     QTimer::singleShot(0, [&] {
-        if (!send.start(selection)) QCoreApplication::exit(kExitFailed);
+        if (interruptedBy == 0 && !send.start(selection)) QCoreApplication::exit(kExitFailed);
     });
     return QCoreApplication::exec();
 }

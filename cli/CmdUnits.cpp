@@ -16,8 +16,13 @@ int runUnits(const QStringList& arguments) {
         PrintError(LocalBytes(usage));
         return kExitUsage;
     }
+    const UnitLibrary library = LibraryFrom(parser);
+    if (const auto problem = library.UnitsFolderProblem()) {
+        PrintLibraryError(*problem);
+        return kExitFailed;
+    }
     std::string out;
-    for (const std::string& entry : LibraryFrom(parser).RefreshUnitLists().units) out += entry + "\n";
+    for (const std::string& entry : library.RefreshUnitLists().units) out += ShownText(entry) + "\n";
     WriteStdout(out);
     return kExitOk;
 }

@@ -1,16 +1,30 @@
 #include "cli/SendOptions.h"
 
+#include <QRegularExpression>
+
 #include "cli/CliSupport.h"
 #include "protocol/SendBoxNames.h"
 
 namespace koru::cli {
 
+namespace {
+
+constexpr double kLargestRetransmissionMs = 2500;
+
+// A retransmission time: a plain decimal number of milliseconds from 0 to 2500.
+bool IsRetransmissionTime(const QString& text) {
+    static const QRegularExpression decimal(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+(\\.[0-9]+)?")));
+    return decimal.match(text).hasMatch() && text.toDouble() <= kLargestRetransmissionMs;
+}
+
+}  // namespace
+
 SendOptions::SendOptions()
     : select("select",
              QString::fromStdString("Groups to send, comma-separated: " + SendBoxNameList() + " (default all)."),
              "LIST"),
-      retransMin("retrans-min", "Minimum retransmission time in ms (default 200).", "MS", "200"),
-      retransMax("retrans-max", "Maximum retransmission time in ms (default 600).", "MS", "600") {}
+      retransMin("retrans-min", "Minimum retransmission time in ms, 0 to 2500 (default 200).", "MS", "200"),
+      retransMax("retrans-max", "Maximum retransmission time in ms, 0 to 2500 (default 600).", "MS", "600") {}
 
 void SendOptions::addTo(QCommandLineParser& parser) const {
     parser.addOptions({select, retransMin, retransMax});
@@ -28,6 +42,14 @@ bool SendOptions::apply(const QCommandLineParser& parser, const std::string& com
             return false;
         }
         boxes = *parsed;
+    }
+    for (const QCommandLineOption* option : {&retransMin, &retransMax}) {
+        const QString value = parser.value(*option);
+        if (!IsRetransmissionTime(value)) {
+            PrintError(command + ": --" + option->names().front().toStdString() +
+                       " takes milliseconds from 0 to 2500, not \"" + value.toStdString() + "\"");
+            return false;
+        }
     }
     selection = SendSelection::fromBoxes(boxes);
     if (!LoadFilesInOrder(parser.positionalArguments(), config)) return false;

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "platform/BuildInfo.h"
 
@@ -46,6 +47,10 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("korucfg");
     QCoreApplication::setApplicationVersion(koru::kVersion);
+    if (const auto invalid = koru::cli::InvalidArgument(argc, argv)) {
+        koru::cli::PrintError(*invalid);
+        return koru::cli::kExitUsage;
+    }
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 2 && (arguments[1] == "--version" || arguments[1] == "-v")) {
         QTextStream(stdout) << "korucfg " << QCoreApplication::applicationVersion() << "\n";
@@ -56,7 +61,10 @@ int main(int argc, char** argv) {
         return arguments.size() < 2 ? koru::cli::kExitUsage : koru::cli::kExitOk;
     }
     for (const Command& command : kCommands) {
-        if (arguments[1] == QLatin1String(command.name)) return command.run(arguments);
+        if (arguments[1] == QLatin1String(command.name)) {
+            const int status = command.run(arguments);
+            return koru::cli::FinishOutput() || status != koru::cli::kExitOk ? status : koru::cli::kExitFailed;
+        }
     }
     QTextStream(stderr) << "korucfg: unknown command \"" << arguments[1] << "\"\n\n";
     printUsage(stderr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,7 +11,12 @@ namespace koru {
 // On failure the old file is untouched and the result holds the reason.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// Reads a whole file as bytes; nullopt when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// Whether `name` is the temporary file of a save of `fileExtension` files (".kuf") that never finished:
+// a save that was killed leaves it behind.
+bool IsUnfinishedSave(std::string_view name, std::string_view fileExtension);
+
+// Reads a whole file of at most `limit` bytes into `bytes`. On failure the reason, such as "cannot read the
+// file: No such file or directory"; a larger file is refused without being read whole.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes);
 
 }  // namespace koru

@@ -1,8 +1,6 @@
 #include "model/FileSyntax.h"
 
-#include <charconv>
 #include <climits>
-#include <cmath>
 
 namespace koru {
 
@@ -20,13 +18,6 @@ std::optional<std::string> LineCursor::ReadCleanLine() {
     return std::string(TrimBlanks(line));
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::string KeyOf(std::string_view line) {
     return std::string(TrimBlanks(line.substr(0, line.find('='))));
 }
@@ -40,11 +31,16 @@ std::string ValueOf(std::string_view line) {
 const char* FlagText(bool flag) { return flag ? "1" : "0"; }
 
 std::string JoinList(const TextList& list) {
-    std::string joined;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (i > 0) joined.push_back(',');
-        joined.append(list[i]);
+    if (list.empty()) return {};
+    // A written value loses its outer blanks and empty pieces when read, so an empty item needs a blank
+    // and, at either end, a comma beyond it.
+    TextList written = list;
+    for (std::string& item : written) {
+        if (item.empty()) item = " ";
     }
+    std::string joined = JoinTexts(written, ",");
+    if (list.front().empty()) joined.insert(0, ",");
+    if (list.back().empty()) joined.push_back(',');
     return joined;
 }
 
@@ -59,47 +55,10 @@ void SplitList(std::string_view text, TextList& list) {
     }
 }
 
-namespace {
-
-// A plain decimal number after trimming blanks: sign, digits with at most one ".", at least one digit,
-// an optional exponent.
-bool IsPlainNumber(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    bool digits = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digits = true;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (!digits) return false;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        const std::size_t exponentStart = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-        if (i == exponentStart) return false;
-    }
-    return i == text.size();
-}
-
-}  // namespace
-
 std::optional<int> SubsectionNumberOf(std::string_view text) {
-    const std::string trimmed(TrimBlanks(text));
-    if (!IsPlainNumber(trimmed)) return std::nullopt;
-    // from_chars reads "." whatever the process locale says, but takes no leading "+".
-    const std::size_t start = trimmed[0] == '+' ? 1 : 0;
-    double parsed = 0;
-    const std::errc error = std::from_chars(trimmed.data() + start, trimmed.data() + trimmed.size(), parsed).ec;
-    if (error != std::errc()) return INT_MAX;
-    const double value = std::nearbyint(parsed);  // rounds half to even
+    const std::optional<double> number = ValidNumber(text);
+    if (!number) return std::nullopt;
+    const double value = RoundHalfEven(*number);
     if (!(value > INT_MIN && value < INT_MAX)) return INT_MAX;
     return static_cast<int>(value);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/TextRules.h"
 #include "model/UnitConfiguration.h"
 
 namespace koru {
@@ -28,9 +29,6 @@ private:
     std::size_t position_ = 0;
 };
 
-// Removes leading and trailing blanks (spaces only; tabs, CR and LF stay).
-std::string_view TrimBlanks(std::string_view text);
-
 // The key of a key line: the text before the first "=", or the whole line; blanks trimmed.
 std::string KeyOf(std::string_view line);
 // The value of a key line: the text after the first "=" (later "=" belong to it), or empty; blanks trimmed.
@@ -39,15 +37,17 @@ std::string ValueOf(std::string_view line);
 // "1" for a set flag, "0" otherwise.
 const char* FlagText(bool flag);
 
-// The items joined by "," with nothing added.
+// The items joined by ",". An empty item is written as one blank, and a "," goes before an empty first
+// item and after an empty last one, so SplitList gives back every item: the count of a list survives a
+// save and a load. An empty list gives the empty text.
 std::string JoinList(const TextList& list);
 // Replaces `list` with the pieces of `text` cut at ",": empty pieces are skipped, the others trimmed
 // (a piece of blanks only becomes an empty item).
 void SplitList(std::string_view text, TextList& list);
 
-// A subsection number read from all characters after a heading's name: a plain decimal number,
-// possibly with sign, fraction or exponent, rounded half to even. nullopt when the text is not a number;
-// numbers too large for an int come back as INT_MAX (outside every count).
+// A subsection number read from all characters after a heading's name: a valid number of the shared
+// grammar, rounded half to even. nullopt when the text is not a number; numbers too large for an int
+// come back as INT_MAX (outside every count).
 std::optional<int> SubsectionNumberOf(std::string_view text);
 
 // Collects written lines; every line ends with CR LF.

@@ -7,6 +7,7 @@
 
 #include "model/Sections.h"
 #include "model/SettingCatalog.h"
+#include "model/TextRules.h"
 
 namespace koru {
 
@@ -39,11 +40,13 @@ public:
                 return "the subsection heading \"" + std::string(heading) + "\" does not end with a number";
             }
             index_ = last - '0' - 1;
+            number_ = std::string(1, last);
             return std::nullopt;
         }
         const std::optional<int> number = SubsectionNumberOf(heading.substr(nameLength));
         if (!number) return "the subsection heading \"" + std::string(heading) + "\" has no number";
         index_ = static_cast<std::int64_t>(*number) - 1;
+        number_ = std::string(TrimBlanks(heading.substr(nameLength)));
         return std::nullopt;
     }
 
@@ -51,13 +54,14 @@ public:
     bool within(int count) const { return index_ && *index_ >= 0 && *index_ < count; }
     int item() const { return static_cast<int>(*index_); }
 
+    // Names the number as the heading wrote it, however large.
     std::string outOfRange(std::string_view what, int count) const {
-        return "subsection " + std::string(what) + " " + std::to_string(*index_ + 1) + " is outside 1 to " +
-               std::to_string(count);
+        return "subsection " + std::string(what) + " " + number_ + " is outside 1 to " + std::to_string(count);
     }
 
 private:
     std::optional<std::int64_t> index_;
+    std::string number_;  // the subsection number as the heading wrote it
 };
 
 // A key line: its key, and its value unless the value is "-" (which every reader ignores).

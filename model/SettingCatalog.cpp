@@ -470,10 +470,13 @@ void ApplyKeyLine(const Setting& setting, UnitConfiguration& config, int item, s
         case FieldKind::List: SplitList(value, setting.list(config, item)); return;
         case FieldKind::Cell:
             // Pieces fill the cells in order; an empty piece keeps its cell, pieces beyond the group are dropped.
+            // The group's last cell ends the written line, whose trailing blanks no reader keeps, so it is
+            // stored without them.
             if (value.empty()) return;
             for (int k = 0; k < setting.cells; ++k) {
                 const std::size_t comma = value.find(',');
-                const std::string_view piece = value.substr(0, comma);
+                std::string_view piece = value.substr(0, comma);
+                if (k == setting.cells - 1) piece = piece.substr(0, piece.find_last_not_of(' ') + 1);
                 if (!piece.empty()) setting.text(config, item * setting.cells + k) = std::string(piece);
                 if (comma == std::string_view::npos) break;
                 value.remove_prefix(comma + 1);

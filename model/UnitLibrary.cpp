@@ -4,9 +4,12 @@
 #include <system_error>
 #include <utility>
 
+#include "model/AtomicFile.h"
 #include "model/FileNames.h"
+#include "model/FolderLock.h"
 #include "model/UnitFile.h"
 #include "model/UnitName.h"
+#include "model/Windows1252.h"
 
 namespace koru {
 
@@ -20,9 +23,8 @@ LibraryResult result(LibraryStatus status, std::string message = {}, fs::path fi
 
 // An entry names a file inside the units folder only if it cannot step out of it.
 bool canNameUnitFile(std::string_view entry) {
-    return std::none_of(entry.begin(), entry.end(), [](char c) {
-        return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
-    });
+    return std::none_of(entry.begin(), entry.end(),
+                        [](char c) { return c == '/' || c == '\\' || IsWindows1252Control(c); });
 }
 
 // A message sentence that ends with exactly one full stop, whatever the text it quotes ends with.
@@ -31,10 +33,10 @@ std::string sentence(std::string text) {
     return text;
 }
 
-std::string quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+std::string quoted(const fs::path& path) { return "\"" + PathForMessage(path) + "\""; }
 
 LibraryResult noSuchUnit(std::string_view entry) {
-    return result(LibraryStatus::Refused, "There is no unit \"" + std::string(entry) + "\" in the library.");
+    return result(LibraryStatus::Refused, "There is no unit \"" + TextForMessage(entry) + "\" in the library.");
 }
 
 }  // namespace
@@ -47,8 +49,7 @@ fs::path UnitLibrary::unitsFolder() const { return root_ / "Units"; }
 fs::path UnitLibrary::defaultFilesFolder() const { return defaultFiles_; }
 fs::path UnitLibrary::parameterFilesFolder() const { return root_ / "Parameter files"; }
 
-void UnitLibrary::forEachFileName(const fs::path& folder, std::string_view extension,
-                                  const std::function<bool(const std::string&)>& visit) {
+void UnitLibrary::forEachFileName(const fs::path& folder, std::string_view extension, const FileVisitor& visit) {
     std::error_code error;
     fs::directory_iterator it(folder, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
@@ -56,13 +57,8 @@ void UnitLibrary::forEachFileName(const fs::path& folder, std::string_view exten
             error.clear();
             continue;
         }
-        std::string name;
-        try {
-            name = it->path().filename().string();
-        } catch (const std::system_error&) {
-            continue;  // a name the system's code page cannot hold cannot be one of ours
-        }
-        if (HasExtension(name, extension) && !visit(name)) return;
+        const std::optional<std::string> name = NameFromFileSystem(it->path().filename());
+        if (name && HasExtension(*name, extension) && !visit(*name, it->path())) return;
     }
 }
 
@@ -75,12 +71,38 @@ LibraryResult UnitLibrary::CreateFolders() const {
                           "Cannot create the folder " + quoted(folder) + ": " + error.message() + ".");
         }
     }
+    RemoveUnfinishedSaves();
     return result(LibraryStatus::Done);
+}
+
+void UnitLibrary::RemoveUnfinishedSaves() const {
+    std::error_code error;
+    if (!fs::is_directory(unitsFolder(), error)) return;
+    // Under the lock no save is half-way, so every temporary file found is one a killed save left.
+    const FolderLock lock(unitsFolder());
+    for (fs::directory_iterator it(unitsFolder(), error); !error && it != fs::directory_iterator();
+         it.increment(error)) {
+        std::error_code ignored;
+        if (IsUnfinishedSave(it->path().filename().string(), kUnitFileExtension) && it->is_regular_file(ignored)) {
+            fs::remove(it->path(), ignored);
+        }
+    }
+}
+
+std::optional<std::string> UnitLibrary::UnitsFolderProblem() const {
+    std::error_code error;
+    const fs::file_status root = fs::status(root_, error);
+    if (!fs::exists(root)) return "The library folder " + quoted(root_) + " does not exist.";
+    if (!fs::is_directory(root)) return "The library folder " + quoted(root_) + " is not a folder.";
+    if (!fs::exists(unitsFolder(), error)) return std::nullopt;
+    fs::directory_iterator(unitsFolder(), error);
+    if (error) return "Cannot read the folder " + quoted(unitsFolder()) + ": " + error.message() + ".";
+    return std::nullopt;
 }
 
 std::vector<std::string> UnitLibrary::UnitEntries() const {
     std::vector<std::string> entries;
-    forEachFileName(unitsFolder(), kUnitFileExtension, [&entries](const std::string& name) {
+    forEachFileName(unitsFolder(), kUnitFileExtension, [&entries](const std::string& name, const fs::path&) {
         entries.push_back(UnitEntryOf(name));
         return true;
     });
@@ -108,7 +130,7 @@ UnitLists UnitLibrary::RefreshUnitLists() const {
 
 bool UnitLibrary::UnitIdExists(std::string_view paddedId) const {
     bool found = false;
-    forEachFileName(unitsFolder(), kUnitFileExtension, [&](const std::string& name) {
+    forEachFileName(unitsFolder(), kUnitFileExtension, [&](const std::string& name, const fs::path&) {
         const auto id = UnitIdOfName(name);
         found = id && FileNamesEqual(*id, paddedId);
         return !found;
@@ -118,7 +140,7 @@ bool UnitLibrary::UnitIdExists(std::string_view paddedId) const {
 
 std::vector<std::string> UnitLibrary::ListDefaultFiles() const {
     std::vector<std::string> types;
-    forEachFileName(defaultFilesFolder(), kDefaultFileExtension, [&types](const std::string& name) {
+    forEachFileName(defaultFilesFolder(), kDefaultFileExtension, [&types](const std::string& name, const fs::path&) {
         types.push_back(name.substr(0, name.size() - kDefaultFileExtension.size()));
         return true;
     });
@@ -134,29 +156,27 @@ LibraryResult UnitLibrary::NewUnit(std::string_view idText, std::string_view ali
     const std::string alias = aliasText.empty() ? id : std::string(aliasText);
     if (auto problem = AliasProblem(alias)) return result(LibraryStatus::Refused, *problem);
 
-    const fs::path defaultFile = defaultFilesFolder() / (std::string(type) + std::string(kDefaultFileExtension));
+    const fs::path defaultFile =
+        defaultFilesFolder() / FileSystemName(std::string(type) + std::string(kDefaultFileExtension));
     std::error_code error;
     if (!fs::is_regular_file(defaultFile, error)) {
         return result(LibraryStatus::Failed, "There is no default file " + quoted(defaultFile) + " for the type \"" +
-                                                 std::string(type) + "\".");
+                                                 TextForMessage(type) + "\".");
     }
     if (UnitIdExists(id) &&
         !questions.askYesNo(std::string(kReplaceUnitQuestion), std::string(kReplaceUnitTitle))) {
         return result(LibraryStatus::NotDone);
     }
 
-    // The new unit is built on a copy, so a failure leaves the open unit as it was.
+    // The new unit is built on a copy, so a failure leaves the open unit as it was. A default file is a
+    // template, never a unit: whatever its Unit section says, the unit is the one asked for.
     UnitConfiguration unit = config;
+    if (auto loadError = LoadUnitFile(defaultFile.string(), unit, LoadKind::Import)) {
+        return result(LibraryStatus::Failed, sentence("Cannot read the default file: " + loadError->describe()));
+    }
     unit.unit.id = id;
     unit.unit.alias = alias;
     unit.unit.type = std::string(type);
-    if (auto loadError = LoadUnitFile(defaultFile.string(), unit)) {
-        return result(LibraryStatus::Failed, sentence("Cannot read the default file: " + loadError->describe()));
-    }
-    if (!IsUnitIdText(unit.unit.id) || UnitIdProblem(unit.unit.id) || AliasProblem(unit.unit.alias)) {
-        return result(LibraryStatus::Failed, "The default file " + quoted(defaultFile) +
-                                                 " gives the unit an ID or alias that cannot name a unit file.");
-    }
     LibraryResult saved = SaveUnit(unit);
     if (saved.done()) config = std::move(unit);
     return saved;
@@ -172,37 +192,41 @@ LibraryResult UnitLibrary::OpenUnit(const fs::path& file, UnitConfiguration& con
 LibraryResult UnitLibrary::SaveUnit(const UnitConfiguration& config) const {
     if (config.unit.id.empty()) return result(LibraryStatus::NotDone);
     if (!IsUnitIdText(config.unit.id)) {
-        return result(LibraryStatus::Refused,
-                      "The unit ID \"" + config.unit.id + "\" is not 10 digits, so it cannot name a unit file.");
+        return result(LibraryStatus::Refused, "The unit ID \"" + TextForMessage(config.unit.id) +
+                                                  "\" is not 10 digits, so it cannot name a unit file.");
     }
     if (auto problem = AliasProblem(config.unit.alias)) return result(LibraryStatus::Refused, *problem);
     std::error_code error;
     fs::create_directories(unitsFolder(), error);
-    return SaveUnitFile(unitsFolder() / UnitFileName(config.unit), config);
+    return SaveUnitFile(unitsFolder() / FileSystemName(UnitFileName(config.unit)), config);
 }
 
 LibraryResult UnitLibrary::SaveUnitFile(const fs::path& file, const UnitConfiguration& config) const {
+    // Another program saving the same ID at the same moment must not tidy away this file, nor this save
+    // that program's: one save writes and tidies at a time.
+    const FolderLock lock(file.parent_path());
     if (auto error = WriteUnitFile(file.string(), config)) {
-        return result(LibraryStatus::Failed, sentence("Cannot save the unit: " + error->file + ": " + error->reason));
+        return result(LibraryStatus::Failed,
+                      sentence("Cannot save the unit: " + PathForMessage(file) + ": " + error->reason));
     }
 
     // Only one file per ID: a unit saved under a new alias leaves no file with its old alias.
-    const std::string written = file.filename().string();
-    const auto id = UnitIdOfName(written);
+    const std::optional<std::string> written = NameFromFileSystem(file.filename());
+    const auto id = written ? UnitIdOfName(*written) : std::nullopt;
     if (!id || id->empty()) return result(LibraryStatus::Done, {}, file);
-    std::vector<std::string> others;
-    forEachFileName(file.parent_path(), kUnitFileExtension, [&](const std::string& name) {
+    std::vector<fs::path> others;
+    forEachFileName(file.parent_path(), kUnitFileExtension, [&](const std::string& name, const fs::path& path) {
         const auto otherId = UnitIdOfName(name);
-        if (otherId && FileNamesEqual(*otherId, *id) && !FileNamesEqual(name, written)) others.push_back(name);
+        if (otherId && FileNamesEqual(*otherId, *id) && !FileNamesEqual(name, *written)) others.push_back(path);
         return true;
     });
     std::string warning;
-    for (const std::string& name : others) {
+    for (const fs::path& other : others) {
         std::error_code error;
-        fs::remove(file.parent_path() / name, error);
+        fs::remove(other, error);
         if (error && warning.empty()) {
-            warning = "The unit is saved, but its old file " + quoted(file.parent_path() / name) +
-                      " could not be deleted: " + error.message() + ".";
+            warning = "The unit is saved, but its old file " + quoted(other) + " could not be deleted: " +
+                      error.message() + ".";
         }
     }
     return result(LibraryStatus::Done, warning, file);
@@ -218,7 +242,7 @@ LibraryResult UnitLibrary::PromptSaveUnit(const UnitConfiguration& config, Libra
 
 LibraryResult UnitLibrary::DeleteUnit(std::string_view entry, LibraryQuestions& questions) const {
     if (entry.empty()) return result(LibraryStatus::NotDone);
-    const fs::path file = unitsFolder() / (std::string(entry) + std::string(kUnitFileExtension));
+    const fs::path file = unitsFolder() / FileSystemName(std::string(entry) + std::string(kUnitFileExtension));
     std::error_code error;
     if (!canNameUnitFile(entry) || !fs::is_regular_file(file, error)) return noSuchUnit(entry);
     if (!questions.askYesNo(DeleteUnitQuestion(entry), std::string(kDeleteUnitTitle))) {

@@ -4,10 +4,13 @@
 // "Default Files" (under the root unless given apart), one unit file per unit, and new units made from
 // the default file of their type.
 // Operations report what they did as a LibraryResult and ask their questions through LibraryQuestions;
-// none of them shows anything itself.
+// none of them shows anything itself. Entries, aliases and types are Windows-1252 text like the unit
+// files; file names are converted to and from the file system's encoding (FileNames.h), and a file whose
+// name cannot be converted, or holds a control character, is not one of the library's.
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,8 +33,15 @@ public:
     std::filesystem::path defaultFilesFolder() const;
     std::filesystem::path parameterFilesFolder() const;
 
-    // Creates "Units" and "Parameter files" when they are missing (start-up).
+    // Start-up: creates "Units" and "Parameter files" when they are missing, then RemoveUnfinishedSaves.
     LibraryResult CreateFolders() const;
+
+    // Removes from "Units" the temporary files of saves that were killed before they finished.
+    void RemoveUnfinishedSaves() const;
+
+    // Why the unit files cannot be listed (the library folder is missing or is no folder, the units
+    // folder cannot be read); nullopt when they can. A library without a units folder has no units yet.
+    std::optional<std::string> UnitsFolderProblem() const;
 
     // The unit entries of all unit files, sorted by name so every list shows them in the same order.
     std::vector<std::string> UnitEntries() const;
@@ -45,9 +55,10 @@ public:
     // The unit types that have a default file: the default file names without ".kdf", sorted.
     std::vector<std::string> ListDefaultFiles() const;
 
-    // Creates a unit from the default file of `type` and saves it. An existing ID is replaced only when
-    // the user agrees. On anything but Done, `config` is unchanged; on Done it holds the new unit.
-    // The caller refreshes its lists afterwards.
+    // Creates a unit from the default file of `type` and saves it. The default file is imported over
+    // `config` (its Unit section is ignored), then the unit gets its ID, alias and type. An existing ID is
+    // replaced only when the user agrees. On anything but Done, `config` is unchanged; on Done it holds
+    // the new unit. The caller refreshes its lists afterwards.
     LibraryResult NewUnit(std::string_view idText, std::string_view aliasText, std::string_view type,
                           UnitConfiguration& config, LibraryQuestions& questions) const;
 
@@ -59,7 +70,7 @@ public:
     LibraryResult SaveUnit(const UnitConfiguration& config) const;
 
     // Writes `config` to `file`, then deletes every other unit file of the same ID in that folder (never
-    // `file` itself). A failed write deletes nothing.
+    // `file` itself), holding the folder's lock throughout. A failed write deletes nothing.
     LibraryResult SaveUnitFile(const std::filesystem::path& file, const UnitConfiguration& config) const;
 
     // Offers to save the open unit; NotDone when no unit is open or the user answers No.
@@ -69,9 +80,11 @@ public:
     LibraryResult DeleteUnit(std::string_view entry, LibraryQuestions& questions) const;
 
 private:
-    // Calls `visit` with the name of every file in `folder` that has `extension`; stops when it returns false.
+    // Calls `visit` with the Windows-1252 name and the path of every file of the library's in `folder`
+    // that has `extension`; stops when it returns false.
+    using FileVisitor = std::function<bool(const std::string& name, const std::filesystem::path& path)>;
     static void forEachFileName(const std::filesystem::path& folder, std::string_view extension,
-                                const std::function<bool(const std::string&)>& visit);
+                                const FileVisitor& visit);
 
     std::filesystem::path root_;
     std::filesystem::path defaultFiles_;

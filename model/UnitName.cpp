@@ -4,6 +4,7 @@
 
 #include "model/FileNames.h"
 #include "model/FileSyntax.h"
+#include "model/Windows1252.h"
 
 namespace koru {
 
@@ -11,32 +12,20 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool isControl(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F;
-}
-
-#ifdef _WIN32
-constexpr std::string_view kRefusedByFileSystem = "<>:\"|?*";
-#else
-constexpr std::string_view kRefusedByFileSystem = "";
-#endif
-
-// The text for a message: control characters would garble it, so they show as "?".
-std::string shown(std::string_view text) {
-    std::string copy(text);
-    std::replace_if(copy.begin(), copy.end(), isControl, '?');
-    return copy;
-}
+// Characters a file name cannot hold on one of the systems a library travels to (a USB stick, Windows).
+constexpr std::string_view kRefusedInFileNames = "\\/:*?\"<>|";
 
 // The first reason why `text` cannot stand inside a file name in the library's folders.
 std::optional<std::string> unsafeNamePart(std::string_view text) {
     for (const char c : text) {
-        if (isControl(c)) return std::string("it holds a control character");
+        if (IsWindows1252Control(c)) return std::string("it holds a control character");
         if (c == '/' || c == '\\') return "it holds \"" + std::string(1, c) + "\", which separates folders";
-        if (kRefusedByFileSystem.find(c) != std::string_view::npos) {
-            return "it holds \"" + std::string(1, c) + "\", which the file system refuses in a file name";
+        if (kRefusedInFileNames.find(c) != std::string_view::npos) {
+            return "it holds \"" + std::string(1, c) + "\", which Windows and USB sticks refuse in a file name";
         }
+    }
+    if (!text.empty() && (text.front() == ' ' || text.back() == ' ')) {
+        return std::string("it begins or ends with a blank, which a unit file does not keep");
     }
     return std::nullopt;
 }
@@ -57,7 +46,7 @@ std::optional<std::string> UnitIdProblem(std::string_view typed) {
     const std::string_view id = TrimBlanks(typed);
     if (id.empty()) return std::string("The unit ID number is empty.");
     if (id.size() > kUnitIdLength || !std::all_of(id.begin(), id.end(), isDigit)) {
-        return "The unit ID \"" + shown(id) + "\" is not a whole number of at most 10 digits.";
+        return "The unit ID \"" + TextForMessage(id) + "\" is not a whole number of at most 10 digits.";
     }
     std::uint64_t number = 0;
     for (const char c : id) number = number * 10 + static_cast<std::uint64_t>(c - '0');
@@ -69,14 +58,20 @@ std::optional<std::string> UnitIdProblem(std::string_view typed) {
 
 std::optional<std::string> AliasProblem(std::string_view alias) {
     if (auto reason = unsafeNamePart(alias)) {
-        return "The alias \"" + shown(alias) + "\" cannot be used in a file name: " + *reason + ".";
+        return "The alias \"" + TextForMessage(alias) + "\" cannot be used in a file name: " + *reason + ".";
     }
     if (alias.find(',') != std::string_view::npos) {
-        return "The alias \"" + shown(alias) +
+        return "The alias \"" + TextForMessage(alias) +
                "\" cannot hold \",\", which would split the unit's entry in every list that names it.";
     }
     if (alias == "-") {
         return std::string("The alias \"-\" cannot be used, because a unit file reads it as no alias.");
+    }
+    const UnitIdentity longest{std::string(kUnitIdLength, '0'), std::string(alias)};
+    const std::size_t nameLength = FileSystemName(UnitFileName(longest)).native().size();
+    if (nameLength > kLongestFileName) {
+        return "The alias is too long for a file name: the unit file's name would be " + std::to_string(nameLength) +
+               " bytes long, and at most " + std::to_string(kLongestFileName) + " fit.";
     }
     return std::nullopt;
 }
@@ -84,7 +79,7 @@ std::optional<std::string> AliasProblem(std::string_view alias) {
 std::optional<std::string> UnitTypeProblem(std::string_view type) {
     if (type.empty()) return std::string("No type of unit is chosen.");
     if (auto reason = unsafeNamePart(type)) {
-        return "The unit type \"" + shown(type) + "\" cannot name a default file: " + *reason + ".";
+        return "The unit type \"" + TextForMessage(type) + "\" cannot name a default file: " + *reason + ".";
     }
     return std::nullopt;
 }

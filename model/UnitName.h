@@ -31,13 +31,17 @@ std::optional<std::string> UnitIdProblem(std::string_view typed);
 // True when the ID is 10 decimal digits, which is all a file name needs of it.
 bool IsUnitIdText(std::string_view id);
 
-// Why an alias cannot be part of a unit file name, as one sentence; nullopt when it can.
+// Why an alias cannot be part of a unit file name, as one sentence; nullopt when it can. Refused are the
+// characters \ / : * ? " < > | (folder separators, or refused by Windows and USB sticks), control
+// characters, leading or trailing blanks (a unit file trims them), "," (it splits lists), the alias "-"
+// (a unit file reads it as no alias) and aliases too long for a file name.
 std::optional<std::string> AliasProblem(std::string_view alias);
 
-// Why a unit type cannot name a default file in the default files folder; nullopt when it can.
+// Why a unit type cannot name a default file in the default files folder; nullopt when it can. The
+// characters refused in an alias are refused here too.
 std::optional<std::string> UnitTypeProblem(std::string_view type);
 
-// "ID(alias).kuf".
+// "ID(alias).kuf", in Windows-1252 like the alias; FileSystemName gives the name on disk.
 std::string UnitFileName(const UnitIdentity& unit);
 
 // The unit entry of a unit file name: the name without its ".kuf" extension. An alias may hold ".", so

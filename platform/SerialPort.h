@@ -19,10 +19,8 @@ struct PortError {
 };
 
 enum class PortEvent {
-    Receive,       // bytes arrived; read them with readAll()
-    EndOfFile,     // an end-of-file character arrived
-    LinesChanged,  // a modem line changed
-    Lost,          // the device went away (unplugged, hung up); the port is already closed
+    Receive,  // bytes arrived; read them with readAll()
+    Lost,     // the device went away (unplugged, hung up); the port is already closed
 };
 
 class SerialPort {

@@ -1,10 +1,12 @@
 // Records 10, 11 and 12: the texts message actions send, the patterns of output/flag actions, and one
 // definition per action. Record 12 also numbers the actions for the event-action pairs of record 13.
 
+#include <optional>
 #include <string>
 
 #include "protocol/NumberText.h"
 #include "protocol/RecordWriter.h"
+#include "protocol/SendLimits.h"
 #include "protocol/TimeCode.h"
 #include "protocol/UnitNumber.h"
 
@@ -12,10 +14,7 @@ namespace koru {
 
 namespace {
 
-constexpr std::size_t kPacketLimit = 100;
-constexpr std::size_t kQuotedPacketLimit = 95;
 constexpr std::size_t kMessageTextChars = 30;
-constexpr std::size_t kUnitNumberChars = 10;
 constexpr std::size_t kIndexWidth = 3;
 
 // An action cell's two bits: "0" is 10, "1" is 11, "T" (toggle) 01, anything else 00.
@@ -43,20 +42,173 @@ std::string Index3(double value) {
     return PadKeepLast(DecimalField(value), kIndexWidth);
 }
 
-std::string TimerKind(std::string_view first) {
-    if (first == "Timer") return "1:";
-    if (first == "Start") return "2:";
-    if (first == "Stop") return "3:";
-    if (first == "Restart") return "4:";
-    return "internal error:";
+// What a definition in record 12 tells the unit to do.
+enum class ActionKind {
+    SetTimer = 1,
+    StartTimer = 2,
+    StopTimer = 3,
+    RestartTimer = 4,
+    SetCounter = 5,
+    ResetCounter = 6,
+    IncreaseCounter = 7,
+    DecreaseCounter = 8,
+    SetOutputs = 9,
+    SendOutputs = 10,
+    SendMessage = 11,
+    Sleep = 12,
+};
+
+std::optional<ActionKind> TimerKind(std::string_view first) {
+    if (first == "Timer") return ActionKind::SetTimer;
+    if (first == "Start") return ActionKind::StartTimer;
+    if (first == "Stop") return ActionKind::StopTimer;
+    if (first == "Restart") return ActionKind::RestartTimer;
+    return std::nullopt;
 }
 
-std::string CounterKind(std::string_view first) {
-    if (first == "Counter") return "5:";
-    if (first == "Reset") return "6:";
-    if (first == "Increase") return "7:";
-    if (first == "Decrease") return "8:";
-    return "internal error:";
+std::optional<ActionKind> CounterKind(std::string_view first) {
+    if (first == "Counter") return ActionKind::SetCounter;
+    if (first == "Reset") return ActionKind::ResetCounter;
+    if (first == "Increase") return ActionKind::IncreaseCounter;
+    if (first == "Decrease") return ActionKind::DecreaseCounter;
+    return std::nullopt;
+}
+
+// Record 12's definitions, one per action: each action gets the next number, which the action table
+// keeps for the event-action pairs of record 13.
+class ActionDefinitions {
+public:
+    ActionDefinitions(RecordWriter& out, ActionTable& table, std::size_t total)
+        : out_(out), table_(table), prefix_("12:" + std::to_string(total) + ":") {
+        table_.clear();
+    }
+
+    RecordWriter& out() { return out_; }
+
+    // "12:" total ":" number ":" kind ":"; a kind the entry does not name is sent as "internal error".
+    void head(std::optional<ActionKind> kind) {
+        out_.append(prefix_);
+        out_.append(std::to_string(number_));
+        out_.append(":");
+        out_.append(kind ? std::to_string(static_cast<int>(*kind)) + ":" : std::string("internal error:"));
+    }
+
+    // The current number stands for `entry` from now on.
+    void remember(const std::string& entry) {
+        if (!table_.store(number_, entry)) out_.log(kSubscriptOutOfRange);
+    }
+
+    void next() {
+        out_.handOverAbove(kHandOverLimit);
+        ++number_;
+    }
+
+private:
+    RecordWriter& out_;
+    ActionTable& table_;
+    std::string prefix_;
+    int number_ = 0;
+};
+
+// "Send: Message m to d": destination and message index.
+void DefineMessageActions(const UnitConfiguration& config, ActionDefinitions& defs) {
+    RecordWriter& out = defs.out();
+    for (const std::string& entry : config.messageActions.actions) {
+        out.setOrigin("Message action", entry);
+        const auto parts = SplitPieces(entry, ' ');
+        defs.head(ActionKind::SendMessage);
+        out.step([&] {
+            const std::string_view message = PieceAt(parts, 2);
+            const std::string_view destination = PieceAt(parts, 4);
+            std::string fields = out.hex(FirstChars(destination, kUnitIdDigits));
+            fields += ":" + Index3(LeadingNumber(message) - 1) + ";";
+            out.append(fields);
+        });
+        defs.remember(entry);
+        defs.next();
+    }
+}
+
+// "Set: OOOO FFFFFFFF" or "Send: OOOO FFFFFFFF to d"; the index is the entry's number in record 11.
+void DefineOutputFlagActions(const UnitConfiguration& config, ActionDefinitions& defs) {
+    RecordWriter& out = defs.out();
+    for (std::size_t k = 0; k < config.outputFlagActions.size(); ++k) {
+        const std::string& entry = config.outputFlagActions[k];
+        out.setOrigin("Output Flag action", entry);
+        defs.remember(entry);
+        const auto parts = SplitPieces(entry, ' ');
+        const bool send = !parts.empty() && parts[0].substr(0, 4) == "Send";
+        defs.head(send ? ActionKind::SendOutputs : ActionKind::SetOutputs);
+        out.step([&] {
+            std::string fields = send ? out.hex(FirstChars(PieceAt(parts, 4), kUnitIdDigits)) : std::string();
+            fields += ":" + Index3(static_cast<double>(k)) + ";";
+            out.append(fields);
+        });
+        defs.next();
+    }
+}
+
+// "Timer t = time unit", "Start timer t", "Stop timer t", "Restart timer t".
+void DefineTimerActions(const UnitConfiguration& config, ActionDefinitions& defs) {
+    RecordWriter& out = defs.out();
+    for (const std::string& entry : config.timerActions) {
+        out.setOrigin("Timer action", entry);
+        defs.remember(entry);
+        const auto parts = SplitPieces(entry, ' ');
+        const std::string_view first = parts.empty() ? std::string_view() : parts[0];
+        const std::optional<ActionKind> kind = TimerKind(first);
+        defs.head(kind);
+        out.step([&] {
+            if (parts.size() >= 5 && first != "Timer") {
+                // Not a form the editor makes: sent without parameter and index.
+                out.append(":;");
+                return;
+            }
+            std::string_view timer, time, unit;
+            if (parts.size() < 5) {
+                timer = PieceAt(parts, 2);
+            } else {
+                timer = parts[1];
+                time = parts[3];
+                unit = parts[4];
+            }
+            std::string fields = kind == ActionKind::SetTimer ? "0000" + encode_time(time, unit) : std::string();
+            fields += ":" + Index3(LeadingNumber(timer) - 1) + ";";
+            out.append(fields);
+        });
+        defs.next();
+    }
+}
+
+// "Counter c = value", "Reset Counter c", "Increase Counter c with step", "Decrease Counter c with step".
+void DefineCounterActions(const UnitConfiguration& config, ActionDefinitions& defs) {
+    RecordWriter& out = defs.out();
+    for (const std::string& entry : config.counterActions) {
+        out.setOrigin("Counter action", entry);
+        defs.remember(entry);
+        const auto parts = SplitPieces(entry, ' ');
+        const std::string_view first = parts.empty() ? std::string_view() : parts[0];
+        const std::optional<ActionKind> kind = CounterKind(first);
+        defs.head(kind);
+        out.step([&] {
+            std::string_view counter, amount;
+            if (parts.size() < 4) {
+                counter = PieceAt(parts, 2);
+            } else if (first == "Counter") {
+                counter = parts[1];
+                amount = parts[3];
+            } else {
+                counter = parts[2];
+                amount = PieceAt(parts, 4);
+            }
+            const bool carriesAmount = kind == ActionKind::SetCounter || kind == ActionKind::IncreaseCounter ||
+                                       kind == ActionKind::DecreaseCounter;
+            std::string fields = carriesAmount ? out.hex(amount) : std::string();
+            fields += ":" + Index3(LeadingNumber(counter) - 1) + ";";
+            out.append(fields);
+        });
+        defs.next();
+    }
 }
 
 }  // namespace
@@ -71,7 +223,7 @@ EncoderSteps set_param10(const UnitConfiguration& config, EncodeContext& context
         out.append(":\"");
         out.append(FirstChars(message.text, kMessageTextChars));
         out.append("\";");
-        out.handOverAbove(kQuotedPacketLimit);
+        out.handOverAbove(kQuotedHandOverLimit);
     }
     out.handOver();
     return out.take();
@@ -92,7 +244,7 @@ EncoderSteps set_param11(const UnitConfiguration& config, EncodeContext& context
             out.append(PatternField(pattern, 0) + ":" + PatternField(pattern, 8));
         });
         out.append(";");
-        out.handOverAbove(kPacketLimit);
+        out.handOverAbove(kHandOverLimit);
     }
     out.handOver();
     return out.take();
@@ -100,123 +252,21 @@ EncoderSteps set_param11(const UnitConfiguration& config, EncodeContext& context
 
 EncoderSteps set_param12(const UnitConfiguration& config, EncodeContext& context) {
     RecordWriter out("set_param12", config, context);
-    ActionTable& table = context.actionTable;
-    table.clear();
     const bool sleepAction = config.input.sleepOn;
     const std::size_t total = config.messageActions.actions.size() + config.outputFlagActions.size() +
                               config.timerActions.size() + config.counterActions.size() + (sleepAction ? 1 : 0);
-    const std::string prefix = "12:" + std::to_string(total) + ":";
-    int number = 0;
-
-    auto store = [&](const std::string& entry) {
-        if (!table.store(number, entry)) out.log(kSubscriptOutOfRange);
-    };
-    auto head = [&](std::string_view kind) {
-        out.append(prefix);
-        out.append(std::to_string(number));
-        out.append(":");
-        out.append(kind);
-    };
-
-    // "Send: Message m to d"
-    for (const std::string& entry : config.messageActions.actions) {
-        out.setOrigin("Message action", entry);
-        const auto parts = SplitPieces(entry, ' ');
-        head("11:");
-        out.step([&] {
-            const std::string_view message = PieceAt(parts, 2);
-            const std::string_view destination = PieceAt(parts, 4);
-            std::string fields = out.hex(FirstChars(destination, kUnitNumberChars));
-            fields += ":" + Index3(LeadingNumber(message) - 1) + ";";
-            out.append(fields);
-        });
-        store(entry);
-        out.handOverAbove(kPacketLimit);
-        ++number;
-    }
+    ActionDefinitions defs(out, context.actionTable, total);
+    DefineMessageActions(config, defs);
     out.handOver();
-
-    // "Set: OOOO FFFFFFFF" (9) or "Send: OOOO FFFFFFFF to d" (10); the index is the record 11 number.
-    for (std::size_t k = 0; k < config.outputFlagActions.size(); ++k) {
-        const std::string& entry = config.outputFlagActions[k];
-        out.setOrigin("Output Flag action", entry);
-        store(entry);
-        const auto parts = SplitPieces(entry, ' ');
-        const bool send = !parts.empty() && parts[0].substr(0, 4) == "Send";
-        head(send ? "10:" : "9:");
-        out.step([&] {
-            std::string fields = send ? out.hex(FirstChars(PieceAt(parts, 4), kUnitNumberChars)) : std::string();
-            fields += ":" + Index3(static_cast<double>(k)) + ";";
-            out.append(fields);
-        });
-        out.handOverAbove(kPacketLimit);
-        ++number;
-    }
+    DefineOutputFlagActions(config, defs);
     out.handOver();
-
-    // "Timer t = time unit", "Start timer t", "Stop timer t", "Restart timer t"
-    for (const std::string& entry : config.timerActions) {
-        out.setOrigin("Timer action", entry);
-        store(entry);
-        const auto parts = SplitPieces(entry, ' ');
-        const std::string_view first = parts.empty() ? std::string_view() : parts[0];
-        const std::string kind = TimerKind(first);
-        head(kind);
-        out.step([&] {
-            if (parts.size() >= 5 && first != "Timer") {
-                // Not a form the editor makes: sent without parameter and index.
-                out.append(":;");
-                return;
-            }
-            std::string_view timer, time, unit;
-            if (parts.size() < 5) {
-                timer = PieceAt(parts, 2);
-            } else {
-                timer = parts[1];
-                time = parts[3];
-                unit = parts[4];
-            }
-            std::string fields = kind == "1:" ? "0000" + encode_time(time, unit) : std::string();
-            fields += ":" + Index3(LeadingNumber(timer) - 1) + ";";
-            out.append(fields);
-        });
-        out.handOverAbove(kPacketLimit);
-        ++number;
-    }
+    DefineTimerActions(config, defs);
     out.handOver();
-
-    // "Counter c = value", "Reset Counter c", "Increase Counter c with step", "Decrease Counter c with step"
-    for (const std::string& entry : config.counterActions) {
-        out.setOrigin("Counter action", entry);
-        store(entry);
-        const auto parts = SplitPieces(entry, ' ');
-        const std::string_view first = parts.empty() ? std::string_view() : parts[0];
-        const std::string kind = CounterKind(first);
-        head(kind);
-        out.step([&] {
-            std::string_view counter, amount;
-            if (parts.size() < 4) {
-                counter = PieceAt(parts, 2);
-            } else if (first == "Counter") {
-                counter = parts[1];
-                amount = parts[3];
-            } else {
-                counter = parts[2];
-                amount = PieceAt(parts, 4);
-            }
-            const bool carriesAmount = kind == "5:" || kind == "7:" || kind == "8:";
-            std::string fields = carriesAmount ? out.hex(amount) : std::string();
-            fields += ":" + Index3(LeadingNumber(counter) - 1) + ";";
-            out.append(fields);
-        });
-        out.handOverAbove(kPacketLimit);
-        ++number;
-    }
-
+    DefineCounterActions(config, defs);
     if (sleepAction) {
         out.setOrigin("Input", "+Sleep");
-        store("Sleep mode");
-        head("12:");
+        defs.remember("Sleep mode");
+        defs.head(ActionKind::Sleep);
         out.append("00000000:2;");
     }
     out.handOver();

@@ -20,8 +20,4 @@ void ActionTable::clear() {
     slots_.fill(std::nullopt);
 }
 
-std::string find_action_id(const ActionTable& table, std::string_view entry) {
-    return table.find(entry);
-}
-
 }  // namespace koru

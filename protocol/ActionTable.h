@@ -29,7 +29,4 @@ private:
     std::array<std::optional<std::string>, kSlotCount> slots_{};
 };
 
-// The number that the send gives the action with this entry text ("255" when none).
-std::string find_action_id(const ActionTable& table, std::string_view entry);
-
 }  // namespace koru

@@ -5,14 +5,9 @@
 
 #include "protocol/EventTable.h"
 #include "protocol/RecordWriter.h"
+#include "protocol/SendLimits.h"
 
 namespace koru {
-
-namespace {
-
-constexpr std::size_t kPacketLimit = 100;
-
-}  // namespace
 
 EncoderSteps set_param13(const UnitConfiguration& config, EncodeContext& context) {
     RecordWriter out("set_param13", config, context);
@@ -37,7 +32,7 @@ EncoderSteps set_param13(const UnitConfiguration& config, EncodeContext& context
             out.append(context.actionTable.find(entry));
             out.append(";");
             ++pair;
-            out.handOverAbove(kPacketLimit);
+            out.handOverAbove(kHandOverLimit);
         }
     }
     out.handOver();

@@ -5,15 +5,13 @@
 #include "protocol/NumberText.h"
 #include "protocol/RecordWriter.h"
 #include "protocol/ScaleCode.h"
+#include "protocol/SendLimits.h"
 #include "protocol/TimeCode.h"
 #include "protocol/UnitNumber.h"
 
 namespace koru {
 
 namespace {
-
-constexpr std::size_t kPacketLimit = 100;
-constexpr std::size_t kQuotedPacketLimit = 95;
 
 struct VoltageBounds {
     double min = 0;
@@ -103,7 +101,7 @@ EncoderSteps set_param5(const UnitConfiguration& config, EncodeContext& context)
                 }
             }
         }
-        out.handOverAbove(kPacketLimit);
+        out.handOverAbove(kHandOverLimit);
     }
     out.handOver();
     return out.take();
@@ -128,7 +126,7 @@ EncoderSteps set_param6(const UnitConfiguration& config, EncodeContext& context)
         } else {
             out.append("0:;");
         }
-        out.handOverAbove(kPacketLimit);
+        out.handOverAbove(kHandOverLimit);
     }
     out.handOver();
     return out.take();
@@ -147,7 +145,7 @@ EncoderSteps set_param7(const UnitConfiguration& config, EncodeContext& context)
         // An active event never goes out with an empty text: it is sent as a single blank.
         out.append(message.on && message.text.empty() ? std::string_view(" ") : std::string_view(message.text));
         out.append("\";");
-        out.handOverAbove(kQuotedPacketLimit);
+        out.handOverAbove(kQuotedHandOverLimit);
     }
     out.handOver();
     return out.take();

@@ -7,9 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "protocol/SendLimits.h"
+
 namespace koru {
 
-inline constexpr std::size_t kLineLimit = 139;        // characters per line, CR LF included
 inline constexpr std::size_t kStartLineWidth = 137;   // the start line is padded with blanks to this
 inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr std::string_view kStartPacket = "START;";

@@ -12,6 +12,7 @@
 #include "model/UnitConfiguration.h"
 #include "protocol/ActionTable.h"
 #include "protocol/EncoderStep.h"
+#include "protocol/SendSelection.h"
 
 namespace koru {
 
@@ -29,8 +30,8 @@ struct EncodeContext {
     std::vector<StepOrigin>* origins = nullptr;  // when set, receives one origin per step produced
 };
 
-// Runs the encoder of record number `record` (1..8, 10..15); other numbers produce nothing.
-EncoderSteps EncodeGroup(int record, const UnitConfiguration& config, EncodeContext& context);
+// Runs the encoder of one record.
+EncoderSteps EncodeGroup(Record record, const UnitConfiguration& config, EncodeContext& context);
 
 // Setup: alias and sleep mode; network place; peers; radio; serial interface.
 EncoderSteps set_param1(const UnitConfiguration& config, EncodeContext& context);

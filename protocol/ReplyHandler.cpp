@@ -1,13 +1,16 @@
 #include "protocol/ReplyHandler.h"
 
-#include <cctype>
-#include <cmath>
+#include <algorithm>
+
+#include "model/TextRules.h"
+
+#include "protocol/SendLimits.h"
 
 namespace koru {
 
 namespace {
 
-constexpr double kAcknowledgedRelief = 0.3;  // each acknowledged packet lowers the error score by this
+using Event = SessionState::Event;
 
 std::string errorEntry(const std::string& operation, const std::string& description) {
     return "\r\nError in " + operation + "(): " + description;
@@ -25,30 +28,11 @@ std::string middle(const std::string& text, long start, long length) {
     return text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(length));
 }
 
-// A whole number with optional blanks around it, an optional sign and an optional decimal point.
-bool readsAsNumber(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    bool digits = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        if (std::isdigit(static_cast<unsigned char>(text[i]))) {
-            digits = true;
-        } else if (text[i] == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    while (i < text.size() && text[i] == ' ') ++i;
-    return digits && i == text.size();
-}
-
 }  // namespace
 
 bool ReplyHandler::split_parameters(const std::string& buffer, std::vector<std::string>& logEntries) {
-    if (!readsAsNumber(middle(buffer, 2, 2))) {
+    // The two characters are too few for an exponent, so this is a whole or decimal number only.
+    if (!IsValidNumber(middle(buffer, 2, 2))) {
         logEntries.push_back(errorEntry("split_parameters", "Type mismatch"));
         return false;
     }
@@ -62,9 +46,10 @@ ReplyOutcome ReplyHandler::handle_commands(const std::string& reply, std::string
     const std::string trimmed = reply.substr(std::min(reply.find_first_not_of("\r\n"), reply.size()));
     const char first = trimmed.empty() ? '\0' : trimmed.front();
     if (first == 'P') {
+        outcome.kind = ReplyKind::ParameterReply;
         outcome.logEntries.push_back("\r\nGot command P ... \r\n");
         if (split_parameters(receiveBuffer, outcome.logEntries)) {
-            session_.state_event("P");
+            session_.state_event(Event::ParameterReply);
             receiveBuffer.clear();
         } else {
             outcome.ok = false;
@@ -72,7 +57,7 @@ ReplyOutcome ReplyHandler::handle_commands(const std::string& reply, std::string
     } else if (first == 'M') {
         acknowledgement(receiveBuffer, outcome);
     } else if (first == 'E') {
-        errorReport(trimmed, receiveBuffer, outcome);
+        errorReport(reply, receiveBuffer, outcome);
     } else {
         outcome.logEntries.push_back("\r\nNo command found in buffer");
         receiveBuffer.clear();
@@ -90,34 +75,46 @@ void ReplyHandler::acknowledgement(std::string& receiveBuffer, ReplyOutcome& out
         outcome.logEntries.push_back(errorEntry("handle_commands", std::to_string(m) + "  " + std::to_string(c)));
         outcome.ok = false;
     }
-    const long width = std::lround(std::nearbyint((static_cast<double>(c - m) - 0.5) / 2.0));
+    const long width = static_cast<long>(RoundHalfEven((static_cast<double>(c - m) - 0.5) / 2.0));
     const std::string s1 = middle(receiveBuffer, m + 1, width);
     const std::string s2 = middle(receiveBuffer, c + 1, width);
     if (s1 != s2) {
-        session_.state_event("M");
-        session_.state_event("E");
+        outcome.kind = ReplyKind::DifferingCounts;
+        session_.state_event(Event::MCount);
+        session_.state_event(Event::ErrorCount);
         outcome.logEntries.push_back(errorEntry("handle_commands", s1 + "  " + s2));
         outcome.ok = false;
         return;
     }
+    outcome.kind = ReplyKind::Acknowledgement;
     receiveBuffer.clear();
-    session_.state_event("M");
-    session_.state_event("C");
-    session_.addToErrorScore(-kAcknowledgedRelief);
+    session_.state_event(Event::MCount);
+    session_.state_event(Event::CCount);
+    session_.addToErrorScore(-score::kAcknowledgedRelief);
 }
 
-// An error report is shown from its last "E" up to its last ";"; the state is left as it is, so the
+// An error report is shown from its last "E" up to its last ";" and consumed through that ";" and the
+// line end behind it, so the next acknowledgement is read on its own. The state is left as it is: the
 // sender's wait runs out or the time-outs force it on.
 void ReplyHandler::errorReport(const std::string& reply, std::string& receiveBuffer, ReplyOutcome& outcome) {
-    const long e = lastPosition(reply, 'E');
-    const long s = lastPosition(reply, ';');
+    const std::size_t lineBreaks = std::min(reply.find_first_not_of("\r\n"), reply.size());
+    const std::string report = reply.substr(lineBreaks);
+    const long e = lastPosition(report, 'E');
+    const long s = lastPosition(report, ';');
+    outcome.kind = ReplyKind::ErrorReport;
     if (s - e < 0) {
         outcome.logEntries.push_back(errorEntry("handle_commands", "Invalid procedure call or argument"));
         outcome.ok = false;
-    } else {
-        outcome.messages.push_back("Koru reports error " + middle(reply, e, s - e));
+        receiveBuffer.erase(0, std::min(lineBreaks + static_cast<std::size_t>(e) + 1, receiveBuffer.size()));
+        return;
     }
-    receiveBuffer.erase(0, std::min(static_cast<std::size_t>(e) + 1, receiveBuffer.size()));
+    outcome.errorCode = middle(report, e, s - e);
+    outcome.messages.push_back("Koru reports error " + outcome.errorCode);
+    std::size_t consumed = std::min(lineBreaks + static_cast<std::size_t>(s), receiveBuffer.size());
+    while (consumed < receiveBuffer.size() && (receiveBuffer[consumed] == '\r' || receiveBuffer[consumed] == '\n')) {
+        ++consumed;
+    }
+    receiveBuffer.erase(0, consumed);
 }
 
 }  // namespace koru

@@ -2,16 +2,12 @@
 
 #include "protocol/PacketRules.h"
 #include "protocol/RecordEncoders.h"
+#include "protocol/SendLimits.h"
 #include "protocol/SessionHeader.h"
 
 namespace koru {
 
 namespace {
-
-constexpr double kAbortScore = 4;          // above this the sender gives the session up
-constexpr double kAcknowledgedBonus = 0.3;  // each acknowledged packet lowers the score
-constexpr int kFullSession = 4;            // fewer selected groups start with a raised score
-constexpr double kSavedBelowScore = 4;     // a completed session with a lower score stored everything
 
 // The packet sender with a unit that acknowledges every packet at once.
 class InstantSender {
@@ -22,9 +18,9 @@ public:
     // `acknowledged` is false for the end line, whose answer is never awaited.
     bool send(const std::string& packet, bool acknowledged = true) {
         if (packet.empty()) return true;
-        if (transcript_.errorScore > kAbortScore) {
+        if (transcript_.errorScore > score::kGiveUpAbove) {
             // Giving up closes the link first, so nothing more reaches the unit.
-            transcript_.errorScore = 5;
+            transcript_.errorScore = score::kGivenUp;
             return false;
         }
         bool result = true;
@@ -33,7 +29,7 @@ public:
             transcript_.diagnostics.emplace_back(kPacketTooLongText);
         }
         transcript_.bytes += PacketLine(header_, packet);
-        if (acknowledged) transcript_.errorScore -= kAcknowledgedBonus;
+        if (acknowledged) transcript_.errorScore -= score::kAcknowledgedRelief;
         return result;
     }
 
@@ -62,14 +58,14 @@ SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelecti
     for (const EncoderStep& step : header.steps) Report(step, transcript);
 
     const int count = selection.count();
-    if (count < kFullSession) transcript.errorScore = kFullSession - count;
+    if (count < score::kFullSessionGroups) transcript.errorScore = score::kFullSessionGroups - count;
     transcript.bytes += StartLine(header.text);
 
     InstantSender sender(header.text, transcript);
     EncodeContext context;
     context.headerLength = header.text.size();
     int done = 0;
-    for (int record : kSendOrder) {
+    for (Record record : kSendOrder) {
         if (!selection.has(record)) continue;
         bool result = true;
         for (const EncoderStep& step : EncodeGroup(record, config, context)) {
@@ -86,7 +82,7 @@ SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelecti
         transcript.stoppedEarly = true;
         return transcript;
     }
-    transcript.verdict = transcript.errorScore < kSavedBelowScore && done == count ? kVerdictSaved : kVerdictFailed;
+    transcript.verdict = transcript.errorScore < score::kSavedBelow && done == count ? kVerdictSaved : kVerdictFailed;
     return transcript;
 }
 

@@ -1,68 +1,87 @@
 #include "protocol/SessionState.h"
 
 #include <array>
-#include <string_view>
+#include <optional>
+
+#include "protocol/SendLimits.h"
 
 namespace koru {
 
 namespace {
 
+using State = SessionState::State;
+using Event = SessionState::Event;
+
 struct Transition {
-    std::string_view state;
-    std::string_view event;  // empty: any event not listed before it for this state
-    std::string_view next;
+    State state;
+    std::optional<Event> event;  // none: any event not listed before it for this state
+    State next;
     bool complete;
 };
 
-// Rows are looked up in order; a known state with an event not listed keeps its state, an unknown
-// state (also the empty one before the first session) falls to "Err".
+// Rows are looked up in order; a known state with an event not listed keeps its state, and a state
+// without rows (the one before the first session) falls to "Err".
 constexpr std::array<Transition, 10> kTransitions{{
-    {"OK", "STARTP", "waitM", false},
-    {"OK", "GET", "waitP", false},
-    {"waitP", "P", "OK", true},
-    {"waitP", "", "waitP", true},
-    {"waitM", "M", "waitC", false},
-    {"waitM", "E", "Err", false},
-    {"waitC", "C", "OK", true},
-    {"waitC", "E", "Err", false},
-    {"Err", "RESET", "OK", true},
-    {"Err", "E", "Err", false},
+    {State::Ok, Event::StartPacket, State::WaitM, false},
+    {State::Ok, Event::Get, State::WaitP, false},
+    {State::WaitP, Event::ParameterReply, State::Ok, true},
+    {State::WaitP, std::nullopt, State::WaitP, true},
+    {State::WaitM, Event::MCount, State::WaitC, false},
+    {State::WaitM, Event::ErrorCount, State::Err, false},
+    {State::WaitC, Event::CCount, State::Ok, true},
+    {State::WaitC, Event::ErrorCount, State::Err, false},
+    {State::Err, Event::Reset, State::Ok, true},
+    {State::Err, Event::ErrorCount, State::Err, false},
 }};
-
-constexpr std::array<std::string_view, 5> kStates{"OK", "waitM", "waitC", "waitP", "Err"};
 
 }  // namespace
 
 void SessionState::init_session(std::string header) {
     header_ = std::move(header);
-    state_ = "OK";
+    state_ = State::Ok;
     errorScore_ = 0.0;
     abortSent_ = false;
 }
 
-bool SessionState::state_event(const std::string& event) {
-    if (event == "E") errorScore_ += 1.0;
+bool SessionState::state_event(Event event) {
+    if (event == Event::ErrorCount) errorScore_ += score::kPerFault;
 
-    bool known = false;
-    for (std::string_view state : kStates) known = known || state == state_;
     bool complete = false;
-    if (!known) {
-        state_ = "Err";
+    if (state_ == State::None) {
+        state_ = State::Err;
     } else {
         for (const Transition& row : kTransitions) {
-            if (row.state == state_ && (row.event == event || row.event.empty())) {
-                state_ = std::string(row.next);
+            if (row.state == state_ && (!row.event || *row.event == event)) {
+                state_ = row.next;
                 complete = row.complete;
                 break;
             }
         }
     }
-    if (event == "Force OK") {
-        state_ = "OK";
+    if (event == Event::ForceOk) {
+        state_ = State::Ok;
         complete = true;
     }
     if (onStateShown) onStateShown(state_);
     return complete;
+}
+
+std::string_view SessionState::text(State state) {
+    switch (state) {
+        case State::Ok:
+            return "OK";
+        case State::WaitM:
+            return "waitM";
+        case State::WaitC:
+            return "waitC";
+        case State::WaitP:
+            return "waitP";
+        case State::Err:
+            return "Err";
+        case State::None:
+            break;
+    }
+    return "";
 }
 
 }  // namespace koru

@@ -6,19 +6,27 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace koru {
 
 class SessionState {
 public:
+    // Which reply the session awaits. None is the state before the first session.
+    enum class State { None, Ok, WaitM, WaitC, WaitP, Err };
+
+    // What moves the state: a packet going out, a read-back request, the parts of a reply, a reset,
+    // and the time-out rule forcing the session on.
+    enum class Event { StartPacket, Get, ParameterReply, MCount, CCount, ErrorCount, Reset, ForceOk };
+
     // Starts a session: state "OK", error score 0, no abort line written yet.
     void init_session(std::string header);
 
-    // Feeds one event ("STARTP", "M", "C", "E", "P", "GET", "RESET", "Force OK") to the state machine.
-    // True when the awaited reply is complete. "E" also raises the error score by 1.
-    bool state_event(const std::string& event);
+    // Feeds one event to the state machine; true when the awaited reply is complete. An error count also
+    // raises the error score.
+    bool state_event(Event event);
 
-    std::string get_state() const { return state_; }
+    State get_state() const { return state_; }
     const std::string& header() const { return header_; }
 
     double errorScore() const { return errorScore_; }
@@ -29,11 +37,15 @@ public:
     void setAbortSent(bool sent) { abortSent_ = sent; }
 
     // Called with the state after every state event (the link's state display).
-    std::function<void(const std::string& state)> onStateShown;
+    std::function<void(State state)> onStateShown;
+
+    // The state as the state display and the link log show it: "OK", "waitM", "waitC", "waitP", "Err",
+    // or empty before the first session.
+    static std::string_view text(State state);
 
 private:
     std::string header_;
-    std::string state_;  // empty before the first session
+    State state_ = State::None;
     double errorScore_ = 0.0;
     bool abortSent_ = false;
 };

@@ -5,15 +5,13 @@
 
 #include "protocol/NumberText.h"
 #include "protocol/RecordWriter.h"
+#include "protocol/SendLimits.h"
 #include "protocol/TimeCode.h"
 #include "protocol/UnitNumber.h"
 
 namespace koru {
 
 namespace {
-
-constexpr std::size_t kUnitNumberChars = 10;  // a unit entry starts with the 10-digit ID
-constexpr std::size_t kPacketLimit = 100;
 
 // Who may configure the unit: all units 0, setup units and the one unit 3, setup units 1, one unit 2.
 const char* SetupPermissionCode(const NetworkSetup& network) {
@@ -93,7 +91,7 @@ EncoderSteps set_param2(const UnitConfiguration& config, EncodeContext& context)
     RecordWriter out("set_param2", config, context);
     out.setOrigin("Network");
     out.append("2:");
-    out.append(out.hex(FirstChars(network.upperUnit, kUnitNumberChars)));
+    out.append(out.hex(FirstChars(network.upperUnit, kUnitIdDigits)));
     out.append(":");
     out.append(SetupPermissionCode(network));
     out.append(":");
@@ -113,7 +111,7 @@ EncoderSteps set_param15(const UnitConfiguration& config, EncodeContext& context
     RecordWriter out("set_param15", config, context);
     auto peer = [&](std::size_t number, std::string_view unit, std::string_view ping) {
         out.append("15:" + std::to_string(number) + ":");
-        out.append(out.hex(FirstChars(unit, kUnitNumberChars)));
+        out.append(out.hex(FirstChars(unit, kUnitIdDigits)));
         out.append(":");
         out.append(PingCode(ping));
         out.append(":0;");
@@ -125,7 +123,7 @@ EncoderSteps set_param15(const UnitConfiguration& config, EncodeContext& context
         const std::string_view ping =
             n - 1 < network.lowerPing.size() ? std::string_view(network.lowerPing[n - 1]) : std::string_view();
         peer(n, network.lowerUnits[n - 1], ping);
-        out.handOverAbove(kPacketLimit);
+        out.handOverAbove(kHandOverLimit);
     }
     out.handOver();
     return out.take();

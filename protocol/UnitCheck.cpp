@@ -8,11 +8,9 @@
 #include "model/SettingCatalog.h"
 #include "protocol/EventTable.h"
 #include "protocol/NumberText.h"
-#include "protocol/PacketRules.h"
 #include "protocol/RecordEncoders.h"
 #include "protocol/RecordWriter.h"
-#include "protocol/SessionHeader.h"
-#include "protocol/SessionPlanner.h"
+#include "protocol/SendPreflight.h"
 
 namespace koru {
 
@@ -51,30 +49,11 @@ bool IsWhole(double value, double step) {
     return RoundHalfEven(value / step) * step == value;
 }
 
-// Replays the whole send and reports what it logs or shows, and packets the unit would reject.
+// What a send of every group would log or show, and the reasons it could not start.
 void CheckSend(const UnitConfiguration& config, Findings& findings) {
-    const SessionHeader header = BuildSessionHeader(config);
-    for (const EncoderStep& step : header.steps) findings.add("Unit", "Id", DiagnosticLine(step.text));
-
-    std::vector<StepOrigin> origins;
-    EncodeContext context;
-    context.headerLength = header.text.size();
-    context.origins = &origins;
-    for (int record : kSendOrder) {
-        origins.clear();
-        const EncoderSteps steps = EncodeGroup(record, config, context);
-        for (std::size_t i = 0; i < steps.size(); ++i) {
-            const EncoderStep& step = steps[i];
-            const StepOrigin& origin = origins[i];
-            if (step.kind != EncoderStep::Kind::HandOver) {
-                findings.add(origin.section, origin.subsection, DiagnosticLine(step.text));
-            } else if (ExceedsLengthLimit(step.text, header.text.size())) {
-                findings.add(origin.section, origin.subsection,
-                             "packet of " + std::to_string(header.text.size() + step.text.size() + kLineEnd.size()) +
-                                 " characters exceeds the line limit of " + std::to_string(kLineLimit) +
-                                 " (\"Packet length exceeded\")");
-            }
-        }
+    for (SendFinding& found : ReplaySend(config, SendSelection::fromBoxes({}))) {
+        findings.add(std::move(found.finding.section), std::move(found.finding.subsection),
+                     std::move(found.finding.message));
     }
 }
 

@@ -18,8 +18,9 @@ struct CheckFinding {
     bool operator==(const CheckFinding&) const = default;
 };
 
-// Findings in the order a send meets them: the send's own log entries and message boxes (with packets
-// over the line limit), then event entries without an action, then settings outside the editor's rules.
+// Findings in the order a send meets them: an ID that is no unit number, the send's own log entries and
+// message boxes (with packets over the line limit), then event entries without an action, then settings
+// outside the editor's rules.
 std::vector<CheckFinding> CheckUnit(const UnitConfiguration& config);
 
 // "Section, subsection: message" (or "Section: message").

@@ -1,13 +1,13 @@
 #include "protocol/UnitNumber.h"
 
 #include "protocol/NumberText.h"
+#include "protocol/SendLimits.h"
 #include "protocol/StepFailure.h"
 
 namespace koru {
 
 namespace {
 
-constexpr double kLargestUnitNumber = 4294967295.0;
 constexpr double kSignedWrap = 2147483648.0;
 constexpr double kWordRange = 4294967296.0;
 
@@ -15,10 +15,10 @@ UnitNumber Convert(std::string_view text, std::string_view upperUnit, bool upper
     if (text == "[General") return {"FFFFFFFF", {}};
     if (text == "[Serial") return {"00000000", {}};
     // An upper unit that is itself "[Upper" would name itself forever; it reads as a plain number.
-    if (text == "[Upper" && upperAllowed) return Convert(FirstChars(upperUnit, 10), {}, false);
+    if (text == "[Upper" && upperAllowed) return Convert(FirstChars(upperUnit, kUnitIdDigits), {}, false);
 
     double number = LeadingNumber(text);
-    if (number > kLargestUnitNumber) {
+    if (number > kLargestUnitId) {
         EncoderStep box{EncoderStep::Kind::MessageBox,
                         "Overflow in Hex-conversion ( " + std::string(text) + ")", kHexOverflowTitle};
         return {{}, {box}};

@@ -18,8 +18,8 @@ run_suite() {
 }
 
 echo "== normal build =="
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORU_WERROR=ON
 echo "== the Debian package, unpacked and run =="
 tests/dist/package_test.sh build
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
-run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DKORU_SANITIZE=ON
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DKORU_SANITIZE=ON -DKORU_WERROR=ON

@@ -3,14 +3,14 @@
 #include <utility>
 
 #include "protocol/PacketRules.h"
+#include "protocol/SendLimits.h"
 #include "protocol/link/LinkTimings.h"
 
 namespace koru {
 
 namespace {
 
-constexpr double kGivenUpScore = 5.0;
-constexpr double kAbortThreshold = 4.0;  // a score above this gives the session up
+constexpr auto kOk = SessionState::State::Ok;
 
 }  // namespace
 
@@ -31,7 +31,7 @@ PacketSender::PacketSender(SerialLink& link, SessionState& session, MessageBoxes
         if (phase_ != Phase::WaitingForOk) return;
         if (std::exchange(portGone_, false)) {
             finish(false);
-        } else if (session_.get_state() == "OK") {
+        } else if (session_.get_state() == kOk) {
             writePacket();
         }
     };
@@ -67,12 +67,12 @@ void PacketSender::do_send(const std::string& packet, Mode mode, Done done) {
         done(true);
         return;
     }
-    if (session_.errorScore() > kAbortThreshold) {
+    if (session_.errorScore() > score::kGiveUpAbove) {
         giveUp();
         done(false);
         return;
     }
-    if (!link_.Connect()) link_.PortConnect_Click();
+    if (!link_.connected()) link_.connectPort();
 
     done_ = std::move(done);
     packet_ = packet;
@@ -90,7 +90,7 @@ void PacketSender::do_send(const std::string& packet, Mode mode, Done done) {
         link_.setSendTimerEnabled(false);
     }
     phase_ = Phase::WaitingForOk;
-    if (session_.get_state() == "OK") {
+    if (session_.get_state() == kOk) {
         writePacket();
         return;
     }
@@ -100,8 +100,8 @@ void PacketSender::do_send(const std::string& packet, Mode mode, Done done) {
 void PacketSender::writePacket() {
     deadline_->stop();
     recheck_->stop();
-    session_.state_event("STARTP");
-    writeLine(PacketLine(session_.header(), packet_), packet_.size());
+    session_.state_event(SessionState::Event::StartPacket);
+    if (writeLine(PacketLine(session_.header(), packet_), packet_.size())) emit packetWritten();
     if (packet_.find(kEndPacket) != std::string::npos) {
         link_.stopBlinkTimer();
         link_.setSendTimerEnabled(false);
@@ -109,13 +109,13 @@ void PacketSender::writePacket() {
     settle();
 }
 
-void PacketSender::writeLine(const std::string& bytes, std::size_t packetLength) {
+bool PacketSender::writeLine(const std::string& bytes, std::size_t packetLength) {
     PortError error;
-    if (!link_.write(bytes, error)) {
-        link_.log("\r\nError in do_send2(): " + std::to_string(error.number) + "  " + error.description + "\r\n0\r\n" +
-                  std::to_string(packetLength));
-        result_ = false;
-    }
+    if (link_.write(bytes, error)) return true;
+    link_.log("\r\nError in do_send2(): " + std::to_string(error.number) + "  " + error.description + "\r\n0\r\n" +
+              std::to_string(packetLength));
+    result_ = false;
+    return false;
 }
 
 void PacketSender::settle() {
@@ -141,14 +141,14 @@ void PacketSender::abort() {
 // The abort line is written before the link closes so that it reaches the unit, and only once per
 // session; after it nothing more is written.
 void PacketSender::giveUp() {
-    session_.setErrorScore(kGivenUpScore);
+    session_.setErrorScore(score::kGivenUp);
     link_.setSendTimerEnabled(false);
     if (!session_.abortSent()) {
-        if (!link_.Connect()) link_.PortConnect_Click();
+        if (!link_.connected()) link_.connectPort();
         writeLine(PacketLine(session_.header(), std::string(kAbortPacket)), kAbortPacket.size());
     }
     session_.setAbortSent(true);
-    if (link_.isPortOpen()) link_.PortDisconnect_Click();
+    if (link_.isPortOpen()) link_.disconnectPort();
     link_.stopBlinkTimer();
     emit gaveUp();
 }

@@ -39,8 +39,12 @@ public:
     void abort();
 
     bool busy() const { return phase_ != Phase::Idle; }
+    // A packet waits for the unit to acknowledge the one before it.
+    bool waitingForAcknowledgement() const { return phase_ == Phase::WaitingForOk; }
 
 signals:
+    // A packet line (header, packet, CR LF) went out to the unit.
+    void packetWritten();
     // The session was given up ("Error in communication, aborting....").
     void gaveUp();
 
@@ -49,7 +53,7 @@ private:
 
     void giveUp();
     void writePacket();
-    void writeLine(const std::string& bytes, std::size_t packetLength);
+    bool writeLine(const std::string& bytes, std::size_t packetLength);
     void settle();
     void finish(bool result);
     void onStateChanged();

@@ -1,26 +1,36 @@
 #include "protocol/link/SendSession.h"
 
 #include "protocol/PacketRules.h"
+#include "protocol/SendLimits.h"
 #include "protocol/SessionHeader.h"
 
 namespace koru {
 
-namespace {
-
-constexpr int kFullSessionGroups = 4;  // fewer selected groups start with a raised error score
-constexpr double kVerdictThreshold = 4.0;
-
-}  // namespace
+std::string_view ButtonCaption(ButtonMode mode) {
+    switch (mode) {
+        case ButtonMode::Abort:
+            return "Abort";
+        case ButtonMode::Close:
+            return "Close";
+        case ButtonMode::TryAgain:
+            return "Try again";
+        case ButtonMode::Ok:
+            return "OK";
+    }
+    return "";
+}
 
 SendSession::SendSession(SerialLink& link, PacketSender& sender, SessionState& session, MessageBoxes& boxes,
-                         const UnitConfiguration& config)
-    : link_(link), sender_(sender), session_(session), boxes_(boxes), config_(config) {
+                         const UnitConfiguration& live)
+    : link_(link), sender_(sender), session_(session), boxes_(boxes), live_(live) {
     connect(&sender_, &PacketSender::gaveUp, this, [this] {
         SendProgress next = progress_;
-        next.status = kGivingUpText;
-        next.caption = "Close";
+        next.status = userAbort_ ? kAbortedText : kGivingUpText;
+        next.button = ButtonMode::Close;
         setProgress(next);
     });
+    connect(&sender_, &PacketSender::packetWritten, this, &SendSession::onPacketWritten);
+    connect(&link_, &SerialLink::replyRead, this, &SendSession::onReply);
     connect(&link_, &SerialLink::portLost, this, [this] {
         if (running()) lost_ = true;
     });
@@ -32,6 +42,7 @@ void SendSession::setProgress(const SendProgress& progress) {
 }
 
 void SendSession::init_session() {
+    config_ = live_;
     link_.clearLog();
     const SessionHeader header = BuildSessionHeader(config_);
     for (const EncoderStep& step : header.steps) {
@@ -48,10 +59,10 @@ bool SendSession::start(const SendSelection& selection) {
     SendProgress next = progress_;
     next.status.clear();
     next.value = 0;
-    next.caption = "Abort";
+    next.button = ButtonMode::Abort;
     setProgress(next);
-    if (!link_.Connect()) link_.PortConnect_Click();
-    if (!link_.Connect()) return false;
+    if (!link_.connected()) link_.connectPort();
+    if (!link_.connected()) return false;
     next.visible = true;
     setProgress(next);
     init_session();
@@ -59,8 +70,9 @@ bool SendSession::start(const SendSelection& selection) {
     return true;
 }
 
+// Every group is encoded from the copy before the start line goes out; the steps are then replayed in
+// order, so log entries and messages still come between the packets they belong to.
 void SendSession::send_to_koru(const SendSelection& selection) {
-    if (running()) return;
     selection_ = selection;
     count_ = selection.count();
     SendProgress next = progress_;
@@ -68,14 +80,32 @@ void SendSession::send_to_koru(const SendSelection& selection) {
     next.maximum = count_;
     next.value = 0;
     setProgress(next);
-    if (count_ < kFullSessionGroups) session_.setErrorScore(kFullSessionGroups - count_);
+    if (count_ < score::kFullSessionGroups) session_.setErrorScore(score::kFullSessionGroups - count_);
 
-    context_ = EncodeContext{};
-    context_.headerLength = session_.header().size();
-    orderIndex_ = 0;
-    steps_.reset();
+    EncodeContext context;
+    context.headerLength = session_.header().size();
+    groups_.clear();
+    report_ = DeliveryReport(selection);
+    for (Record record : kSendOrder) {
+        if (!selection.has(record)) continue;
+        PlannedGroup group{record, EncodeGroup(record, config_, context)};
+        std::size_t packets = 0;
+        for (const EncoderStep& step : group.steps) {
+            if (step.kind == EncoderStep::Kind::HandOver && !step.text.empty()) ++packets;
+        }
+        report_.setPacketCount(record, packets);
+        groups_.push_back(std::move(group));
+    }
+    groupIndex_ = 0;
+    stepIndex_ = 0;
+    packetIndex_ = 0;
+    handing_.reset();
+    awaited_.reset();
     lost_ = false;
     endWritten_ = false;
+    userAbort_ = false;
+    saved_ = false;
+    stoppedEarly_ = false;
     phase_ = Phase::StartLine;
     pump();
 }
@@ -95,13 +125,49 @@ void SendSession::pump() {
     pumping_ = false;
 }
 
-void SendSession::handOver(const std::string& packet, PacketSender::Mode mode, bool* written) {
+void SendSession::handOver(const std::string& text, PacketSender::Mode mode, bool* written,
+                           std::optional<PacketRef> packet) {
     waiting_ = true;
-    sender_.do_send(packet, mode, [this, written](bool result) {
+    handing_ = packet;
+    sender_.do_send(text, mode, [this, written](bool result) {
         if (written != nullptr) *written = result;
+        handing_.reset();
         waiting_ = false;
         pump();
     });
+}
+
+// A written packet is unanswered until its reply comes; the answer to the packet written before it no
+// longer counts, whatever it will be.
+void SendSession::onPacketWritten() {
+    if (!running()) return;
+    awaited_ = handing_;
+    if (awaited_) report_.setDelivery(awaited_->record, awaited_->index, {Delivery::NotAnswered, {}});
+}
+
+// An acknowledgement counts only for an unanswered packet; a fault replaces an acknowledgement but not an
+// earlier fault.
+void SendSession::onReply(ReplyKind kind, const std::string& errorCode) {
+    if (!running() || !awaited_) return;
+    const Delivery now = report_.delivery(awaited_->record, awaited_->index).delivery;
+    PacketDelivery next;
+    switch (kind) {
+        case ReplyKind::Acknowledgement:
+            if (now != Delivery::NotAnswered) return;
+            next.delivery = Delivery::Acknowledged;
+            break;
+        case ReplyKind::DifferingCounts:
+        case ReplyKind::ErrorReport:
+            if (now != Delivery::NotAnswered && now != Delivery::Acknowledged) return;
+            next.delivery =
+                kind == ReplyKind::ErrorReport ? Delivery::ErrorReport : Delivery::DifferingCounts;
+            next.errorCode = errorCode;
+            break;
+        case ReplyKind::ParameterReply:
+        case ReplyKind::NotUnderstood:
+            return;
+    }
+    report_.setDelivery(awaited_->record, awaited_->index, std::move(next));
 }
 
 void SendSession::step() {
@@ -128,18 +194,14 @@ void SendSession::step() {
 // One step of the current group: a log entry, a message, or a hand-over. The group's result is that of
 // its last hand-over.
 void SendSession::stepGroup() {
-    if (!steps_) {
-        while (orderIndex_ < kSendOrder.size() && !selection_.has(kSendOrder[orderIndex_])) ++orderIndex_;
-        if (orderIndex_ == kSendOrder.size()) {
-            phase_ = Phase::EndLine;
-            return;
-        }
-        steps_ = EncodeGroup(kSendOrder[orderIndex_], config_, context_);
-        stepIndex_ = 0;
-        groupResult_ = true;
+    if (groupIndex_ == groups_.size()) {
+        phase_ = Phase::EndLine;
+        return;
     }
-    if (stepIndex_ < steps_->size()) {
-        const EncoderStep& next = (*steps_)[stepIndex_++];
+    const PlannedGroup& group = groups_[groupIndex_];
+    if (stepIndex_ == 0) groupResult_ = true;
+    if (stepIndex_ < group.steps.size()) {
+        const EncoderStep& next = group.steps[stepIndex_++];
         switch (next.kind) {
             case EncoderStep::Kind::LinkLog:
                 link_.log(next.text);
@@ -147,20 +209,26 @@ void SendSession::stepGroup() {
             case EncoderStep::Kind::MessageBox:
                 boxes_.show(next.text, next.title, MessageIcon::None);
                 break;
-            case EncoderStep::Kind::HandOver:
-                handOver(next.text, PacketSender::Mode::Normal, &groupResult_);
+            case EncoderStep::Kind::HandOver: {
+                std::optional<PacketRef> packet;
+                if (!next.text.empty()) packet = PacketRef{group.record, packetIndex_++};
+                handOver(next.text, PacketSender::Mode::Normal, &groupResult_, packet);
                 break;
+            }
         }
         return;
     }
 
-    const int record = kSendOrder[orderIndex_];
-    steps_.reset();
-    ++orderIndex_;
-    if (LogsStatusAfter(record)) link_.log("\r\nStatus: " + session_.get_state());
+    const Record record = group.record;
+    ++groupIndex_;
+    stepIndex_ = 0;
+    packetIndex_ = 0;
+    if (LogsStatusAfter(record)) {
+        link_.log("\r\nStatus: " + std::string(SessionState::text(session_.get_state())));
+    }
     emit groupSent(record, groupResult_);
     if (!groupResult_) {
-        stop(true);
+        stop();
         return;
     }
     if (progress_.value < count_) {
@@ -171,49 +239,71 @@ void SendSession::stepGroup() {
 }
 
 void SendSession::conclude() {
+    // A unit that goes away once the end line is out (it restarts with its new setup) spoils nothing;
+    // every packet must have been acknowledged.
+    const bool saved = (!lost_ || endWritten_) && session_.errorScore() < score::kSavedBelow &&
+                       progress_.value == count_ && report_.allAcknowledged();
     SendProgress next = progress_;
-    // A unit that goes away once the end line is out (it restarts with its new setup) spoils nothing.
-    const bool saved = (!lost_ || endWritten_) && session_.errorScore() < kVerdictThreshold && progress_.value == count_;
-    next.caption = saved ? "OK" : "Try again";
+    next.button = saved ? ButtonMode::Ok : ButtonMode::TryAgain;
     next.status = saved ? kVerdictSaved : kVerdictFailed;
+    if (userAbort_) {
+        next.button = ButtonMode::Close;
+        next.status = kAbortedText;
+    }
     setProgress(next);
-    if (link_.isPortOpen()) link_.PortDisconnect_Click();
-    stop(false);
-    emit finished(saved);
+    if (link_.isPortOpen()) link_.disconnectPort();
+    end(saved);
 }
 
-void SendSession::stop(bool emitStalled) {
+// A failed group stops the session without an end line; the link stays as it is.
+void SendSession::stop() {
+    stoppedEarly_ = true;
+    end(false);
+}
+
+void SendSession::end(bool saved) {
     phase_ = Phase::Idle;
-    steps_.reset();
-    if (emitStalled) emit stalled();
+    awaited_.reset();
+    saved_ = saved;
+    emit ended(saved);
+}
+
+void SendSession::showAborted() {
+    SendProgress next = progress_;
+    next.status = kAbortedText;
+    next.button = ButtonMode::Close;
+    setProgress(next);
 }
 
 void SendSession::pressButton() {
     SendProgress next = progress_;
-    if (progress_.caption == "Abort") {
-        sender_.abort();
-        next = progress_;
-        next.status = kAbortedText;
-        next.caption = "Close";
-        setProgress(next);
-    } else if (progress_.caption == "Try again") {
-        session_.setErrorScore(0.0);
-        next.caption = "Abort";
-        next.value = 0;
-        setProgress(next);
-        start(selection_);
-    } else if (progress_.caption == "Close") {
-        next.value = 0;
-        next.visible = false;
-        setProgress(next);
-        emit hideRequested();
-    } else if (progress_.caption == "OK") {
-        next.value = 0;
-        next.visible = false;
-        next.caption = "Abort";
-        next.status.clear();
-        setProgress(next);
-        emit unloadRequested();
+    switch (progress_.button) {
+        case ButtonMode::Abort:
+            userAbort_ = running();
+            sender_.abort();
+            showAborted();
+            return;
+        case ButtonMode::TryAgain:
+            session_.setErrorScore(0.0);
+            next.button = ButtonMode::Abort;
+            next.value = 0;
+            setProgress(next);
+            start(selection_);
+            return;
+        case ButtonMode::Close:
+            next.value = 0;
+            next.visible = false;
+            setProgress(next);
+            emit hideRequested();
+            return;
+        case ButtonMode::Ok:
+            next.value = 0;
+            next.visible = false;
+            next.button = ButtonMode::Abort;
+            next.status.clear();
+            setProgress(next);
+            emit unloadRequested();
+            return;
     }
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
-// The serial link: the one port, its stored settings, the modem-line indicators, the reply time-out
-// timer, the link log and the receive buffer that gathers the unit's replies. The settings dialog shows
-// this object; the send session writes through it. Everything is driven by port and timer events.
+// The serial link: the one port, the receive buffer that gathers the unit's replies and hands each
+// complete one to the reply handling, the reply time-out timer with its three-time-outs rule, the
+// modem-line and transfer indicators, and the link log. The packet sender writes through it; the
+// settings dialog's state (LinkSettings) chooses its port, line settings and time-out. Everything is
+// driven by port and timer events.
 
 #include <QObject>
+#include <QString>
 
-#include <array>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -14,25 +16,11 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SerialPort.h"
-#include "platform/SettingsStore.h"
 #include "protocol/ReplyHandler.h"
 #include "protocol/SessionState.h"
+#include "protocol/link/LinkLog.h"
 
 namespace koru {
-
-// The option groups of the settings dialog, as control indexes; -1 is "nothing selected".
-struct LinkOptions {
-    int baud = 5;      // 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200
-    int parity = 0;    // N, O, E
-    int dataBits = 3;  // 5, 6, 7, 8
-    int stopBits = 0;  // 1, 2
-
-    // "9600,N,8,1"; a group with nothing selected contributes an empty part.
-    std::string settingsString() const;
-    // The groups that show `settings`; a value without an option leaves its group unselected.
-    static LinkOptions fromSettings(const std::string& settings);
-    bool operator==(const LinkOptions&) const = default;
-};
 
 struct LinkIndicators {
     LineState carrierDetect = LineState::Unknown;
@@ -49,36 +37,44 @@ class SerialLink : public QObject {
 public:
     static constexpr std::size_t kReceiveLimit = 16384;  // a longer receive buffer is thrown away
 
-    SerialLink(SerialPort& port, SettingsStore& store, MessageBoxes& boxes, Clock& clock, SessionState& session);
+    SerialLink(SerialPort& port, MessageBoxes& boxes, Clock& clock, SessionState& session);
     ~SerialLink() override;
 
-    // Dialog life cycle.
-    void load();
-    void activate();  // showing the dialog again: disconnect, then load
-    void serialSave();
-    void unload();
+    // The port number (1 to 3) and the device it names, the line settings ("9600,n,8,1") and the reply
+    // time-out (clamped to what the timer takes).
+    void setPort(int number, const std::string& device);
+    int portNumber() const { return portNumber_; }
+    bool setLineSettings(const std::string& settings, PortError& error);
+    std::string lineSettings() const { return port_.settings(); }
+    void setReplyTimeout(std::chrono::milliseconds timeout);
+    std::chrono::milliseconds replyTimeout() const { return timeout_; }
 
-    void PortConnect_Click();
-    void PortDisconnect_Click();
-    bool Connect() const { return connected_; }
+    // Opens and closes the port once, to learn whether it exists.
+    bool probe(PortError& error);
+
+    // Opens the link; a failure shows "Error connecting. " with the reason and asks for the settings
+    // dialog. Closing also clears the connected state.
+    void connectPort();
+    void disconnectPort();
+    bool connected() const { return connected_; }
+    bool isPortOpen() const { return port_.isOpen(); }
+    bool write(const std::string& bytes, PortError& error) { return port_.write(bytes, error); }
+
     void toggleDataTerminalReady();
     void toggleRequestToSend();
+    const LinkIndicators& indicators() const { return indicators_; }
 
-    // Sets port number, line settings and time-out directly, as a load would from the store (the
-    // command line uses this instead of probing every port).
-    void configure(int portNumber, const std::string& settings, std::chrono::milliseconds timeout);
-
-    // The link log: every entry goes in front, so the newest stands first.
+    // The link log. A time-out entry counts toward the three-time-outs rule; any other entry breaks the
+    // run, and emptying the log forgets it.
     void log(const std::string& entry);
     void clearLog();
-    const std::string& linkLog() const { return linkLog_; }
+    const LinkLog& linkLog() const { return log_; }
 
-    bool isPortOpen() const { return port_.isOpen(); }
-    bool write(const std::string& bytes, PortError& error);
+    const std::string& receiveBuffer() const { return receiveBuffer_; }
+    void clearReceiveBuffer() { receiveBuffer_.clear(); }
 
     void setSendTimerEnabled(bool enabled);
     bool sendTimerEnabled() const { return sendTimer_->isActive(); }
-    std::chrono::milliseconds sendTimerInterval() const { return timeout_; }
     void startBlinkTimer();
     void stopBlinkTimer();
     bool transferIndicatorBright() const { return workingBright_; }
@@ -88,61 +84,44 @@ public:
     void holdEvents();
     void releaseEvents();
 
-    // View state of the dialog.
-    int portNumber() const { return portNumber_; }
-    bool portOptionEnabled(int number) const { return portOptionEnabled_.at(static_cast<std::size_t>(number)); }
-    int selectedPortOption() const { return selectedPortOption_; }  // 0: none
-    void selectPortOption(int number) { selectedPortOption_ = number; }
-    const LinkOptions& options() const { return options_; }
-    void setOptions(const LinkOptions& options) { options_ = options; }
-    int sliderValue() const { return slider_; }  // whole seconds
-    void setSliderValue(int seconds) { slider_ = seconds; }
-    bool connectEnabled() const { return !disconnectEnabled_; }
-    bool disconnectEnabled() const { return disconnectEnabled_; }
-    const LinkIndicators& indicators() const { return indicators_; }
+    // The session-state box: the state after every state event, "ok" after a forced one.
     const std::string& stateDisplay() const { return stateDisplay_; }
-    const std::string& receiveBuffer() const { return receiveBuffer_; }
 
 signals:
-    void logChanged();
+    void connectionChanged(bool connected);
     void indicatorsChanged();
+    void transferIndicatorChanged();
     void sessionStateChanged();  // after every state event, also those inside reply handling
     void portLost(const QString& detail);
-    void showRequested();  // a connect failure shows the dialog
-    void hideRequested();
+    void connectFailed();  // the settings dialog should be shown
+    // A complete reply was read; tells the send what became of the packet it awaits.
+    void replyRead(koru::ReplyKind kind, const std::string& errorCode);
 
 private:
-    void setPortNumber(int number);
-    bool probe(int number);
-    void logPortError(const PortError& error);
-    void loadFailure(const PortError& error);
-    void setTimeout(std::chrono::milliseconds timeout);
     void onPortEvent(PortEvent event, const std::string& detail);
     void receive();
     void onSendTimeout();
     void refreshIndicators();
+    void setTransferBright(bool bright);
 
     SerialPort& port_;
-    SettingsStore& store_;
     MessageBoxes& boxes_;
     SessionState& session_;
     ReplyHandler replies_;
     std::unique_ptr<Timer> sendTimer_;
     std::unique_ptr<Timer> blinkTimer_;
+    LinkLog log_;
 
     int portNumber_ = 1;
     bool connected_ = false;
-    bool disconnectEnabled_ = false;
-    std::array<bool, 4> portOptionEnabled_{false, true, true, true};  // index 0 unused
-    int selectedPortOption_ = 1;
-    LinkOptions options_;
     std::chrono::milliseconds timeout_;
-    int slider_ = 3;
     LinkIndicators indicators_;
-    std::string linkLog_ = "debug output";
     std::string receiveBuffer_;
     std::string stateDisplay_;
     bool workingBright_ = true;
+
+    int timeoutsInARow_ = 0;            // time-out entries since the last other entry
+    bool threeTimeoutsLogged_ = false;  // three stood together since the log was last emptied
 
     bool held_ = false;
     bool pendingReceive_ = false;

@@ -3,7 +3,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -13,18 +12,7 @@
 
 namespace koru {
 
-namespace {
-
-constexpr std::string_view kHandshake = "ORVEN_AB_KORU_SETUP;";
-constexpr const char* kErrorReply = "E12;\r\n";
-
-std::string acknowledgement(int mCount, int cCount) {
-    return "M" + std::to_string(mCount) + ";C" + std::to_string(cCount) + ";\r\n";
-}
-
-}  // namespace
-
-UnitSimulator::UnitSimulator(SimulatorOptions options) : options_(std::move(options)) {}
+UnitSimulator::UnitSimulator(SimulatorOptions options) : options_(options), unit_(std::move(options)) {}
 
 UnitSimulator::~UnitSimulator() {
     notifier_.reset();
@@ -95,48 +83,26 @@ void UnitSimulator::onReadable() {
     }
 }
 
-int UnitSimulator::CountRecords(const std::string& packet) {
-    int records = 0;
-    for (std::size_t i = 0; i < packet.size(); ++i) {
-        if (packet[i] != ';') continue;
-        std::size_t next = i + 1;
-        while (next < packet.size() && std::isdigit(static_cast<unsigned char>(packet[next]))) ++next;
-        if (i + 1 == packet.size() || (next > i + 1 && next < packet.size() && packet[next] == ':')) ++records;
-    }
-    return records;
-}
-
 void UnitSimulator::onLine(const std::string& line) {
-    if (!line.starts_with(kHandshake)) return;  // not for a unit: ignored
-    const auto unitEnd = line.find(';', kHandshake.size());
-    if (unitEnd == std::string::npos) return;
-    const std::string body = line.substr(unitEnd + 1);
-
-    if (body.starts_with("START;")) {
-        emit startReceived();
-        if (options_.answerStartEnd) answer(acknowledgement(1, 1));
-        return;
+    const SimulatedUnit::Answer answer = unit_.onLine(line);
+    switch (answer.line) {
+        case SimulatedUnit::Answer::Line::Ignored:
+            return;
+        case SimulatedUnit::Answer::Line::Start:
+            emit startReceived();
+            break;
+        case SimulatedUnit::Answer::Line::Packet:
+            emit packetReceived(answer.packet);
+            break;
+        case SimulatedUnit::Answer::Line::End:
+            break;
     }
-    if (body == "END;" || body == "ABORT;") {
-        if (options_.answerStartEnd && body == "END;") answer(acknowledgement(1, 1));
-        emit sessionEnded();
-        return;
-    }
-    const int number = ++packets_;
-    emit packetReceived(number);
-    if (number == options_.hangUpAt) {
+    if (answer.hangUp) {
         hangUp();
         return;
     }
-    if (options_.silentFrom > 0 && number >= options_.silentFrom) return;
-    const int records = CountRecords(body);
-    if (number == options_.errorAt) {
-        answer(kErrorReply);
-    } else if (number == options_.mismatchAt) {
-        answer(acknowledgement(records, records + 1));
-    } else {
-        answer(acknowledgement(records, records));
-    }
+    if (!answer.reply.empty()) this->answer(answer.reply);
+    if (answer.line == SimulatedUnit::Answer::Line::End) emit sessionEnded();
 }
 
 void UnitSimulator::answer(const std::string& reply) {

@@ -1,8 +1,7 @@
 #pragma once
 
-// A KORU unit on a pseudo-terminal, for tests, benchmarks and `korucfg simulate`. It acknowledges each
-// packet line with "M" n ";C" n ";" CR LF (n the number of records in the packet), leaves the start
-// and end lines unanswered, and can be told to misbehave. POSIX only.
+// A KORU unit on a pseudo-terminal, for tests, benchmarks and `korucfg simulate`: it answers as a
+// SimulatedUnit does, with the options' delays and split replies on real time. POSIX only.
 
 #include <QObject>
 
@@ -11,21 +10,11 @@
 #include <memory>
 #include <string>
 
+#include "protocol/link/SimulatedUnit.h"
+
 class QSocketNotifier;
 
 namespace koru {
-
-struct SimulatorOptions {
-    int silentFrom = 0;   // no answer from this packet on (1-based; 0: never)
-    int errorAt = 0;      // answer this packet with "E12;"
-    int mismatchAt = 0;   // answer this packet with differing counts
-    int hangUpAt = 0;     // close the line when this packet arrives
-    bool splitReplies = false;  // send each answer in two chunks, the count "C" part a little later
-    std::chrono::milliseconds splitGap{20};
-    std::chrono::milliseconds delay{0};  // before each answer
-    bool answerStartEnd = false;         // acknowledge the start and end lines too
-    std::string transcriptPath;          // every received byte is written here
-};
 
 class UnitSimulator : public QObject {
     Q_OBJECT
@@ -40,12 +29,8 @@ public:
     const std::string& devicePath() const { return devicePath_; }
     // Every byte received so far.
     const std::string& received() const { return received_; }
-    int packetsReceived() const { return packets_; }
+    int packetsReceived() const { return unit_.packetsReceived(); }
     void hangUp();
-
-    // Counts the records of a packet text: each ";" that ends the text or is followed by a record
-    // number and ":".
-    static int CountRecords(const std::string& packet);
 
 signals:
     void startReceived();
@@ -60,6 +45,7 @@ private:
     void writeBytes(const std::string& bytes);
 
     SimulatorOptions options_;
+    SimulatedUnit unit_;
     int master_ = -1;
     int slave_ = -1;  // kept open so the line does not hang up while the sender reopens its end
     std::unique_ptr<QSocketNotifier> notifier_;
@@ -67,7 +53,6 @@ private:
     std::string received_;
     std::string pending_;
     std::ofstream transcript_;
-    int packets_ = 0;
 };
 
 }  // namespace koru

@@ -3,20 +3,28 @@
 #include <QProcess>
 #include <QTest>
 
+#include <csignal>
+
 #include "tests/support/Korucfg.h"
+#include "tests/support/NamedCase.h"
+#include "tests/support/PtyPair.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {
 namespace {
 
-const QString kUnitFile = QStringLiteral(KORU_BIN_DIR "/Default Files/KORU Base.kdf");
+using test::PrintTo;
+
+const QString kKorucfg = QStringLiteral(KORU_BIN_DIR "/korucfg");
+const std::string kSaved = "Selected parameters saved in Koru\n";
+const std::string kFailed = "An error occured while communicating with Koru unit \n";
 
 // `korucfg simulate --once` in its own process, so that a blocking korucfg run can talk to it.
 class SimulatorProcess {
 public:
-    explicit SimulatorProcess(const QStringList& options, const std::string& transcript) {
-        process_.start(QStringLiteral(KORU_BIN_DIR "/korucfg"),
-                       QStringList{"simulate", "--once", "--transcript", QString::fromStdString(transcript)} + options);
+    SimulatorProcess(const QStringList& options, const std::string& transcript) : transcript_(transcript) {
+        process_.start(kKorucfg, QStringList{"simulate", "--once", "--transcript", QString::fromStdString(transcript)} +
+                                     options);
         if (process_.waitForReadyRead(10000)) device_ = QString::fromUtf8(process_.readLine()).trimmed();
     }
     ~SimulatorProcess() {
@@ -26,90 +34,206 @@ public:
         }
     }
     const QString& device() const { return device_; }
+    // Everything the unit received, once it has seen the session's end or abort line.
+    std::string received() {
+        process_.waitForFinished(5000);
+        return test::ReadBytes(transcript_);
+    }
 
 private:
     QProcess process_;
+    std::string transcript_;
     QString device_;
 };
 
-int countOf(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
+// A unit made from the shipped base unit, with an ID: 19 packets in 14 groups.
+QString BaseUnit(const test::TempDir& dir) {
+    std::string text = test::ReadBytes(KORU_BIN_DIR "/Default Files/KORU Base.kdf");
+    text.replace(text.find("Id=-"), 4, "Id=0000000042");
+    test::WriteBytes(dir / "0000000042(Base).kuf", text);
+    return QString::fromStdString((dir / "0000000042(Base).kuf").string());
 }
 
-TEST(CmdSendTest, SessionBytesEqualTheEncodedTranscript) {
+// The lines between "Delivery report:" and the verdict.
+std::vector<std::string> ReportLines(const std::string& err) {
+    std::vector<std::string> lines;
+    const auto start = err.find("Delivery report:\n");
+    if (start == std::string::npos) return lines;
+    for (std::size_t at = start + 17; at < err.size();) {
+        const auto end = err.find('\n', at);
+        const std::string line = err.substr(at, end - at);
+        if (!line.starts_with("  ")) break;
+        lines.push_back(line.substr(2));
+        at = end + 1;
+    }
+    return lines;
+}
+
+TEST(CmdSendTest, ACleanSessionWritesTheEncodedBytesAndReportsEveryGroup) {
     test::TempDir dir;
-    const std::string transcript = (dir / "t.bin").string();
-    const test::ProgramRun plan = test::RunKorucfg({"encode", "--select", "radio,network,serial", kUnitFile});
+    const QString unit = BaseUnit(dir);
+    const test::ProgramRun plan = test::RunKorucfg({"encode", "--select", "radio,network,serial", unit});
     ASSERT_EQ(plan.exitCode, 0) << plan.err;
-    SimulatorProcess unit({}, transcript);
+    SimulatorProcess simulator({}, (dir / "t.bin").string());
 
     const test::ProgramRun run = test::RunKorucfg(
-        {"send", "--port", unit.device(), "--select", "radio,network,serial", "--timeout", "1000", kUnitFile});
+        {"send", "--port", simulator.device(), "--select", "radio,network,serial", "--timeout", "1000", unit});
 
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(run.err.ends_with("\nSelected parameters saved in Koru\n")) << run.err;
-    EXPECT_EQ(countOf(run.err, "korucfg send: ["), 4);  // records 2, 15, 3 and 4
-    EXPECT_NE(run.err.find("] record 15: sent, state OK"), std::string::npos);
-    QTest::qWait(200);
-    EXPECT_EQ(test::ReadBytes(transcript), plan.out);
+    EXPECT_TRUE(run.err.ends_with("\nDelivery report:\n"
+                                  "  Network setup (records 2, 15): acknowledged\n"
+                                  "  Radio setup (record 3): acknowledged\n"
+                                  "  Serial communication setup (record 4): acknowledged\n" +
+                                  kSaved))
+        << run.err;
+    EXPECT_NE(run.err.find("korucfg send: [2/4] record 15: sent, state OK"), std::string::npos) << run.err;
+    EXPECT_EQ(simulator.received(), plan.out);
 }
 
-// A packet over the line limit is still written; its group then stops the session with no end line, and
-// the unit has received exactly what a dry run prints.
-TEST(CmdSendTest, PacketOverTheLimitStopsTheSessionLikeTheDryRun) {
-    test::TempDir dir;
-    test::WriteBytes(dir / "long.kuf", "-Unit\r\nId=0000000042\r\nAlias=" + std::string(120, 'x') + "\r\n");
-    const QString unitFile = QString::fromStdString((dir / "long.kuf").string());
-    const test::ProgramRun plan = test::RunKorucfg({"encode", "--select", "general,radio", unitFile});
-    ASSERT_EQ(plan.exitCode, 1) << plan.err;
-    ASSERT_EQ(plan.out.find("END;"), std::string::npos);
-
-    const std::string transcript = (dir / "t.bin").string();
-    SimulatorProcess unit({}, transcript);
-    const test::ProgramRun run =
-        test::RunKorucfg({"send", "--port", unit.device(), "--select", "general,radio", "--timeout", "1000", unitFile});
-    EXPECT_EQ(run.exitCode, 1) << run.err;
-    EXPECT_NE(run.err.find("Packet length exceeded"), std::string::npos) << run.err;
-    QTest::qWait(200);
-    EXPECT_EQ(test::ReadBytes(transcript), plan.out);
-}
-
-struct MisbehaviourCase {
+struct FaultCase {
     const char* name;
     QStringList simulatorOptions;
-    int exitCode;
-    std::string verdict;  // the last line of standard error
-    std::string errPart;
+    std::vector<std::string> failed;  // the report's lines that are not "acknowledged"
 };
 
-class CmdSendMisbehaviourTest : public ::testing::TestWithParam<MisbehaviourCase> {};
+class CmdSendFaultTest : public ::testing::TestWithParam<FaultCase> {};
 
-TEST_P(CmdSendMisbehaviourTest, ReportsOnStandardStreams) {
-    const MisbehaviourCase& c = GetParam();
+// Every fault of the unit ends with exit 1, the failure verdict and a report naming the group; the wire
+// carries what a clean session would.
+TEST_P(CmdSendFaultTest, EndsWithTheFailureVerdictAndNamesTheGroup) {
+    const FaultCase& c = GetParam();
     test::TempDir dir;
-    SimulatorProcess unit(c.simulatorOptions, (dir / "t.bin").string());
-    const test::ProgramRun run =
-        test::RunKorucfg({"send", "--port", unit.device(), "--select", "radio", "--timeout", "1000", kUnitFile});
-    EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+    const QString unit = BaseUnit(dir);
+    SimulatorProcess simulator(c.simulatorOptions, (dir / "t.bin").string());
+
+    const test::ProgramRun run = test::RunKorucfg({"send", "--port", simulator.device(), "--timeout", "1000", unit});
+
+    EXPECT_EQ(run.exitCode, 1) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(run.err.ends_with("\n" + c.verdict)) << run.err;
-    EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\n" + kFailed)) << run.err;
+    std::vector<std::string> failed;
+    for (const std::string& line : ReportLines(run.err)) {
+        if (!line.ends_with(": acknowledged") && !line.ends_with(": nothing to send")) failed.push_back(line);
+    }
+    EXPECT_EQ(failed, c.failed) << run.err;
+    EXPECT_EQ(simulator.received(), test::RunKorucfg({"encode", unit}).out);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Units, CmdSendMisbehaviourTest,
+    Units, CmdSendFaultTest,
     ::testing::Values(
-        MisbehaviourCase{"HangUp", {"--hang-up-at", "1"}, 1,
-                         "An error occured while communicating with Koru unit \n", "korucfg send: connection lost: "},
-        // One group starts the score at 3; the forced state after the report brings it to 4: not saved.
-        MisbehaviourCase{"ErrorReport", {"--error-at", "1"}, 1,
-                         "An error occured while communicating with Koru unit \n", "Koru reports error E12"},
-        MisbehaviourCase{"SplitAndSlow", {"--split", "--delay", "200"}, 0, "Selected parameters saved in Koru\n",
-                         "record 3: sent, state OK"}),
-    [](const auto& tested) { return std::string(tested.param.name); });
+        FaultCase{"ErrorReportAtPacket3", {"--error-at", "3"},
+                  {"Network setup (records 2, 15): error report E12 (record 15, packet 1 of 1)"}},
+        FaultCase{"DifferingCountsAtPacket3", {"--mismatch-at", "3"},
+                  {"Network setup (records 2, 15): differing counts (record 15, packet 1 of 1)"}},
+        FaultCase{"ErrorReportAndDifferingCounts", {"--error-at", "5", "--mismatch-at", "7"},
+                  {"Serial communication setup (record 4): error report E12",
+                   "Input setup (record 5): differing counts (record 5, packet 2 of 2)"}},
+        FaultCase{"SilentFromPacket17", {"--silent-from", "17"},
+                  {"Message actions (records 10, 12, 13): not answered (record 10, packet 1 of 3)"}},
+        FaultCase{"SilentFromPacket19", {"--silent-from", "19"},
+                  {"Message actions (records 10, 12, 13): not answered (record 10, packet 3 of 3)"}}),
+    test::RowName());
+
+struct PreflightCase {
+    const char* name;
+    std::string unitFile;
+    std::string reason;
+};
+
+// A unit that cannot be sent as it stands opens no session: the device hears nothing.
+TEST(CmdSendTest, AUnitThatCannotBeSentStartsNoSession) {
+    const PreflightCase cases[] = {
+        {"hexadecimal ID", "-Unit\r\nId=0x10\r\n", "Unit, Id: \"0x10\" is not a decimal unit number"},
+        {"ID with letters", "-Unit\r\nId=12ab\r\n", "Unit, Id: \"12ab\" is not a decimal unit number"},
+        {"negative ID", "-Unit\r\nId=-5\r\n", "Unit, Id: \"-5\" is not a decimal unit number"},
+        {"ID with an exponent", "-Unit\r\nId=1e3\r\n", "Unit, Id: \"1e3\" is not a decimal unit number"},
+        {"no ID", "-Unit\r\nId=\r\n", "Unit, Id: \"\" is not a decimal unit number"},
+        {"time that fails to encode", "-Unit\r\nId=42\r\n\r\n-Timer\r\n+Timer1\r\nTime=-1e400\r\nUnit=s\r\n",
+         "Timer, +Timer1: Error in set_param8(): Overflow"},
+        {"alias over the line limit", "-Unit\r\nId=42\r\nAlias=" + std::string(120, 'x') + "\r\n",
+         "Unit: packet of 160 characters exceeds the line limit of 139"},
+    };
+    test::TempDir dir;
+    for (const PreflightCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::WriteBytes(dir / "u.kuf", c.unitFile);
+        test::PtyPair device;
+        const test::ProgramRun run = test::RunKorucfg(
+            {"send", "--port", QString::fromStdString(device.devicePath()),
+             QString::fromStdString((dir / "u.kuf").string())});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find("the unit cannot be sent as it stands"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("\n  " + c.reason), std::string::npos) << run.err;
+        EXPECT_EQ(device.readAvailable(), "");
+    }
+}
+
+struct InterruptCase {
+    const char* name;
+    int signalNumber;
+    int exitCode;
+};
+
+class CmdSendInterruptTest : public ::testing::TestWithParam<InterruptCase> {};
+
+// Ctrl+C or SIGTERM during a send: the abort line reaches the unit before the port closes, and the end
+// of the session is reported as always.
+TEST_P(CmdSendInterruptTest, AbortsTheSessionAndReports) {
+    const InterruptCase& c = GetParam();
+    test::TempDir dir;
+    SimulatorProcess simulator({"--silent-from", "2"}, (dir / "t.bin").string());
+    QProcess send;
+    send.start(kKorucfg, {"send", "--port", simulator.device(), "--timeout", "1000", BaseUnit(dir)});
+    QByteArray err;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            send.waitForReadyRead(50);
+            err += send.readAllStandardError();
+            return err.contains("record 2: sent");  // the second packet waits for its answer
+        },
+        20000))
+        << err.toStdString();
+
+    ::kill(static_cast<pid_t>(send.processId()), c.signalNumber);
+    ASSERT_TRUE(send.waitForFinished(10000));
+    err += send.readAllStandardError();
+    const std::string text = err.toStdString();
+
+    EXPECT_EQ(send.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(send.exitCode(), c.exitCode);
+    EXPECT_NE(text.find("\nOperation aborted\nDelivery report:\n"
+                        "  General and Sleep setup (record 1): acknowledged\n"
+                        "  Network setup (records 2, 15): not answered (record 2, packet 1 of 1)\n"
+                        "  Radio setup (record 3): not sent\n"),
+              std::string::npos)
+        << text;
+    EXPECT_TRUE(text.ends_with("\n" + kFailed)) << text;
+    EXPECT_TRUE(simulator.received().ends_with("ORVEN_AB_KORU_SETUP;0000002A;ABORT;\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, CmdSendInterruptTest,
+                         ::testing::Values(InterruptCase{"CtrlC", SIGINT, 130},
+                                           InterruptCase{"Terminate", SIGTERM, 143}),
+                         test::RowName());
+
+// "COM2" is the device the settings dialog chose for port 2, kept in the user's settings.
+TEST(CmdSendTest, AComPortNameUsesTheDeviceStoredForIt) {
+    test::TempDir dir;
+    const QString unit = BaseUnit(dir);
+    SimulatorProcess simulator({}, (dir / "t.bin").string());
+    test::WriteBytes(dir / "KORU Configurator.conf",
+                     "[serialsetup]\nComDevice2=" + simulator.device().toStdString() + "\n");
+    QProcess send;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.path().string()));
+    send.setProcessEnvironment(environment);
+    send.start(kKorucfg, {"send", "--port", "COM2", "--select", "radio", "--timeout", "1000", unit});
+    ASSERT_TRUE(send.waitForFinished(30000));
+    EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
+    EXPECT_EQ(simulator.received(), test::RunKorucfg({"encode", "--select", "radio", unit}).out);
+}
 
 struct UsageCase {
     const char* name;
@@ -121,7 +245,10 @@ struct UsageCase {
 class CmdSendUsageTest : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(CmdSendUsageTest, RefusesBeforeSending) {
-    const test::ProgramRun run = test::RunKorucfg(QStringList{"send"} + GetParam().arguments);
+    test::TempDir dir;
+    QStringList arguments{"send"};
+    for (const QString& argument : GetParam().arguments) arguments << (argument == "UNIT" ? BaseUnit(dir) : argument);
+    const test::ProgramRun run = test::RunKorucfg(arguments);
     EXPECT_EQ(run.exitCode, GetParam().exitCode);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(GetParam().errPart), std::string::npos) << run.err;
@@ -129,15 +256,24 @@ TEST_P(CmdSendUsageTest, RefusesBeforeSending) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CmdSendUsageTest,
-    ::testing::Values(UsageCase{"NoPort", {kUnitFile}, 2, "no --port DEVICE"},
-                      UsageCase{"NoFile", {"--port", "/dev/null"}, 2, "no FILE"},
-                      UsageCase{"BadSettings", {"--port", "/dev/null", "--settings", "9600,q,8,1", kUnitFile}, 2,
-                                "9600,q,8,1"},
-                      UsageCase{"BadTimeout", {"--port", "/dev/null", "--timeout", "soon", kUnitFile}, 2, "--timeout"},
-                      UsageCase{"UnknownGroup", {"--port", "/dev/null", "--select", "coffee", kUnitFile}, 2, "coffee"},
-                      UsageCase{"MissingDevice", {"--port", "/dev/no-such-koru-port", kUnitFile}, 1,
-                                "Error connecting. No such file or directory"}),
-    [](const auto& tested) { return std::string(tested.param.name); });
+    ::testing::Values(
+        UsageCase{"NoPort", {"UNIT"}, 2, "no --port DEVICE"},
+        UsageCase{"EmptyPort", {"--port", "", "UNIT"}, 2, "no --port DEVICE"},
+        UsageCase{"NoFile", {"--port", "/dev/null"}, 2, "no FILE"},
+        UsageCase{"BadSettings", {"--port", "/dev/null", "--settings", "9600,q,8,1", "UNIT"}, 2, "9600,q,8,1"},
+        UsageCase{"BadTimeout", {"--port", "/dev/null", "--timeout", "soon", "UNIT"}, 2, "--timeout"},
+        UsageCase{"UnknownGroup", {"--port", "/dev/null", "--select", "coffee", "UNIT"}, 2, "coffee"},
+        UsageCase{"RetransmissionNotANumber", {"--port", "/dev/null", "--retrans-min", "abc", "UNIT"}, 2,
+                  "--retrans-min takes milliseconds from 0 to 2500, not \"abc\""},
+        UsageCase{"RetransmissionTooLong", {"--port", "/dev/null", "--retrans-max", "2501", "UNIT"}, 2,
+                  "--retrans-max takes milliseconds from 0 to 2500"},
+        UsageCase{"RetransmissionNegative", {"--port", "/dev/null", "--retrans-min", "-5", "UNIT"}, 2,
+                  "--retrans-min takes milliseconds"},
+        UsageCase{"RetransmissionWithExponent", {"--port", "/dev/null", "--retrans-max", "1e3", "UNIT"}, 2,
+                  "--retrans-max takes milliseconds"},
+        UsageCase{"MissingDevice", {"--port", "/dev/no-such-koru-port", "UNIT"}, 1,
+                  "Error connecting. No such file or directory"}),
+    test::RowName());
 
 }  // namespace
 }  // namespace koru

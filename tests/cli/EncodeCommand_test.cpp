@@ -36,8 +36,6 @@ TEST(EncodeCommand, WritesTheTranscriptByteForByte) {
          kStart + H + "1:\"Pump house\":1:0;\r\n" + H + "3:0:0:0:0:0:3:20:60::0;\r\n" + kEnd, 0, ""},
         {"parameter file over the unit, odd retransmission time", {"--select", "radio", "--retrans-min", "205"}, true,
          kStart + H + "3:12:0:0:0:0:45:20.5:60::0;\r\n" + kEnd, 0, ""},
-        {"empty retransmission time is logged and left out", {"--select", "radio", "--retrans-max", ""}, false,
-         kStart + H + "3:0:0:0:0:0:3:20::0;\r\n" + kEnd, 0, "Error in set_param3(): Type mismatch\n"},
         {"actions and events", {"--select", "output-flag-actions"}, false,
          kStart + H + "12:3:0:1:00000032:001;12:3:1:3::000;\r\n" + H + "12:3:2:12:00000000:2;\r\n" + H +
              "13:3:0:80:1;13:3:1:80:2;13:3:2:80:255;\r\n" + kEnd, 0, ""},
@@ -97,6 +95,9 @@ TEST(EncodeCommand, UsageAndLoadErrorsExit2) {
         {"no file", {"encode"}},
         {"missing file", {"encode", QString::fromStdString((dir / "none.kuf").string())}},
         {"unknown option", {"encode", "--fast", unit}},
+        // An empty or unreadable time once left its field out of record 3.
+        {"empty retransmission time", {"encode", "--retrans-max", "", unit}},
+        {"retransmission time that is no number", {"encode", "--retrans-min", "abc", unit}},
     };
     for (const auto& c : cases) {
         const test::ProgramRun run = test::RunKorucfg(c.arguments);
@@ -113,6 +114,17 @@ TEST(CheckCommand, ListsFindingsWithSectionAndExits1) {
     EXPECT_EQ(run.out,
               "Counter, +Counter2: Error in set_param14(): Type mismatch\n"
               "Timer event, +Timer1: action \"Gone\" names no defined action (sent as 255)\n");
+    EXPECT_EQ(run.exitCode, 1);
+}
+
+// What would stop a send is a finding too.
+TEST(CheckCommand, ReportsWhatStopsASend) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "u.kuf", "-Unit\r\nId=0x10\r\n\r\n-Timer\r\n+Timer1\r\nTime=-1e400\r\n");
+    const test::ProgramRun run = test::RunKorucfg({"check", QString::fromStdString((dir / "u.kuf").string())});
+    EXPECT_EQ(run.out.substr(0, run.out.find("Timer, +Timer1: time")),
+              "Unit, Id: \"0x10\" is not a decimal unit number from 0 to 4294967295\n"
+              "Timer, +Timer1: Error in set_param8(): Overflow\n");
     EXPECT_EQ(run.exitCode, 1);
 }
 

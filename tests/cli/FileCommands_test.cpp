@@ -10,7 +10,7 @@
 namespace koru {
 namespace {
 
-QString Path(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+using test::PathArgument;
 
 // A hand-edited unit: LF line ends, comments, tabs, blanks, an unknown section, a repeated section,
 // "-" values and lists with blanks and empty pieces.
@@ -41,7 +41,7 @@ const std::string kHandEdited =
 TEST(NormalizeCommand, HandEditedFileGivesTheSavedForm) {
     test::TempDir dir;
     test::WriteBytes(dir / "unit.kuf", kHandEdited);
-    const test::ProgramRun run = test::RunKorucfg({"normalize", Path(dir / "unit.kuf")});
+    const test::ProgramRun run = test::RunKorucfg({"normalize", PathArgument(dir / "unit.kuf")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
 
     UnitConfiguration expected;
@@ -57,12 +57,15 @@ TEST(NormalizeCommand, HandEditedFileGivesTheSavedForm) {
     EXPECT_NE(run.out.find("\r\nBroadcast=\r\n"), std::string::npos);
 }
 
-TEST(NormalizeCommand, FilesApplyInOrder) {
+// Every file after the first is imported: a parameter file holding a Unit section must not redirect a
+// send to another unit.
+TEST(NormalizeCommand, FilesApplyInOrderAndLaterOnesKeepTheUnitsIdentity) {
     test::TempDir dir;
     test::WriteBytes(dir / "unit.kuf", "-Unit\r\nId=0000000005\r\nAlias=Five\r\n-Radio\r\nChannel=3\r\n");
-    test::WriteBytes(dir / "radio.kpf", "-Radio\r\nChannel=44\r\nRetransmitt=10\r\n\r\n");
+    test::WriteBytes(dir / "radio.kpf", "-Unit\r\nId=0000000099\r\nAlias=Other\r\n-Radio\r\nChannel=44\r\n"
+                                        "Retransmitt=10\r\n\r\n");
     const test::ProgramRun run =
-        test::RunKorucfg({"normalize", Path(dir / "unit.kuf"), Path(dir / "radio.kpf")});
+        test::RunKorucfg({"normalize", PathArgument(dir / "unit.kuf"), PathArgument(dir / "radio.kpf")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("Id=0000000005\r\nAlias=Five\r\n"), std::string::npos);
     EXPECT_NE(run.out.find("\r\nChannel=44\r\nProtocol=<KORU-Standard>\r\nRetransmitt=10\r\n"), std::string::npos);
@@ -72,7 +75,8 @@ TEST(NormalizeCommand, LoadFailureNamesFileAndLineAndPrintsNothing) {
     test::TempDir dir;
     test::WriteBytes(dir / "good.kuf", "-Radio\r\nChannel=3\r\n");
     test::WriteBytes(dir / "bad.kuf", "-Radio\r\nChannel=4\r\n-I/O event\r\n+Mask30\r\nOn=1\r\n");
-    const test::ProgramRun run = test::RunKorucfg({"normalize", Path(dir / "good.kuf"), Path(dir / "bad.kuf")});
+    const test::ProgramRun run =
+        test::RunKorucfg({"normalize", PathArgument(dir / "good.kuf"), PathArgument(dir / "bad.kuf")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.rfind((dir / "bad.kuf").string() + ":5: ", 0), 0u) << run.err;
@@ -100,6 +104,74 @@ TEST(NormalizeCommand, UsageErrors) {
     }
 }
 
+// Runs korucfg through the shell, for what QProcess cannot give it: a redirected standard output.
+test::ProgramRun RunThroughShell(const QString& script, const QStringList& arguments) {
+    return test::RunProgram("/bin/sh", QStringList{"-c", script, KORU_BIN_DIR "/korucfg"} + arguments);
+}
+
+TEST(NormalizeCommand, RefusesWhatIsNoUnitFileWithTheReason) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "cr-only.kuf", "-Unit\rId=0000000005\r-Radio\rChannel=3\r");
+    test::WriteBytes(dir / "utf-16.kuf", std::string("\xFF\xFE-\0R\0a\0d\0i\0o\0\r\0\n\0", 16));
+    test::WriteBytes(dir / "random.kuf", std::string("\x8F\x13\xE2\x00\x7F\xC4\x01\xFF\x9A\r\n\x44\x0B", 13));
+    const std::string notAUnitFile = "no line is a known section heading such as \"-Unit\" or \"-Radio\", so this is "
+                                     "not a unit, default or parameter file";
+    struct Case {
+        std::string file;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"/dev/zero", "/dev/zero:0: the file is larger than 8 MiB, which no unit, default or parameter file is"},
+        {(dir / "missing.kuf").string(), ":0: cannot read the file: No such file or directory"},
+        {dir.path().string(), ":0: cannot read the file: Is a directory"},
+        {(dir / "cr-only.kuf").string(),
+         ":1: " + notAUnitFile + " (its lines end with CR alone; unit file lines end with CR LF)"},
+        {(dir / "utf-16.kuf").string(),
+         ":1: " + notAUnitFile + " (it looks like UTF-16 text; unit files are 8-bit text)"},
+        {(dir / "random.kuf").string(), ":1: " + notAUnitFile},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const test::ProgramRun run = test::RunKorucfg({"normalize", QString::fromStdString(c.file)});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        const std::string expected = c.error.starts_with(":") ? c.file + c.error : c.error;
+        EXPECT_EQ(run.err, expected + "\n");
+    }
+}
+
+TEST(NormalizeCommand, ReadsUtf8WithAByteOrderMarkAsWindows1252) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "utf8.kuf", "\xEF\xBB\xBF-Unit\r\nId=0000000007\r\nAlias=P\xC3\xBCmp\r\n");
+    const test::ProgramRun run = test::RunKorucfg({"normalize", PathArgument(dir / "utf8.kuf")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("-Unit\r\nId=0000000007\r\nAlias=P\xFCmp\r\n", 0), 0U);
+}
+
+TEST(NormalizeCommand, NormalizingTwiceGivesTheSameBytes) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "lists.kuf", "-Network\nLower units= x, ,y\nRemotes=,a, \n-Timer action\nActions= ,b\n");
+    const test::ProgramRun first = test::RunKorucfg({"normalize", PathArgument(dir / "lists.kuf")});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_NE(first.out.find("\r\nLower units=x, ,y\r\n"), std::string::npos);
+    test::WriteBytes(dir / "normalized.kuf", first.out);
+    const test::ProgramRun second = test::RunKorucfg({"normalize", PathArgument(dir / "normalized.kuf")});
+    ASSERT_EQ(second.exitCode, 0) << second.err;
+    EXPECT_EQ(second.out, first.out);
+}
+
+TEST(FileCommands, AWriteErrorOnStandardOutputIsAFailure) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "unit.kuf", "-Radio\r\nChannel=3\r\n");
+    for (const QString command : {"normalize", "export --sections all"}) {
+        SCOPED_TRACE(command.toStdString());
+        const test::ProgramRun run =
+            RunThroughShell("exec \"$0\" " + command + " \"$1\" > /dev/full", {PathArgument(dir / "unit.kuf")});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "korucfg: cannot write to standard output: No space left on device\n");
+    }
+}
+
 TEST(ExportCommand, ChosenSectionsInRowOrder) {
     test::TempDir dir;
     test::WriteBytes(dir / "unit.kuf", "-Unit\r\nId=0000000005\r\n-Counter action\r\nActions=Reset Counter 1\r\n");
@@ -115,11 +187,12 @@ TEST(ExportCommand, ChosenSectionsInRowOrder) {
                     "+Counter4\r\nCounter=0\r\n\r\n"},
     };
     for (const Case& c : cases) {
-        const test::ProgramRun run = test::RunKorucfg({"export", "--sections", c.sections, Path(dir / "unit.kuf")});
+        const test::ProgramRun run =
+            test::RunKorucfg({"export", "--sections", c.sections, PathArgument(dir / "unit.kuf")});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, c.expected) << c.sections;
     }
-    const test::ProgramRun all = test::RunKorucfg({"export", "--sections", "all", Path(dir / "unit.kuf")});
+    const test::ProgramRun all = test::RunKorucfg({"export", "--sections", "all", PathArgument(dir / "unit.kuf")});
     ASSERT_EQ(all.exitCode, 0);
     EXPECT_EQ(all.out.rfind("-Network\r\n", 0), 0u);
     EXPECT_NE(all.out.find("-Remote event\r\n"), std::string::npos);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,8 @@
 
 namespace koru {
 namespace {
+
+using test::PathArgument;
 
 namespace fs = std::filesystem;
 
@@ -58,7 +62,7 @@ TEST(LibraryCommandsTest, NewUnitsDeleteWorkTogetherOnOneLibrary) {
          "Usage: korucfg new --id ID [--alias ALIAS] --type TYPE [--replace] [--library DIR]\n"},
         {{"units", "--bogus"}, 2, "", "korucfg: Unknown option 'bogus'.\nUsage: korucfg units [--library DIR]\n"},
     };
-    const QString root = QString::fromStdString(lib.path().string());
+    const QString root = PathArgument(lib.path());
     const auto inLibrary = [&root](const std::string& text) {
         return QString::fromStdString(text).replace("LIB", root).toStdString();
     };
@@ -69,6 +73,133 @@ TEST(LibraryCommandsTest, NewUnitsDeleteWorkTogetherOnOneLibrary) {
         EXPECT_EQ(run.out, inLibrary(step.out));
         EXPECT_EQ(run.err, inLibrary(step.err));
     }
+}
+
+// Letters beyond ASCII are typed in the terminal's UTF-8, stored as Windows-1252 in the unit file (as the
+// unit receives them), named in UTF-8 on disk and listed readably again.
+TEST(LibraryCommandsTest, UnitNamesKeepTheirLettersFromCommandLineToFileAndBack) {
+    test::TempDir lib;
+    copyBuiltDefaultFiles(lib.path());
+    const QStringList library{"--library", PathArgument(lib.path())};
+    const fs::path file = lib / "Units" / "0000000007(P\xC3\xBCmp \xC3\x98st).kuf";
+
+    const test::ProgramRun created =
+        test::RunKorucfg(QStringList{"new", "--id", "7", "--alias", "Pümp Øst", "--type", "KORU Base"} + library);
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    EXPECT_EQ(created.out, file.string() + "\n");
+    EXPECT_NE(test::ReadBytes(file).find("\r\nAlias=P\xFCmp \xD8st\r\n"), std::string::npos);
+
+    const test::ProgramRun listed = test::RunKorucfg(QStringList{"units"} + library);
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(listed.out, "0000000007(P\xC3\xBCmp \xC3\x98st)\n");
+
+    const test::ProgramRun deleted = test::RunKorucfg(QStringList{"delete", "0000000007(Pümp Øst)"} + library);
+    EXPECT_EQ(deleted.exitCode, 0) << deleted.err;
+    EXPECT_FALSE(fs::exists(file));
+}
+
+// A text Windows-1252 cannot hold is refused with the reason, never stored as "?" or a replacement
+// character that the unit would then receive.
+TEST(LibraryCommandsTest, TextsAUnitCannotHoldAreRefused) {
+    test::TempDir lib;
+    copyBuiltDefaultFiles(lib.path());
+    const QString root = PathArgument(lib.path());
+    struct Case {
+        const char* name;
+        QStringList arguments;
+        int exitCode;
+        std::string err;
+    };
+    const std::string notInTheSet = "is not in the Windows-1252 character set, which unit files and units use.\n";
+    const Case cases[] = {
+        {"a letter outside the set",
+         {"new", "--id", "8", "--alias", "Łódź", "--type", "KORU Base", "--library", root},
+         1,
+         "korucfg: the alias \"Łódź\" cannot be used: the character \"Ł\" (U+0141) " + notInTheSet},
+        {"a type outside the set", {"new", "--id", "8", "--type", "KORU ☃", "--library", root}, 1,
+         "korucfg: the type \"KORU ☃\" cannot be used: the character \"☃\" (U+2603) " + notInTheSet},
+        {"a character Windows refuses",
+         {"new", "--id", "8", "--alias", "a:b", "--type", "KORU Base", "--library", root},
+         1,
+         "korucfg: The alias \"a:b\" cannot be used in a file name: it holds \":\", which Windows and USB sticks "
+         "refuse in a file name.\n"},
+        {"an entry outside the set", {"delete", "0000000008(Łódź)", "--library", root}, 1,
+         "korucfg: the unit entry \"0000000008(Łódź)\" cannot be used: the character \"Ł\" (U+0141) " +
+             notInTheSet},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::ProgramRun run = test::RunKorucfg(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, c.err);
+    }
+
+    // The raw Windows-1252 byte 0xFC is no UTF-8 text; it once became a replacement character.
+    const test::ProgramRun raw = test::RunProgram(
+        "/bin/sh", {"-c", "exec \"$0\" new --id 9 --alias \"$(printf 'P\\374mp')\" --type 'KORU Base' --library \"$1\"",
+                    KORU_BIN_DIR "/korucfg", root});
+    EXPECT_EQ(raw.exitCode, 2);
+    EXPECT_EQ(raw.err, "korucfg: argument 5 is not valid text in the locale's character encoding; give it in that "
+                       "encoding.\n");
+    EXPECT_FALSE(fs::exists(lib / "Units"));
+}
+
+TEST(LibraryCommandsTest, UnitsOfAMissingLibraryIsAnError) {
+    const test::ProgramRun run = test::RunKorucfg({"units", "--library", "/nonexistent/library"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "korucfg: The library folder \"/nonexistent/library\" does not exist.\n");
+}
+
+// A template saved from unit 12 once made "new --id 55" overwrite unit 12 without --replace.
+TEST(LibraryCommandsTest, NewIgnoresTheUnitSectionOfItsDefaultFile) {
+    test::TempDir lib;
+    fs::create_directories(lib / "Default Files");
+    test::WriteBytes(lib / "Default Files" / "Pump template.kdf",
+                     "-Unit\r\nId=0000000012\r\nAlias=Pump\r\nType=KORU Base\r\n-Radio\r\nChannel=5\r\n");
+    fs::create_directories(lib / "Units");
+    test::WriteBytes(lib / "Units" / "0000000012(Pump).kuf", "unit twelve");
+    test::WriteBytes(lib / "Units" / ".0000000012(Pump).kuf.tmp123456", "left by a killed save");
+
+    const test::ProgramRun run = test::RunKorucfg(
+        {"new", "--id", "55", "--alias", "Valve", "--type", "Pump template", "--library", PathArgument(lib.path())});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(test::ReadBytes(lib / "Units" / "0000000012(Pump).kuf"), "unit twelve");
+    const std::string created = test::ReadBytes(lib / "Units" / "0000000055(Valve).kuf");
+    EXPECT_EQ(created.rfind("-Unit\r\nId=0000000055\r\nAlias=Valve\r\nType=Pump template\r\n", 0), 0U);
+    EXPECT_NE(created.find("\r\nChannel=5\r\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(lib / "Units" / ".0000000012(Pump).kuf.tmp123456"));
+}
+
+// Many programs replacing one ID at once: every save tidies the other files of the ID away, and without
+// the lock on the units folder some of them deleted each other's new files. A sanitizer build starts its
+// programs several times slower, so it runs fewer of them.
+TEST(LibraryCommandsTest, ConcurrentReplacementsOfOneIdLeaveExactlyOneFile) {
+#ifdef __SANITIZE_ADDRESS__
+    constexpr int kRuns = 40;
+#else
+    constexpr int kRuns = 150;
+#endif
+    test::TempDir lib;
+    copyBuiltDefaultFiles(lib.path());
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int i = 0; i < kRuns; ++i) {
+        runs.push_back(std::make_unique<QProcess>());
+        runs.back()->start(KORU_BIN_DIR "/korucfg",
+                           {"new", "--id", "12", "--alias", QString("Pump %1").arg(i), "--type", "KORU Base",
+                            "--replace", "--library", PathArgument(lib.path())});
+    }
+    int succeeded = 0;
+    for (const auto& run : runs) {
+        run->waitForFinished(120000);
+        if (run->exitStatus() == QProcess::NormalExit && run->exitCode() == 0) ++succeeded;
+    }
+    EXPECT_EQ(succeeded, kRuns);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(lib / "Units")) names.push_back(entry.path().filename().string());
+    ASSERT_EQ(names.size(), 1U);
+    EXPECT_EQ(names[0].rfind("0000000012(Pump ", 0), 0U);
 }
 
 TEST(LibraryCommandsTest, WithoutLibraryTheProgramsOwnFolderIsUsed) {

@@ -86,11 +86,33 @@ TEST(Lists, SplitSkipsEmptyPiecesAndTrims) {
     }
 }
 
-TEST(Lists, JoinAddsNothing) {
-    EXPECT_EQ(JoinList({}), "");
-    EXPECT_EQ(JoinList({"a"}), "a");
-    EXPECT_EQ(JoinList({"Reset Counter 1", "Sleep mode"}), "Reset Counter 1,Sleep mode");
-    EXPECT_EQ(JoinList({"a", "", "b"}), "a,,b");
+// Every list a reader can give, and every list the editor can hold, comes back from a written value with
+// the same items: an empty item must not vanish, or the count a unit receives changes after a save.
+TEST(Lists, WrittenListsReadBackWithEveryItem) {
+    struct Case {
+        const char* name;
+        TextList items;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"no items", {}, ""},
+        {"one item", {"a"}, "a"},
+        {"items are joined as they are", {"Reset Counter 1", "Sleep mode"}, "Reset Counter 1,Sleep mode"},
+        {"an empty item between two is a blank", {"x", "", "y"}, "x, ,y"},
+        {"an empty first item", {"", "x"}, ", ,x"},
+        {"an empty last item", {"x", ""}, "x, ,"},
+        {"a single empty item", {""}, ", ,"},
+        {"only empty items", {"", "", ""}, ", , , ,"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string written = JoinList(c.items);
+        EXPECT_EQ(written, c.written);
+        TextList read{"old"};
+        SplitList(ValueOf("Lower units=" + written), read);
+        EXPECT_EQ(read, c.items);
+        EXPECT_EQ(JoinList(read), written);
+    }
 }
 
 TEST(Flags, OneOrZero) {

@@ -98,12 +98,27 @@ TEST(RoundTrip, VoltageRangeForms) {
     }
 }
 
-TEST(RoundTrip, ListItemsWithCommasSplitAndEmptyItemsVanish) {
+TEST(RoundTrip, EmptyListItemsKeepTheirPlaceAndCommasSplitItems) {
     UnitConfiguration config;
     config.timerActions = {"Start timer 1", "", "a,b"};
+    config.network.lowerUnits = {"", "0000000002(B)", ""};
     UnitConfiguration read;
     ASSERT_FALSE(LoadUnitText(UnitFileText(config), read));
-    EXPECT_EQ(read.timerActions, (TextList{"Start timer 1", "a", "b"}));
+    EXPECT_EQ(read.timerActions, (TextList{"Start timer 1", "", "a", "b"}));
+    EXPECT_EQ(read.network.lowerUnits, config.network.lowerUnits);
+}
+
+// A hand-edited list with a blank item loads as three items; saving, loading and saving again must keep
+// all three, so the count record 2 carries does not change.
+TEST(RoundTrip, NormalizingAListWithABlankItemTwiceGivesTheSameBytes) {
+    UnitConfiguration first;
+    ASSERT_FALSE(LoadUnitText("-Network\r\nLower units= x, ,y\r\n", first));
+    EXPECT_EQ(first.network.lowerUnits, (TextList{"x", "", "y"}));
+    const std::string saved = UnitFileText(first);
+    EXPECT_NE(saved.find("\r\nLower units=x, ,y\r\n"), std::string::npos);
+    UnitConfiguration second;
+    ASSERT_FALSE(LoadUnitText(saved, second));
+    EXPECT_EQ(UnitFileText(second), saved);
 }
 
 TEST(UnitFileText, LayoutOfANewUnit) {

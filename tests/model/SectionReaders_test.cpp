@@ -32,11 +32,11 @@ TEST(ReaderLoop, LinesAndSections) {
     RunCases({
         {"key lines before any heading are ignored", "Channel=9\n-Radio\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
-        {"unknown section ignores its lines", "-Radios\nChannel=9\n",
+        {"unknown section ignores its lines", "-Serial\n-Radios\nChannel=9\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
-        {"a blank after the dash names another section", "- Radio\nChannel=9\n",
+        {"a blank after the dash names another section", "-Serial\n- Radio\nChannel=9\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
-        {"section names are case-sensitive", "-radio\nChannel=9\n",
+        {"section names are case-sensitive", "-Serial\n-radio\nChannel=9\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
         {"keys are case-sensitive", "-Radio\nchannel=9\n", [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
         {"a dash value changes nothing", "-Unit\nAlias=-\nId=-\n-Radio\nChannel=-\n",
@@ -209,6 +209,8 @@ TEST(IoEventReaders, MaskCells) {
          }},
         {"pieces are stored untrimmed", "-I/O event\n+Mask1\nInputB=1, 0\n",
          [](const auto& c) { EXPECT_EQ(c.ioEvents.masks[0].inputB[1], " 0"); }},
+        {"the last cell, which ends the written line, loses its trailing blanks", "-I/O event\n+Mask1\nOutput=1,0 ,1,0 ,1\n",
+         [](const auto& c) { EXPECT_EQ(c.ioEvents.masks[0].outputs, (std::array<Text, 4>{"1", "0 ", "1", "0"})); }},
         {"an empty value changes nothing", "-I/O event\n+Mask1\nInputA=1\nInputA=\n",
          [](const auto& c) { EXPECT_EQ(c.ioEvents.masks[0].inputA[0], "1"); }},
         {"extra pieces never reach another mask", "-I/O event\n+Mask1\nOutput=1,1,1,1,0,0,0,0\n",
@@ -304,6 +306,8 @@ TEST(LoadFailures, AllOrNothingWithLineAndReason) {
         {"timer number zero", "-Timer\n+Timer0\nUnit=s\n", 3, "outside 1 to 4"},
         {"mask heading without a number", "-Radio\nChannel=9\n-I/O event\n+Mask\n", 4, "has no number"},
         {"mask number 25", "-I/O event\n+Mask25\nOn=1\n", 3, "outside 1 to 24"},
+        {"a number too large for any integer is quoted as read", "-I/O event\n+Mask99999999999\nOn=1\n", 3,
+         "subsection Mask 99999999999 is outside 1 to 24"},
         {"message event heading not a number", "-Message event\n+Messages\n", 2, "has no number"},
         {"message event number 21", "-Message event\n+Message21\nText=x\n", 3, "outside 1 to 20"},
         {"message action number 0", "-Message action\n+Message0\nType=Alarm\n", 3, "outside 1 to 20"},
@@ -330,14 +334,6 @@ TEST(LoadFailures, DescribeNamesFileAndLine) {
     const auto error = LoadUnitText("-Timer\n+Timer9\nTime=1\n", config, "units/a.kuf");
     ASSERT_TRUE(error);
     EXPECT_EQ(error->describe().rfind("units/a.kuf:3: ", 0), 0u) << error->describe();
-}
-
-TEST(LoadUnitFile, MissingFileIsAnErrorWithoutLine) {
-    UnitConfiguration config;
-    const auto error = LoadUnitFile("/nonexistent/folder/x.kuf", config);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->line, 0);
-    EXPECT_EQ(error->describe(), "/nonexistent/folder/x.kuf:0: cannot read the file");
 }
 
 }  // namespace

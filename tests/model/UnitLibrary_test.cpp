@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
+#include <ostream>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,11 @@
 #include "tests/support/TestSupport.h"
 
 namespace koru {
+
+void PrintTo(const UnitIdentity& unit, std::ostream* out) {
+    *out << "{" << unit.id << ", " << unit.alias << ", " << unit.type << "}";
+}
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -311,37 +319,124 @@ TEST_F(UnitLibraryTest, NewReplacesAnExistingIdOnlyWhenTheUserAgrees) {
     }
 }
 
-TEST_F(UnitLibraryTest, DefaultFileLinesOverrideOnlyWhenTheyHoldAValue) {
+// A default file made from a unit file names a unit of its own; New must still create the unit asked for
+// and never overwrite that other unit without being asked.
+TEST_F(UnitLibraryTest, DefaultFilesNeverGiveTheNewUnitAnotherIdentity) {
     struct Case {
         const char* name;
         std::string bytes;
-        UnitIdentity unit;  // the open unit afterwards; empty when New must fail
+        bool created;
     };
     const Case cases[] = {
-        {"dashes keep what New set", "-Unit\r\nId=-\r\nAlias=-\r\nType=-\r\n", {"0000000012", "Pump", "Custom"}},
-        {"an alias line renames the unit", "-Unit\r\nAlias=Template\r\n", {"0000000012", "Template", "Custom"}},
-        {"an unusable alias writes nothing", "-Unit\r\nAlias=a/b\r\n", {}},
-        {"an unusable id writes nothing", "-Unit\r\nId=12\r\n", {}},
-        {"a broken file writes nothing", "-Timer\r\n+TimerX\r\nTime=1\r\n", {}},
+        {"dashes", "-Unit\r\nId=-\r\nAlias=-\r\nType=-\r\n-Radio\r\nChannel=5\r\n", true},
+        {"a template saved from unit 12",
+         "-Unit\r\nId=0000000012\r\nAlias=Pump\r\nType=KORU Base\r\n-Radio\r\nChannel=5\r\n", true},
+        {"an alias no file name can hold", "-Unit\r\nAlias=a/b\r\n-Radio\r\nChannel=5\r\n", true},
+        {"a broken file writes nothing", "-Radio\r\nChannel=5\r\n-Timer\r\n+TimerX\r\nTime=1\r\n", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         resetUnits({});
-        test::WriteBytes(library.defaultFilesFolder() / "Custom.kdf", c.bytes);
+        addUnitFile("0000000012(Pump).kuf", "unit twelve");
+        test::WriteBytes(library.defaultFilesFolder() / "Pump template.kdf", c.bytes);
         UnitConfiguration config = editedUnit();
         ScriptedQuestions questions;
-        const LibraryResult result = library.NewUnit("12", "Pump", "Custom", config, questions);
-        if (c.unit.id.empty()) {
-            EXPECT_EQ(result.status, LibraryStatus::Failed);
-            EXPECT_FALSE(result.message.empty());
-            EXPECT_EQ(config, editedUnit());
-            EXPECT_EQ(unitFolderNames(), Names{});
-        } else {
+        const LibraryResult result = library.NewUnit("55", "Valve", "Pump template", config, questions);
+        EXPECT_TRUE(questions.asked.empty());
+        EXPECT_EQ(test::ReadBytes(library.unitsFolder() / "0000000012(Pump).kuf"), "unit twelve");
+        if (c.created) {
             ASSERT_EQ(result.status, LibraryStatus::Done) << result.message;
-            EXPECT_EQ(config.unit, c.unit);
-            EXPECT_EQ(config.radio.channel, "42");  // the default file names no channel
-            EXPECT_EQ(unitFolderNames(), Names{UnitFileName(c.unit)});
+            EXPECT_EQ(config.unit, (UnitIdentity{"0000000055", "Valve", "Pump template"}));
+            EXPECT_EQ(config.radio.channel, "5");
+            EXPECT_EQ(unitFolderNames(), (Names{"0000000012(Pump).kuf", "0000000055(Valve).kuf"}));
+        } else {
+            EXPECT_EQ(result.status, LibraryStatus::Failed);
+            EXPECT_NE(result.message.find("Pump template.kdf:4: "), std::string::npos) << result.message;
+            EXPECT_EQ(config, editedUnit());
+            EXPECT_EQ(unitFolderNames(), Names{"0000000012(Pump).kuf"});
         }
+    }
+}
+
+// The entry read back from a file name is the alias inside the file: "0000000007(P\xFCmp)" in every list,
+// whatever encoding the file system uses for the name.
+TEST_F(UnitLibraryTest, NamesAreWindows1252TextAndUtf8OnDisk) {
+    const UnitConfiguration pump = freshUnit({"0000000007", "P\xFCmp \xD8st", "KORU Base"});
+    const LibraryResult saved = library.SaveUnit(pump);
+    ASSERT_TRUE(saved.done()) << saved.message;
+    EXPECT_EQ(unitFolderNames(), Names{"0000000007(P\xC3\xBCmp \xC3\x98st).kuf"});
+    EXPECT_NE(test::ReadBytes(saved.file).find("\r\nAlias=P\xFCmp \xD8st\r\n"), std::string::npos);
+
+    // Names that are no unit of ours: not UTF-8, a character Windows-1252 cannot hold, control characters.
+    for (const char* name : {"0000000008(P\xFCmp).kuf", "0000000009(\xC5\x81\xC3\xB3" "d\xC5\xBA).kuf",
+                             "0000000010(a\x01b).kuf", "0000000011(tab\there).kuf"}) {
+        addUnitFile(name);
+    }
+    EXPECT_EQ(library.RefreshUnitLists().units, Names{"0000000007(P\xFCmp \xD8st)"});
+    EXPECT_TRUE(library.UnitIdExists("0000000007"));
+    EXPECT_FALSE(library.UnitIdExists("0000000008"));
+
+    // A new alias for unit 7 removes its old file, found through the converted name.
+    ASSERT_TRUE(library.SaveUnit(freshUnit({"0000000007", "\x80uro", "KORU Base"})).done());
+    EXPECT_EQ(library.RefreshUnitLists().units, Names{"0000000007(\x80uro)"});
+
+    ScriptedQuestions yes({true});
+    EXPECT_TRUE(library.DeleteUnit("0000000007(\x80uro)", yes).done());
+    EXPECT_EQ(library.RefreshUnitLists().units, Names{});
+    EXPECT_EQ(unitFolderNames().size(), 4U);
+
+    test::WriteBytes(library.defaultFilesFolder() / "KORU M\xC3\xBCller.kdf", "-Radio\r\nChannel=9\r\n");
+    EXPECT_EQ(library.ListDefaultFiles(), (Names{"KORU Base", "KORU M\xFCller", "KORU Starter-kit"}));
+    UnitConfiguration config;
+    ScriptedQuestions none;
+    ASSERT_TRUE(library.NewUnit("20", "", "KORU M\xFCller", config, none).done());
+    EXPECT_EQ(config.unit.type, "KORU M\xFCller");
+    EXPECT_EQ(config.radio.channel, "9");
+}
+
+// A save killed between writing its temporary file and moving it into place leaves the temporary file;
+// start-up removes it and nothing else.
+TEST_F(UnitLibraryTest, StartUpRemovesWhatKilledSavesLeft) {
+    const Names kept{".hidden.kuf", ".notes.txt.tmp123456", "0000000012(Pump).kuf", "0000000012(Pump).kuf.tmp123456",
+                     "notes.kuf.tmp"};
+    resetUnits(kept);
+    for (const char* left : {".0000000012(Pump).kuf.tmp123456", ".0000000013(P\xC3\xBCmp).kuf.tmp000001"}) {
+        addUnitFile(left);
+    }
+    ASSERT_TRUE(library.CreateFolders().done());
+    EXPECT_EQ(unitFolderNames(), kept);
+}
+
+TEST_F(UnitLibraryTest, SaysWhyTheUnitsCannotBeListed) {
+    EXPECT_EQ(library.UnitsFolderProblem(), std::nullopt);
+    fs::remove_all(library.unitsFolder());
+    EXPECT_EQ(library.UnitsFolderProblem(), std::nullopt) << "a library without units yet";
+    EXPECT_EQ(UnitLibrary(dir / "missing").UnitsFolderProblem(),
+              "The library folder \"" + (dir / "missing").string() + "\" does not exist.");
+    test::WriteBytes(dir / "file", "");
+    EXPECT_EQ(UnitLibrary(dir / "file").UnitsFolderProblem(),
+              "The library folder \"" + (dir / "file").string() + "\" is not a folder.");
+}
+
+// Two programs saving units of one ID at once: each save writes its file and tidies the others of that
+// ID away. Without the folder's lock two saves could each delete the other's new file.
+TEST_F(UnitLibraryTest, ConcurrentSavesOfOneIdLeaveExactlyOneFile) {
+    for (int round = 0; round < 30; ++round) {
+        SCOPED_TRACE(round);
+        resetUnits({});
+        std::vector<std::thread> savers;
+        std::atomic<int> failures{0};
+        for (int i = 0; i < 4; ++i) {
+            savers.emplace_back([&, i] {
+                for (int j = 0; j < 5; ++j) {
+                    const std::string alias = "Saver " + std::to_string(i) + "." + std::to_string(j);
+                    if (!library.SaveUnit(freshUnit({"0000000012", alias, "KORU Base"})).done()) ++failures;
+                }
+            });
+        }
+        for (std::thread& saver : savers) saver.join();
+        EXPECT_EQ(failures, 0);
+        EXPECT_EQ(unitFolderNames().size(), 1U);
     }
 }
 

@@ -33,8 +33,11 @@ TEST(UnitNameTest, PaddedIdsAndWhichOnesAUnitCanHave) {
     }
 }
 
+// An alias becomes part of a file name that must work on a USB stick and on Windows too, and come back
+// from the file name as the same text.
 TEST(UnitNameTest, AliasesThatCannotMakeASafeFileNameAreRefused) {
     const std::string unsafe = "cannot be used in a file name: it holds ";
+    const std::string elsewhere = ", which Windows and USB sticks refuse in a file name.";
     struct Case {
         std::string alias;
         std::optional<std::string> problem;
@@ -42,20 +45,33 @@ TEST(UnitNameTest, AliasesThatCannotMakeASafeFileNameAreRefused) {
     const Case cases[] = {
         {"St. Olav", std::nullopt},
         {"", std::nullopt},
-        {"P\xE5 taket", std::nullopt},  // eight-bit letter
+        {"P\xE5 taket (2)", std::nullopt},  // eight-bit letter, parentheses
         {"a/b", "The alias \"a/b\" " + unsafe + "\"/\", which separates folders."},
         {"..\\x", "The alias \"..\\x\" " + unsafe + "\"\\\", which separates folders."},
+        {"a:b", "The alias \"a:b\" " + unsafe + "\":\"" + elsewhere},
+        {"why?", "The alias \"why?\" " + unsafe + "\"?\"" + elsewhere},
+        {"*", "The alias \"*\" " + unsafe + "\"*\"" + elsewhere},
+        {"6\" pipe", "The alias \"6\" pipe\" " + unsafe + "\"\"\"" + elsewhere},
+        {"<a>", "The alias \"<a>\" " + unsafe + "\"<\"" + elsewhere},
+        {"a|b", "The alias \"a|b\" " + unsafe + "\"|\"" + elsewhere},
         {"a\r\nb", "The alias \"a??b\" " + unsafe + "a control character."},
         {std::string("a\0b", 3), "The alias \"a?b\" " + unsafe + "a control character."},
+        {"a\x7F", "The alias \"a?\" " + unsafe + "a control character."},
+        {"a\x81", "The alias \"a?\" " + unsafe + "a control character."},
+        {" Pump", "The alias \" Pump\" cannot be used in a file name: it begins or ends with a blank, which a unit "
+                  "file does not keep."},
+        {"Pump ", "The alias \"Pump \" cannot be used in a file name: it begins or ends with a blank, which a unit "
+                  "file does not keep."},
         {"North,South",
          "The alias \"North,South\" cannot hold \",\", which would split the unit's entry in every list that names "
          "it."},
         {"-", "The alias \"-\" cannot be used, because a unit file reads it as no alias."},
-#ifdef _WIN32
-        {"why?", "The alias \"why?\" " + unsafe + "\"?\", which the file system refuses in a file name."},
-#else
-        {"a:b", std::nullopt},
-#endif
+        {std::string(224, 'a'), std::nullopt},  // 240 bytes of file name
+        {std::string(112, '\xFC'), std::nullopt},  // two bytes each in UTF-8
+        {std::string(225, 'a'), "The alias is too long for a file name: the unit file's name would be 241 bytes long, "
+                                "and at most 240 fit."},
+        {std::string(113, '\xFC'), "The alias is too long for a file name: the unit file's name would be 242 bytes "
+                                   "long, and at most 240 fit."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.alias);
@@ -84,6 +100,32 @@ TEST(UnitNameTest, EntriesAndIdsOfUnitFileNames) {
         EXPECT_EQ(id ? std::optional<std::string>(std::string(*id)) : std::nullopt, c.id);
     }
     EXPECT_EQ(UnitFileName(UnitIdentity{"0000000012", "St. Olav", "KORU Base"}), "0000000012(St. Olav).kuf");
+}
+
+// A unit file's name on disk is its Windows-1252 name in the file system's encoding (UTF-8 here), and the
+// name read back is the same bytes as the alias inside the file.
+TEST(UnitNameTest, FileSystemNamesConvertBothWays) {
+    struct Case {
+        const char* name;
+        std::string windows1252;
+        std::string onDisk;
+    };
+    const Case cases[] = {
+        {"plain", "0000000012(Pump).kuf", "0000000012(Pump).kuf"},
+        {"letters beyond ASCII", "0000000007(P\xFCmp \xD8st).kuf", "0000000007(P\xC3\xBCmp \xC3\x98st).kuf"},
+        {"the euro sign", "0000000008(\x80 5).kuf", "0000000008(\xE2\x82\xAC 5).kuf"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FileSystemName(c.windows1252).native(), c.onDisk);
+        EXPECT_EQ(NameFromFileSystem(c.onDisk), c.windows1252);
+    }
+    // Names no unit of ours can have.
+    for (const char* onDisk : {"0000000009(P\xFCmp).kuf", "0000000009(\xC5\x81\xC3\xB3" "d\xC5\xBA).kuf",
+                               "0000000009(a\x01).kuf", "0000000009(a\xC2\x81).kuf", "0000000009(a\tb).kuf"}) {
+        SCOPED_TRACE(onDisk);
+        EXPECT_EQ(NameFromFileSystem(onDisk), std::nullopt);
+    }
 }
 
 TEST(UnitNameTest, FileNamesCompareAsTheFileSystemDoes) {

@@ -8,10 +8,13 @@
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
 #include "platform/QtSettingsStore.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {
 namespace {
+
+using test::PrintTo;
 
 struct ParseCase {
     const char* name;
@@ -36,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"UnknownParity", "9600,x,8,1", std::nullopt},
                       ParseCase{"NoBaud", "fast,n,8,1", std::nullopt},
                       ParseCase{"Empty", "", std::nullopt}),
-    [](const auto& tested) { return std::string(tested.param.name); });
+    test::RowName());
 
 struct DeviceCase {
     const char* name;
@@ -59,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Ports, PortDeviceTest,
                          ::testing::Values(DeviceCase{"Com1", 1, "", "/dev/ttyS0"},
                                            DeviceCase{"Com3", 3, "", "/dev/ttyS2"},
                                            DeviceCase{"Com2Mapped", 2, "/dev/ttyUSB0", "/dev/ttyUSB0"}),
-                         [](const auto& tested) { return std::string(tested.param.name); });
+                         test::RowName());
 
 TEST(QtSettingsStoreTest, KeepsValuesUnderTheApplicationAndSection) {
     test::TempDir dir;

@@ -11,30 +11,9 @@ namespace {
 using test::AllRecords;
 using test::HandOvers;
 using test::LogEntries;
-using Edit = std::function<void(UnitConfiguration&)>;
-
-struct RecordCase {
-    const char* name;
-    Edit edit;
-    const char* records;
-    std::vector<std::string> log = {};
-};
-
-// Encodes one group and keeps only the records that start with `prefix` (the item under test).
-void ExpectRecords(int record, const std::string& prefix, const std::vector<RecordCase>& cases) {
-    for (const RecordCase& c : cases) {
-        UnitConfiguration config;
-        c.edit(config);
-        EncodeContext context;
-        const EncoderSteps steps = EncodeGroup(record, config, context);
-        const std::string all = AllRecords(steps);
-        const std::string next = std::to_string(record) + ":1:";
-        const std::size_t end = all.find(next);
-        EXPECT_EQ(all.substr(0, end), c.records) << c.name;
-        EXPECT_EQ(LogEntries(steps), c.log) << c.name;
-        EXPECT_EQ(all.rfind(prefix, 0), 0u) << c.name;
-    }
-}
+using test::Edit;
+using test::ExpectRecords;
+using enum Record;
 
 Edit Input0(std::function<void(InputSetup&)> edit) {
     return [edit](UnitConfiguration& c) {
@@ -46,7 +25,7 @@ Edit Input0(std::function<void(InputSetup&)> edit) {
 const std::string kDivisionByZero = "Error in set_param5(): Division by zero\r\n";
 
 TEST(Record5, EncodesInputsAsPerMilleOfTheRange) {
-    ExpectRecords(5, "5:0:", {
+    ExpectRecords(Inputs, {
         {"off", [](UnitConfiguration&) {}, "5:0:0:0:0:0:0:0:0:0:0;"},
         {"analogue defaults", Input0([](InputSetup&) {}), "5:0:1:A:400:400:1600:1600:2500:0:-3;"},
         {"hysteresis", Input0([](InputSetup& in) {
@@ -89,7 +68,7 @@ TEST(Record5, EncodesInputsAsPerMilleOfTheRange) {
         {"per mille beyond 16 bits", Input0([](InputSetup& in) { in.upperLimit = "1000"; }),
          "5:0:1:A:400:400:2500:0:-3;",
          {"Error in set_param5(): Overflow\r\n", "Error in set_param5(): Overflow\r\n"}},
-    });
+    }, "5:0:");
 }
 
 TEST(Record5, SixRecordsInTwoTexts) {
@@ -109,7 +88,7 @@ Edit Mask0(std::function<void(IoMask&)> edit) {
 }
 
 TEST(Record6, PacksMaskCellsTwoBitsEach) {
-    ExpectRecords(6, "6:0:", {
+    ExpectRecords(IoMasks, {
         {"off", [](UnitConfiguration& c) { c.ioEvents.masks[0].inputA[0] = "1"; }, "6:0:0:;"},
         {"on, no conditions", Mask0([](IoMask&) {}), "6:0:1:0000:0000:00:0000;"},
         {"first input 0", Mask0([](IoMask& m) { m.inputA[0] = "0"; }), "6:0:1:8000:0000:00:0000;"},
@@ -124,7 +103,7 @@ TEST(Record6, PacksMaskCellsTwoBitsEach) {
              m.flags[0] = "t";
              m.outputs[0] = "10";
          }), "6:0:1:0000:0000:00:0000;"},
-    });
+    }, "6:0:");
 }
 
 TEST(Record6, ActiveMasksGoThreeToAText) {
@@ -148,13 +127,13 @@ Edit Message0(bool on, const char* text, bool radio, bool serial) {
 }
 
 TEST(Record7, QuotesReceivedTexts) {
-    ExpectRecords(7, "7:0:", {
+    ExpectRecords(ReceivedMessages, {
         {"off and empty", Message0(false, "", false, true), "7:0:0:S:\"\";"},
         {"on and empty sends a blank", Message0(true, "", false, true), "7:0:1:S:\" \";"},
         {"both sources", Message0(true, "LEVEL?", true, true), "7:0:1:B:\"LEVEL?\";"},
         {"radio only", Message0(false, "x", true, false), "7:0:0:R:\"x\";"},
         {"no source counts as serial", Message0(true, "x", false, false), "7:0:1:S:\"x\";"},
-    });
+    }, "7:0:");
 }
 
 TEST(Record7, TextsAreSplitAtTheQuotedLimit) {
@@ -195,7 +174,7 @@ Edit Counter0(const char* text, bool on = false) {
 }
 
 TEST(Record14, CountsAsThirtyTwoBitHex) {
-    ExpectRecords(14, "14:0:", {
+    ExpectRecords(Counters, {
         {"255", Counter0("255", true), "14:0:1:000000FF;"},
         {"-1", Counter0("-1"), "14:0:0:FFFFFFFF;"},
         {"2.5 rounds to even", Counter0("2.5"), "14:0:0:00000002;"},
@@ -204,7 +183,7 @@ TEST(Record14, CountsAsThirtyTwoBitHex) {
         {"empty sends an empty count", Counter0(""), "14:0:0:;", {"Error in set_param14(): Type mismatch\r\n"}},
         {"not a number", Counter0("12ab"), "14:0:0:;", {"Error in set_param14(): Type mismatch\r\n"}},
         {"beyond 32 bits", Counter0("1e10"), "14:0:0:;", {"Error in set_param14(): Overflow\r\n"}},
-    });
+    }, "14:0:");
 }
 
 TEST(Record14, FourCountersInOneText) {

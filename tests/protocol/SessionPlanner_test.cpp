@@ -4,6 +4,7 @@
 #include "protocol/SendBoxNames.h"
 #include "protocol/SessionHeader.h"
 #include "protocol/SessionPlanner.h"
+#include "tests/support/Selections.h"
 
 namespace koru {
 namespace {
@@ -18,11 +19,8 @@ UnitConfiguration Unit42() {
     return config;
 }
 
-SendSelection Records(std::initializer_list<int> records) {
-    SendSelection selection;
-    for (int record : records) selection.records[static_cast<std::size_t>(record)] = true;
-    return selection;
-}
+using test::Records;
+using enum Record;
 
 TEST(SessionHeader, NamesTheUnitInHex) {
     const SessionHeader header = BuildSessionHeader(Unit42());
@@ -41,7 +39,7 @@ TEST(PacketRules, LinesAndLengthLimit) {
 }
 
 TEST(PlanSession, GroupsOneAndThree) {
-    const SessionTranscript plan = PlanSession(Unit42(), Records({1, 3}));
+    const SessionTranscript plan = PlanSession(Unit42(), Records({General, Radio}));
     EXPECT_EQ(plan.bytes, kStart + kHeader + "1:\"\":0:1;\r\n" + kHeader + "3:0:0:0:0:0:3:20:60::0;\r\n" + kEnd);
     EXPECT_EQ(plan.verdict, kVerdictSaved);
     EXPECT_TRUE(plan.saved());
@@ -49,19 +47,16 @@ TEST(PlanSession, GroupsOneAndThree) {
     EXPECT_TRUE(plan.diagnostics.empty());
 }
 
-struct ScoreCase {
-    const char* name;
-    SendSelection selection;
-    int packets;
-    double score;
-    const char* verdict;
-};
-
 TEST(PlanSession, ScoreStartsHighForSmallSelectionsAndFallsPerAcknowledgement) {
-    SendSelection::Boxes onlyRadio{};
-    onlyRadio = *ParseSendBoxes("radio");
+    struct ScoreCase {
+        const char* name;
+        SendSelection selection;
+        int packets;
+        double score;
+        const char* verdict;
+    };
     const ScoreCase cases[] = {
-        {"radio only", SendSelection::fromBoxes(onlyRadio), 1, 3 - 0.3, kVerdictSaved},
+        {"radio only", SendSelection::fromBoxes(*ParseSendBoxes("radio")), 1, 3 - 0.3, kVerdictSaved},
         {"nothing selected", SendSelection{}, 0, 4, kVerdictFailed},
         {"output/flag actions of an empty unit", SendSelection::fromBoxes(*ParseSendBoxes("output-flag-actions")),
          0, 1, kVerdictSaved},
@@ -83,7 +78,7 @@ TEST(PlanSession, ScoreStartsHighForSmallSelectionsAndFallsPerAcknowledgement) {
 TEST(PlanSession, APacketOverTheLimitIsWrittenAndStopsTheSession) {
     UnitConfiguration config = Unit42();
     config.unit.alias = std::string(100, 'A');
-    const SessionTranscript plan = PlanSession(config, Records({1, 3}));
+    const SessionTranscript plan = PlanSession(config, Records({General, Radio}));
     EXPECT_EQ(plan.bytes, kStart + kHeader + "1:\"" + config.unit.alias + "\":0:1;\r\n");
     EXPECT_TRUE(plan.stoppedEarly);
     EXPECT_FALSE(plan.saved());
@@ -96,7 +91,7 @@ TEST(PlanSession, OnlyTheLastHandOverOfAGroupDecides) {
     // empty and succeeds, so the session goes on.
     UnitConfiguration config = Unit42();
     config.messageEvents.messages[0].text = std::string(100, 'x');
-    const SessionTranscript plan = PlanSession(config, Records({7, 1}));
+    const SessionTranscript plan = PlanSession(config, Records({ReceivedMessages, General}));
     EXPECT_FALSE(plan.stoppedEarly);
     EXPECT_EQ(plan.verdict, kVerdictSaved);
     EXPECT_EQ(plan.diagnostics, std::vector<std::string>{"Packet length exceeded"});
@@ -107,7 +102,7 @@ TEST(PlanSession, OnlyTheLastHandOverOfAGroupDecides) {
 TEST(PlanSession, AnAliasWithAbortIsSentNormally) {
     UnitConfiguration config = Unit42();
     config.unit.alias = "ABORT PUMP";
-    const SessionTranscript plan = PlanSession(config, Records({1}));
+    const SessionTranscript plan = PlanSession(config, Records({General}));
     EXPECT_EQ(plan.bytes, kStart + kHeader + "1:\"ABORT PUMP\":0:1;\r\n" + kEnd);
     EXPECT_TRUE(plan.saved());
 }
@@ -117,7 +112,7 @@ TEST(PlanSession, DiagnosticsComeInOrderWithoutLineBreaks) {
     config.unit.id = "9999999999";
     config.radio.retransmissionMinTime = "";
     config.serial.endOfText = "13,10";
-    const SessionTranscript plan = PlanSession(config, Records({3, 4}));
+    const SessionTranscript plan = PlanSession(config, Records({Radio, Serial}));
     const std::vector<std::string> expected{
         "Overflow in Hex-conversion ( 9999999999)",
         "Error in set_param3(): Type mismatch",
@@ -133,8 +128,9 @@ TEST(SendBoxNames, ParsesTheVisibleBoxes) {
     const auto boxes = ParseSendBoxes(" network , tcc-events,,");
     ASSERT_TRUE(boxes.has_value());
     const SendSelection selection = SendSelection::fromBoxes(*boxes);
-    for (int record = 1; record <= 15; ++record) {
-        EXPECT_EQ(selection.has(record), record == 2 || record == 15 || record == 8 || record == 14) << record;
+    for (Record record : kSendOrder) {
+        EXPECT_EQ(selection.has(record), record == Network || record == Peers || record == Timers || record == Counters)
+            << RecordNumber(record);
     }
     std::string unknown;
     EXPECT_FALSE(ParseSendBoxes("radio,remote-events", &unknown).has_value());

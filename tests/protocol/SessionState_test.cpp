@@ -1,81 +1,78 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "protocol/SessionState.h"
 
 namespace koru {
 namespace {
 
-struct EventCase {
-    const char* name;
-    const char* state;  // "" is the state before the first session
-    const char* event;
-    const char* next;
-    bool complete;
-    double scoreChange;
-};
+using State = SessionState::State;
+using Event = SessionState::Event;
 
-class StateEventTest : public ::testing::TestWithParam<EventCase> {};
-
-// Drives the machine into a state through its own events, so no test reaches into private values.
-void enter(SessionState& session, const std::string& state) {
-    if (state.empty()) return;
-    session.init_session("H;");
-    if (state == "waitM" || state == "waitC" || state == "Err") session.state_event("STARTP");
-    if (state == "waitC") session.state_event("M");
-    if (state == "Err") session.state_event("E");
-    if (state == "waitP") session.state_event("GET");
-    session.setErrorScore(0.0);
-    ASSERT_EQ(session.get_state(), state);
-}
-
-TEST_P(StateEventTest, FollowsTheTable) {
-    const EventCase& c = GetParam();
+SessionState Started() {
     SessionState session;
-    enter(session, c.state);
-    std::string shown = "(nothing)";
-    session.onStateShown = [&](const std::string& state) { shown = state; };
-
-    EXPECT_EQ(session.state_event(c.event), c.complete);
-    EXPECT_EQ(session.get_state(), c.next);
-    EXPECT_EQ(shown, c.next);
-    EXPECT_DOUBLE_EQ(session.errorScore(), c.scoreChange);
+    session.init_session("ORVEN_AB_KORU_SETUP;0000002A;");
+    return session;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, StateEventTest,
-    ::testing::Values(EventCase{"OkStartp", "OK", "STARTP", "waitM", false, 0},
-                      EventCase{"OkGet", "OK", "GET", "waitP", false, 0},
-                      EventCase{"OkUnlistedKeepsState", "OK", "M", "OK", false, 0},
-                      EventCase{"OkErrorReportKeepsStateButScores", "OK", "E", "OK", false, 1},
-                      EventCase{"WaitPParameterReply", "waitP", "P", "OK", true, 0},
-                      EventCase{"WaitPAnyOtherCompletes", "waitP", "M", "waitP", true, 0},
-                      EventCase{"WaitMAcknowledgementStarts", "waitM", "M", "waitC", false, 0},
-                      EventCase{"WaitMError", "waitM", "E", "Err", false, 1},
-                      EventCase{"WaitMUnlisted", "waitM", "C", "waitM", false, 0},
-                      EventCase{"WaitCCountCompletes", "waitC", "C", "OK", true, 0},
-                      EventCase{"WaitCError", "waitC", "E", "Err", false, 1},
-                      EventCase{"ErrReset", "Err", "RESET", "OK", true, 0},
-                      EventCase{"ErrErrorStays", "Err", "E", "Err", false, 1},
-                      EventCase{"ErrStartpChangesNothing", "Err", "STARTP", "Err", false, 0},
-                      EventCase{"ErrForceOk", "Err", "Force OK", "OK", true, 0},
-                      EventCase{"WaitMForceOk", "waitM", "Force OK", "OK", true, 0},
-                      EventCase{"BeforeFirstSessionFallsToErr", "", "STARTP", "Err", false, 0},
-                      EventCase{"BeforeFirstSessionForceOk", "", "Force OK", "OK", true, 0},
-                      EventCase{"EmptyEventInOk", "OK", "", "OK", false, 0}),
-    [](const auto& tested) { return std::string(tested.param.name); });
+TEST(SessionStateTest, AnAcknowledgedPacketGoesRoundToOk) {
+    SessionState session = Started();
+    std::vector<State> shown;
+    session.onStateShown = [&](State state) { shown.push_back(state); };
+
+    EXPECT_FALSE(session.state_event(Event::StartPacket));
+    EXPECT_FALSE(session.state_event(Event::MCount));
+    EXPECT_TRUE(session.state_event(Event::CCount));  // the awaited reply is complete
+    EXPECT_EQ(shown, (std::vector<State>{State::WaitM, State::WaitC, State::Ok}));
+    EXPECT_DOUBLE_EQ(session.errorScore(), 0.0);
+}
+
+// Differing counts end in "Err", which only a forced state leaves; every error count costs a point,
+// also where it changes no state.
+TEST(SessionStateTest, ErrorCountsScoreAndOnlyForceOkLeavesErr) {
+    SessionState session = Started();
+    session.state_event(Event::ErrorCount);
+    EXPECT_EQ(session.get_state(), State::Ok);
+    session.state_event(Event::StartPacket);
+    session.state_event(Event::MCount);
+    session.state_event(Event::ErrorCount);
+    EXPECT_EQ(session.get_state(), State::Err);
+    EXPECT_DOUBLE_EQ(session.errorScore(), 2.0);
+
+    EXPECT_FALSE(session.state_event(Event::StartPacket));  // the next packet cannot start from "Err"
+    EXPECT_EQ(session.get_state(), State::Err);
+    EXPECT_TRUE(session.state_event(Event::ForceOk));
+    EXPECT_EQ(session.get_state(), State::Ok);
+}
+
+TEST(SessionStateTest, BeforeTheFirstSessionEveryEventButForceOkFallsToErr) {
+    SessionState session;
+    EXPECT_EQ(SessionState::text(session.get_state()), "");
+    session.state_event(Event::StartPacket);
+    EXPECT_EQ(session.get_state(), State::Err);
+    SessionState other;
+    EXPECT_TRUE(other.state_event(Event::ForceOk));
+    EXPECT_EQ(other.get_state(), State::Ok);
+}
+
+TEST(SessionStateTest, StatesShowAsTheUnitLogKnowsThem) {
+    const std::pair<State, const char*> texts[] = {
+        {State::Ok, "OK"}, {State::WaitM, "waitM"}, {State::WaitC, "waitC"}, {State::WaitP, "waitP"}, {State::Err, "Err"}};
+    for (const auto& [state, text] : texts) EXPECT_EQ(SessionState::text(state), text);
+}
 
 TEST(SessionStateTest, InitSessionResetsEveryValue) {
-    SessionState session;
-    session.init_session("old;");
-    session.state_event("STARTP");
-    session.state_event("E");
+    SessionState session = Started();
+    session.state_event(Event::StartPacket);
+    session.state_event(Event::ErrorCount);
     session.setAbortSent(true);
 
-    session.init_session("ORVEN_AB_KORU_SETUP;0000002A;");
-    EXPECT_EQ(session.get_state(), "OK");
+    session.init_session("ORVEN_AB_KORU_SETUP;0000002B;");
+    EXPECT_EQ(session.get_state(), State::Ok);
     EXPECT_EQ(session.errorScore(), 0.0);
     EXPECT_FALSE(session.abortSent());
-    EXPECT_EQ(session.header(), "ORVEN_AB_KORU_SETUP;0000002A;");
+    EXPECT_EQ(session.header(), "ORVEN_AB_KORU_SETUP;0000002B;");
 }
 
 }  // namespace

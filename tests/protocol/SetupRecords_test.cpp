@@ -11,28 +11,11 @@ namespace {
 using test::AllRecords;
 using test::HandOvers;
 using test::LogEntries;
-using Edit = std::function<void(UnitConfiguration&)>;
-
-struct RecordCase {
-    const char* name;
-    Edit edit;
-    const char* record;
-    std::vector<std::string> log = {};
-};
-
-void ExpectRecords(int record, const std::vector<RecordCase>& cases) {
-    for (const RecordCase& c : cases) {
-        UnitConfiguration config;
-        c.edit(config);
-        EncodeContext context;
-        const EncoderSteps steps = EncodeGroup(record, config, context);
-        EXPECT_EQ(AllRecords(steps), c.record) << c.name;
-        EXPECT_EQ(LogEntries(steps), c.log) << c.name;
-    }
-}
+using test::ExpectRecords;
+using enum Record;
 
 TEST(Record1, CarriesAliasAndSleepMode) {
-    ExpectRecords(1, {
+    ExpectRecords(General, {
         {"defaults", [](UnitConfiguration&) {}, "1:\"\":0:1;"},
         {"pump house, sleep on low", [](UnitConfiguration& c) {
              c.unit.alias = "Pump house";
@@ -45,7 +28,7 @@ TEST(Record1, CarriesAliasAndSleepMode) {
 }
 
 TEST(Record2, CarriesNetworkPlace) {
-    ExpectRecords(2, {
+    ExpectRecords(Network, {
         {"defaults", [](UnitConfiguration&) {}, "2:00000000:0:00000000:1:0000:1;"},
         {"upper unit and lower units", [](UnitConfiguration& c) {
              c.network.upperUnit = "0000000017(Upper)";
@@ -87,7 +70,7 @@ TEST(Record2, OverflowingUnitNumberShowsABoxAndLeavesTheFieldEmpty) {
 }
 
 TEST(Record15, OneRecordPerPeerWithPingChoice) {
-    ExpectRecords(15, {
+    ExpectRecords(Peers, {
         {"no peers", [](UnitConfiguration&) {}, "15:0:00000000:0:0;"},
         {"ping choices", [](UnitConfiguration& c) {
              c.network.upperUnit = "0000000017(Up)";
@@ -125,7 +108,7 @@ TEST(Record15, AnEmptyLastTextIsStillHandedOver) {
 }
 
 TEST(Record3, CarriesRadioSettings) {
-    ExpectRecords(3, {
+    ExpectRecords(Radio, {
         {"defaults", [](UnitConfiguration&) {}, "3:0:0:0:0:0:3:20:60::0;"},
         {"numeric protocol", [](UnitConfiguration& c) { c.radio.protocol = " 7 "; }, "3:0:7:0:0:0:3:20:60::0;"},
         {"unknown protocol leaves its field out", [](UnitConfiguration& c) { c.radio.protocol = "Other"; },
@@ -162,7 +145,7 @@ TEST(Record3, CarriesRadioSettings) {
 TEST(Record4, CarriesSerialSettings) {
     auto withTimeout = [](const char* timeout) { return [timeout](UnitConfiguration& c) { c.serial.serialTimeout = timeout; }; };
     auto withEnd = [](const char* end) { return [end](UnitConfiguration& c) { c.serial.endOfText = end; }; };
-    ExpectRecords(4, {
+    ExpectRecords(Serial, {
         {"defaults", [](UnitConfiguration&) {}, "4:0:0:6:9600:8:1:0:0::;"},
         {"50ms", withTimeout("50ms"), "4:0:0:3:9600:8:1:0:0::;"},
         {"200ms", withTimeout("200ms"), "4:0:0:12:9600:8:1:0:0::;"},

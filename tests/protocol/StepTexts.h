@@ -1,11 +1,16 @@
 #pragma once
 
-// Pulls the hand-overs, link-log entries and message boxes apart from an encoder's steps.
+// Pulls the hand-overs, link-log entries and message boxes apart from an encoder's steps, and runs the
+// encoder tables: an edit of a new configuration and the records it must give.
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "protocol/EncoderStep.h"
+#include "protocol/RecordEncoders.h"
 
 namespace koru::test {
 
@@ -34,6 +39,33 @@ inline std::string AllRecords(const EncoderSteps& steps) {
     std::string joined;
     for (const std::string& text : HandOvers(steps)) joined += text;
     return joined;
+}
+
+using Edit = std::function<void(UnitConfiguration&)>;
+
+struct RecordCase {
+    const char* name;
+    Edit edit;
+    const char* records;
+    std::vector<std::string> log = {};
+};
+
+// Encodes `record` for each row. With `firstItem` only the records of the group's first item count (the
+// text up to "<record>:1:"), and they must start with it.
+inline void ExpectRecords(Record record, const std::vector<RecordCase>& cases, const std::string& firstItem = {}) {
+    for (const RecordCase& c : cases) {
+        UnitConfiguration config;
+        c.edit(config);
+        EncodeContext context;
+        const EncoderSteps steps = EncodeGroup(record, config, context);
+        std::string all = AllRecords(steps);
+        if (!firstItem.empty()) {
+            EXPECT_EQ(all.rfind(firstItem, 0), 0u) << c.name;
+            all = all.substr(0, all.find(std::to_string(RecordNumber(record)) + ":1:"));
+        }
+        EXPECT_EQ(all, c.records) << c.name;
+        EXPECT_EQ(LogEntries(steps), c.log) << c.name;
+    }
 }
 
 }  // namespace koru::test

@@ -60,14 +60,17 @@ TEST(CheckUnit, SettingsOutsideTheEditorsChoicesAndForms) {
     }
 }
 
-TEST(CheckUnit, ANewUnitHasNothingToReport) {
-    EXPECT_TRUE(CheckUnit(UnitConfiguration{}).empty());
+TEST(CheckUnit, ANewUnitLacksOnlyItsId) {
+    UnitConfiguration config;
+    EXPECT_EQ(Lines(config), std::vector<std::string>{"Unit, Id: \"\" is not a decimal unit number from 0 to 4294967295"});
+    config.unit.id = "0000000042";
+    EXPECT_TRUE(CheckUnit(config).empty());
 }
 
 TEST(CheckUnit, ReportsWhatTheUnitWouldNotReceiveAsShown) {
     const CheckCase cases[] = {
         {"overflowing unit ID", [](UnitConfiguration& c) { c.unit.id = "9999999999"; },
-         {"Unit, Id: Overflow in Hex-conversion ( 9999999999)"}},
+         {"Unit, Id: \"9999999999\" is not a decimal unit number from 0 to 4294967295"}},
         {"counter that cannot be sent", [](UnitConfiguration& c) { c.counters[2].counter = "many"; },
          {"Counter, +Counter3: Error in set_param14(): Type mismatch"}},
         {"event entry without action", [](UnitConfiguration& c) {
@@ -114,6 +117,7 @@ TEST(CheckUnit, ReportsWhatTheUnitWouldNotReceiveAsShown) {
     };
     for (const auto& c : cases) {
         UnitConfiguration config;
+        config.unit.id = "0000000042";
         c.edit(config);
         std::vector<std::string> lines = Lines(config);
         std::vector<std::string> expected = c.lines;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
+#include <filesystem>
 #include <string>
 
 namespace koru::test {
@@ -12,6 +14,9 @@ struct ProgramRun {
     std::string out;  // standard output, bytes as written
     std::string err;  // standard error
 };
+
+// A path as a command-line argument.
+inline QString PathArgument(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 // Runs the korucfg built beside the tests with these arguments and waits for it (at most a minute).
 ProgramRun RunKorucfg(const QStringList& arguments, const std::string& input = {});

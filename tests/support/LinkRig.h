@@ -1,10 +1,12 @@
 #pragma once
 
-// A serial link on a scripted port and virtual time, with everything it talks to, for link tests.
+// The whole send stack on a scripted port and virtual time, with the settings store and message boxes
+// it talks to, for link, sender and session tests.
+
+#include <memory>
 
 #include "platform/MemorySettingsStore.h"
-#include "protocol/SessionState.h"
-#include "protocol/link/SerialLink.h"
+#include "protocol/link/SendStack.h"
 #include "tests/support/FakeSerialPort.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/VirtualClock.h"
@@ -14,12 +16,18 @@ namespace koru::test {
 inline constexpr const char* kHeader42 = "ORVEN_AB_KORU_SETUP;0000002A;";
 
 struct LinkRig {
-    FakeSerialPort port;
     MemorySettingsStore store;
     RecordingMessageBoxes boxes;
-    VirtualClock clock;
-    SessionState session;
-    SerialLink link{port, store, boxes, clock, session};
+    UnitConfiguration config;  // what the editor shows; a send copies it
+    SendStack stack{std::make_unique<FakeSerialPort>(), std::make_unique<VirtualClock>(), boxes, store,
+                    config};
+    FakeSerialPort& port = static_cast<FakeSerialPort&>(stack.port());
+    VirtualClock& clock = static_cast<VirtualClock&>(stack.clock());
+    SessionState& session = stack.session();
+    SerialLink& link = stack.link();
+    LinkSettings& settings = stack.settings();
+    PacketSender& sender = stack.sender();
+    SendSession& send = stack.send();
 };
 
 }  // namespace koru::test

@@ -63,13 +63,17 @@ UnitConfiguration FullUnit() {
         c.timerActions.push_back("Stop timer " + N(t));
         c.timerActions.push_back("Restart timer " + N(t));
     }
+    for (int t = 0; t < 14; ++t) c.timerActions.push_back("Timer " + N(t % 4 + 1) + " = " + N(t + 30) + " min");
     for (int k = 1; k <= 4; ++k) {
         c.counterActions.push_back("Counter " + N(k) + " = " + N(100 * k));
         c.counterActions.push_back("Reset Counter " + N(k));
         c.counterActions.push_back("Increase Counter " + N(k) + " with " + N(k));
         c.counterActions.push_back("Decrease Counter " + N(k) + " with " + N(k));
     }
+    for (int k = 0; k < 5; ++k) c.counterActions.push_back("Increase Counter " + N(k % 4 + 1) + " with " + N(k + 10));
+    // 112 actions with sleep mode: as many as events can name.
     const TextList someActions{"Reset Counter 1", "Start timer 2", "Sleep mode", c.outputFlagActions[3]};
+    const TextList oneAction{c.timerActions.back()};
 
     const char* cells = "-01T";
     for (int m = 0; m < kMaskCount; ++m) {
@@ -86,15 +90,17 @@ UnitConfiguration FullUnit() {
     c.ioEvents.sleepOn = true;
     c.ioEvents.sleepActions = someActions;
 
-    for (auto& e : c.timerEvents) e = {true, someActions};
-    for (auto& e : c.commEvents) e = {true, someActions};
-    for (auto& e : c.counterEvents) e = {true, someActions, {"Stop timer 1"}};
+    // 111 event-action pairs, as many as the unit holds: 64 on the masks, 4 on sleep, the rest below.
+    for (auto& e : c.timerEvents) e = {true, oneAction};
+    for (auto& e : c.commEvents) e = {true, oneAction};
+    c.commEvents[0].actions = someActions;
+    for (auto& e : c.counterEvents) e = {true, {"Start timer 3"}, {"Stop timer 1"}};
     for (int j = 0; j < kMessageCount; ++j) {
-        c.messageEvents.messages[j] = {j % 2 == 0, "Level " + N(j) + ", high=1", j % 3 == 0, j % 2 == 1, someActions};
+        c.messageEvents.messages[j] = {j % 2 == 0, "Level " + N(j) + ", high=1", j % 3 == 0, j % 2 == 1, oneAction};
     }
     c.messageEvents.noMatchRadio = {true, {"Reset Counter 2"}};
     c.messageEvents.noMatchSerial = {true, {"Reset Counter 3"}};
-    for (auto& e : c.messageEvents.types) e = {true, someActions};
+    for (auto& e : c.messageEvents.types) e = {true, oneAction};
     for (int r = 0; r < kRemoteEventCount; ++r) c.remoteEvents[r] = {true, {"A" + N(r), "B" + N(r)}, someActions};
     for (int j = 0; j < kMessageCount; ++j) {
         c.messageActions.messages[j] = {j % 4 == 0 ? "Alarm" : "Message", "Tank " + N(j) + " at <I1> %"};

@@ -6,21 +6,23 @@
 
 #include "protocol/link/PacketSender.h"
 #include "tests/support/LinkRig.h"
+#include "tests/support/NamedCase.h"
 
 namespace koru {
 namespace {
 
 using namespace std::chrono_literals;
 using test::kHeader42;
+using test::PrintTo;
+using State = SessionState::State;
 
 struct SenderRig : test::LinkRig {
-    PacketSender sender{link, session, boxes, clock};
     std::optional<bool> result;
 
     SenderRig() {
-        link.configure(1, "9600,n,8,1", 10000ms);  // time-outs far enough apart not to force anything
+        link.setReplyTimeout(10000ms);  // time-outs far enough apart not to force anything
         session.init_session(kHeader42);
-        link.PortConnect_Click();
+        link.connectPort();
     }
     void send(const std::string& packet, PacketSender::Mode mode = PacketSender::Mode::Normal) {
         result.reset();
@@ -40,7 +42,7 @@ TEST(PacketSenderTest, WritesAtOnceInOkThenSettles) {
     SenderRig rig;
     rig.send("3:0:0:0:0:0:3:20:60::0;");
     EXPECT_EQ(rig.port.written, "ORVEN_AB_KORU_SETUP;0000002A;3:0:0:0:0:0:3:20:60::0;\r\n");
-    EXPECT_EQ(rig.session.get_state(), "waitM");
+    EXPECT_EQ(rig.session.get_state(), State::WaitM);
     rig.clock.advance(499ms);
     EXPECT_FALSE(rig.result.has_value());
     rig.clock.advance(1ms);
@@ -52,9 +54,9 @@ TEST(PacketSenderTest, RepliesDuringThePauseWaitUntilItEnds) {
     rig.send("1:A;");
     rig.clock.advance(100ms);
     rig.port.receive("M1;C1;\r\n");
-    EXPECT_EQ(rig.session.get_state(), "waitM");
+    EXPECT_EQ(rig.session.get_state(), State::WaitM);
     rig.clock.advance(400ms);
-    EXPECT_EQ(rig.session.get_state(), "OK");
+    EXPECT_EQ(rig.session.get_state(), State::Ok);
     EXPECT_EQ(rig.result, true);
 }
 
@@ -72,6 +74,30 @@ TEST(PacketSenderTest, NextPacketWaitsForTheAcknowledgement) {
     ASSERT_EQ(rig.port.writes.size(), 2u);
     EXPECT_EQ(rig.port.writes[1], "ORVEN_AB_KORU_SETUP;0000002A;2:B;\r\n");
     EXPECT_NEAR(rig.session.errorScore(), -0.3, 1e-9);
+}
+
+// The start line goes out as it is, with no wait; a packet line counts as awaiting its answer only once
+// it went out whole, and a failed write is logged and fails the hand-over.
+TEST(PacketSenderTest, TellsWhichLinesWentOutAsPackets) {
+    SenderRig rig;
+    QSignalSpy written(&rig.sender, &PacketSender::packetWritten);
+    rig.send("anything\r\n", PacketSender::Mode::Override);
+    EXPECT_EQ(rig.port.written, "anything\r\n");
+    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    rig.clock.advance(500ms);
+    EXPECT_EQ(rig.result, true);
+    EXPECT_EQ(written.count(), 0);
+    rig.send("1:A;");
+    EXPECT_EQ(written.count(), 1);
+    rig.port.receive("M1;C1;\r\n");
+    rig.clock.advance(500ms);
+    rig.port.close();  // closed behind the link's back: the write fails
+    rig.send("2:B;");
+    rig.clock.advance(500ms);
+    EXPECT_EQ(written.count(), 1);
+    EXPECT_EQ(rig.result, false);
+    EXPECT_EQ(rig.link.linkLog().entries().front(),
+              "\r\nError in do_send2(): 8018  Operation valid only when the port is open\r\n0\r\n4");
 }
 
 TEST(PacketSenderTest, WritesAnywayAfterFifteenSeconds) {
@@ -117,7 +143,7 @@ TEST_P(PacketLengthTest, LongPacketsAreReportedButWritten) {
 INSTANTIATE_TEST_SUITE_P(Lengths, PacketLengthTest,
                          ::testing::Values(LengthCase{"AtTheLimit", 108, true, false},
                                            LengthCase{"OneOver", 109, false, true}),
-                         [](const auto& tested) { return std::string(tested.param.name); });
+                         test::RowName());
 
 TEST(PacketSenderTest, EndLineStopsTheTimeoutTimer) {
     SenderRig rig;
@@ -126,15 +152,6 @@ TEST(PacketSenderTest, EndLineStopsTheTimeoutTimer) {
     EXPECT_EQ(rig.port.written, "ORVEN_AB_KORU_SETUP;0000002A;END;\r\n");
     EXPECT_FALSE(rig.link.sendTimerEnabled());
     EXPECT_TRUE(rig.link.transferIndicatorBright());
-}
-
-TEST(PacketSenderTest, OverrideWritesTheTextAsItIs) {
-    SenderRig rig;
-    rig.send("anything\r\n", PacketSender::Mode::Override);
-    EXPECT_EQ(rig.port.written, "anything\r\n");
-    EXPECT_EQ(rig.session.get_state(), "OK");
-    rig.clock.advance(500ms);
-    EXPECT_EQ(rig.result, true);
 }
 
 struct ScoreCase {
@@ -164,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
     Scores, GiveUpScoreTest,
     ::testing::Values(ScoreCase{"Four", 4.0, "ORVEN_AB_KORU_SETUP;0000002A;1:A;\r\n", true, true},
                       ScoreCase{"AboveFour", 4.1, "ORVEN_AB_KORU_SETUP;0000002A;ABORT;\r\n", false, false}),
-    [](const auto& tested) { return std::string(tested.param.name); });
+    test::RowName());
 
 TEST(PacketSenderTest, AbortWritesTheAbortLineOnceBeforeClosing) {
     SenderRig rig;
@@ -202,22 +219,11 @@ TEST(PacketSenderTest, AbortInsideATextIsSentLikeAnyText) {
     EXPECT_FALSE(rig.session.abortSent());
 }
 
-TEST(PacketSenderTest, FailedWriteIsLoggedAndFails) {
-    SenderRig rig;
-    rig.port.close();  // closed behind the link's back
-    rig.send("1:A;");
-    rig.clock.advance(500ms);
-    EXPECT_EQ(rig.result, false);
-    EXPECT_EQ(rig.link.linkLog().rfind(
-                  "\r\nError in do_send2(): 8018  Operation valid only when the port is open\r\n0\r\n4", 0),
-              0u);
-}
-
 TEST(PacketSenderTest, ClosedLinkIsOpenedForThePacket) {
     SenderRig rig;
-    rig.link.PortDisconnect_Click();
+    rig.link.disconnectPort();
     rig.send("1:A;");
-    EXPECT_TRUE(rig.link.Connect());
+    EXPECT_TRUE(rig.link.connected());
     EXPECT_EQ(rig.port.written, "ORVEN_AB_KORU_SETUP;0000002A;1:A;\r\n");
 }
 

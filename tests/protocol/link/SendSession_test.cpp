@@ -2,84 +2,55 @@
 
 #include <QSignalSpy>
 
+#include "model/UnitFile.h"
 #include "protocol/SessionPlanner.h"
-#include "protocol/link/PacketSender.h"
-#include "protocol/link/SendSession.h"
-#include "protocol/link/UnitSimulator.h"
 #include "tests/support/LinkRig.h"
+#include "tests/support/NamedCase.h"
 #include "tests/support/SampleUnits.h"
+#include "tests/support/ScriptedUnit.h"
+#include "tests/support/Selections.h"
 
 namespace koru {
 namespace {
 
 using namespace std::chrono_literals;
+using test::Everything;
+using test::PrintTo;
+using test::Records;
+using enum Record;
 
-// A unit on virtual time: answers each packet line 50 ms after it was written, as told.
-struct ScriptedUnit {
-    enum class Answer { Acknowledge, Mismatch, Error, Silent, Vanish };
-
-    ScriptedUnit(test::FakeSerialPort& port, Clock& clock) : port_(port), clock_(clock) {
-        port_.onWrite = [this](const std::string& line) { onLine(line); };
+// The shipped base unit with an ID of its own: 19 packets in 14 groups.
+UnitConfiguration BaseUnit() {
+    UnitConfiguration config;
+    if (auto error = LoadUnitFile(KORU_SOURCE_DIR "/files/Default Files/KORU Base.kdf", config)) {
+        ADD_FAILURE() << error->describe();
     }
-    void onLine(const std::string& line) {
-        const auto body = line.find(';', 20) + 1;
-        if (line.compare(body, 6, "START;") == 0 || line.compare(body, 4, "END;") == 0 ||
-            line.compare(body, 6, "ABORT;") == 0) {
-            return;
-        }
-        ++packets;
-        const Answer answer = packets == at ? special : Answer::Acknowledge;
-        const std::string n = std::to_string(UnitSimulator::CountRecords(line.substr(body, line.size() - body - 2)));
-        std::string reply;
-        switch (answer) {
-            case Answer::Acknowledge: reply = "M" + n + ";C" + n + ";\r\n"; break;
-            case Answer::Mismatch: reply = "M" + n + ";C9;\r\n"; break;
-            case Answer::Error: reply = "E12;\r\n"; break;
-            case Answer::Silent: return;
-            case Answer::Vanish: vanish = true; break;
-        }
-        auto timer = clock_.createTimer();
-        timer->setSingleShot(true);
-        timer->onTimeout = [this, reply] {
-            if (std::exchange(vanish, false)) {
-                port_.loseDevice();
-            } else {
-                port_.receive(reply);
-            }
-        };
-        timer->start(delay);
-        timers_.push_back(std::move(timer));
-    }
+    config.unit.id = "0000000042";
+    return config;
+}
 
-    int packets = 0;
-    std::chrono::milliseconds delay = 50ms;
-    int at = 0;
-    Answer special = Answer::Acknowledge;
-    bool vanish = false;
-
-private:
-    test::FakeSerialPort& port_;
-    Clock& clock_;
-    std::vector<std::unique_ptr<Timer>> timers_;
-};
-
+// The send stack on virtual time, talking to a simulated unit on the scripted port.
 struct SessionRig : test::LinkRig {
-    UnitConfiguration config = test::FullUnit();
-    PacketSender sender{link, session, boxes, clock};
-    SendSession send{link, sender, session, boxes, config};
-    ScriptedUnit unit{port, clock};
+    std::unique_ptr<test::ScriptedUnit> unit;
 
-    SessionRig() { link.configure(1, "9600,n,8,1", 3000ms); }
-    // Runs virtual time until the session is over or stalls.
+    explicit SessionRig(SimulatorOptions options = {}, UnitConfiguration sent = test::FullUnit()) {
+        config = std::move(sent);
+        unit = std::make_unique<test::ScriptedUnit>(port, clock, std::move(options));
+    }
+    // Runs virtual time until the session is over.
     void run() {
         for (int turn = 0; turn < 100000 && send.running(); ++turn) clock.advance(100ms);
+        ASSERT_FALSE(send.running());
     }
+    std::vector<std::string> report() const { return send.report().lines(); }
 };
 
-SendSelection only(std::initializer_list<int> records) {
-    SendSelection selection;
-    for (int record : records) selection.records[static_cast<std::size_t>(record)] = true;
-    return selection;
+SimulatorOptions Options(int errorAt, int mismatchAt = 0, int silentFrom = 0) {
+    SimulatorOptions options;
+    options.errorAt = errorAt;
+    options.mismatchAt = mismatchAt;
+    options.silentFrom = silentFrom;
+    return options;
 }
 
 struct SelectionCase {
@@ -89,107 +60,177 @@ struct SelectionCase {
 
 class SessionBytesTest : public ::testing::TestWithParam<SelectionCase> {};
 
+// With every packet acknowledged a session writes what the dry run prints and ends as it says; the
+// whole busiest unit takes about a minute of virtual time.
 TEST_P(SessionBytesTest, AcknowledgedSessionWritesThePlannedBytes) {
     SessionRig rig;
     const SendSelection& selection = GetParam().selection;
     const SessionTranscript plan = PlanSession(rig.config, selection);
-    QSignalSpy finished(&rig.send, &SendSession::finished);
+    QSignalSpy ended(&rig.send, &SendSession::ended);
 
     ASSERT_TRUE(rig.send.start(selection));
     rig.run();
 
     EXPECT_EQ(rig.port.written, plan.bytes);
-    ASSERT_EQ(finished.count(), 1);
-    EXPECT_EQ(finished[0][0].toBool(), plan.saved());
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_EQ(ended[0][0].toBool(), plan.saved());
     EXPECT_EQ(rig.send.progress().status, plan.verdict);
-    EXPECT_EQ(rig.send.progress().caption, plan.saved() ? "OK" : "Try again");
+    EXPECT_EQ(rig.send.progress().button, plan.saved() ? ButtonMode::Ok : ButtonMode::TryAgain);
     EXPECT_EQ(rig.send.progress().value, selection.count());
     EXPECT_EQ(rig.send.progress().maximum, selection.count());
     EXPECT_NEAR(rig.session.errorScore(), plan.errorScore, 1e-9);
     EXPECT_FALSE(rig.port.isOpen());
+    if (selection.count() > 0) {
+        EXPECT_TRUE(rig.send.report().allAcknowledged());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, SessionBytesTest,
-                         ::testing::Values(SelectionCase{"Everything", SendSelection::fromBoxes({})},
-                                           SelectionCase{"RadioOnly", only({3})},
-                                           SelectionCase{"NetworkOnly", only({2, 15})},
-                                           SelectionCase{"MessageActions", only({10, 12, 13})},
+                         ::testing::Values(SelectionCase{"Everything", Everything()},
+                                           SelectionCase{"RadioOnly", Records({Radio})},
+                                           SelectionCase{"NetworkOnly", Records({Network, Peers})},
+                                           SelectionCase{"MessageActions", Records({SentMessages, Actions, EventActions})},
                                            SelectionCase{"Nothing", SendSelection{}}),
-                         [](const auto& tested) { return std::string(tested.param.name); });
+                         test::RowName());
+
+struct FaultCase {
+    const char* name;
+    SimulatorOptions unit;
+    std::chrono::milliseconds timeout;
+    std::vector<std::string> failed;  // the report's lines that are not "acknowledged"
+};
+
+class FaultySessionTest : public ::testing::TestWithParam<FaultCase> {};
+
+// A unit that reports an error, answers with differing counts or stays silent: the wire carries the
+// same bytes as a clean session, and the verdict and the report say what the unit did not confirm.
+TEST_P(FaultySessionTest, NeverEndsSaved) {
+    const FaultCase& c = GetParam();
+    SessionRig rig(c.unit, BaseUnit());
+    rig.link.setReplyTimeout(c.timeout);
+    QSignalSpy ended(&rig.send, &SendSession::ended);
+
+    ASSERT_TRUE(rig.send.start(Everything()));
+    rig.run();
+
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_FALSE(ended[0][0].toBool());
+    EXPECT_EQ(rig.send.progress().status, kVerdictFailed);
+    EXPECT_EQ(rig.send.progress().button, ButtonMode::TryAgain);
+    EXPECT_EQ(rig.port.written, PlanSession(rig.config, Everything()).bytes);
+    std::vector<std::string> failed;
+    for (const std::string& line : rig.report()) {
+        if (!line.ends_with(": acknowledged") && !line.ends_with(": nothing to send")) failed.push_back(line);
+    }
+    EXPECT_EQ(failed, c.failed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, FaultySessionTest,
+    ::testing::Values(
+        FaultCase{"ErrorReportAtPacket3", Options(3), 3000ms,
+                  {"Network setup (records 2, 15): error report E12 (record 15, packet 1 of 1)"}},
+        FaultCase{"DifferingCountsAtPacket3", Options(0, 3), 3000ms,
+                  {"Network setup (records 2, 15): differing counts (record 15, packet 1 of 1)"}},
+        FaultCase{"ErrorReportAndDifferingCounts", Options(5, 7), 3000ms,
+                  {"Serial communication setup (record 4): error report E12",
+                   "Input setup (record 5): differing counts (record 5, packet 2 of 2)"}},
+        // Early acknowledgements once lowered the score so far that later silence went unnoticed.
+        FaultCase{"SilentFromPacket17", Options(0, 0, 17), 3000ms,
+                  {"Message actions (records 10, 12, 13): not answered (record 10, packet 1 of 3)"}},
+        FaultCase{"SilentFromPacket19", Options(0, 0, 19), 3000ms,
+                  {"Message actions (records 10, 12, 13): not answered (record 10, packet 3 of 3)"}},
+        // A time-out longer than the 15 s wait never forces the state: each packet goes out after the
+        // wait, and the score never rises. Almost five minutes of virtual time.
+        FaultCase{"SilentUnitWithLongTimeout", Options(0, 0, 1), 16000ms,
+                  {"General and Sleep setup (record 1): not answered",
+                   "Network setup (records 2, 15): not answered (record 2, packet 1 of 1)",
+                   "Radio setup (record 3): not answered", "Serial communication setup (record 4): not answered",
+                   "Input setup (record 5): not answered (record 5, packet 1 of 2)",
+                   "I/O and Sleep events (record 6): not answered (record 6, packet 1 of 3)",
+                   "Message events (record 7): not answered (record 7, packet 1 of 4)",
+                   "Timer, Counter, Comm. events (records 8, 14): not answered (record 8, packet 1 of 1)",
+                   "Message actions (records 10, 12, 13): not answered (record 10, packet 1 of 3)"}}),
+    test::RowName());
 
 TEST(SendSessionTest, StatusEntriesFollowTheirGroups) {
     SessionRig rig;
-    rig.send.start(only({1, 3}));
+    rig.send.start(Records({General, Radio}));
     rig.run();
-    const std::string& log = rig.link.linkLog();
     // Record 3 logs its status, record 1 does not: exactly one entry.
-    const auto first = log.find("\r\nStatus: OK");
-    ASSERT_NE(first, std::string::npos);
-    EXPECT_EQ(log.find("\r\nStatus: ", first + 1), std::string::npos);
+    const auto& entries = rig.link.linkLog().entries();
+    EXPECT_EQ(std::count(entries.begin(), entries.end(), "\r\nStatus: OK"), 1);
 }
 
-TEST(SendSessionTest, MismatchWithFewGroupsFailsThenTryAgainSucceeds) {
-    SessionRig rig;
-    rig.unit.at = 1;
-    rig.unit.special = ScriptedUnit::Answer::Mismatch;
-    const SendSelection selection = only({3});
+TEST(SendSessionTest, DifferingCountsWithFewGroupsFailThenTryAgainSucceeds) {
+    SessionRig rig(Options(0, 1));
+    const SendSelection selection = Records({Radio});
 
     rig.send.start(selection);
     EXPECT_DOUBLE_EQ(rig.session.errorScore(), 3.0);
     rig.run();
     // 3 to start, +1 for the differing counts, +1 for the time-outs that force the end line out.
     EXPECT_DOUBLE_EQ(rig.session.errorScore(), 5.0);
-    EXPECT_EQ(rig.send.progress().caption, "Try again");
+    EXPECT_EQ(rig.send.progress().button, ButtonMode::TryAgain);
     EXPECT_EQ(rig.send.progress().status, kVerdictFailed);
-    EXPECT_NE(rig.link.linkLog().find("Error in handle_commands(): 1  9"), std::string::npos);
+    EXPECT_NE(rig.link.linkLog().text().find("Error in handle_commands(): 1  2"), std::string::npos);
 
     rig.port.written.clear();
     rig.send.pressButton();
-    EXPECT_EQ(rig.send.progress().caption, "Abort");
+    EXPECT_EQ(rig.send.progress().button, ButtonMode::Abort);
     rig.run();
     EXPECT_EQ(rig.port.written, PlanSession(rig.config, selection).bytes);
-    EXPECT_EQ(rig.send.progress().caption, "OK");
+    EXPECT_EQ(rig.send.progress().button, ButtonMode::Ok);
     EXPECT_EQ(rig.send.progress().status, kVerdictSaved);
+    EXPECT_EQ(rig.report(), std::vector<std::string>{"Radio setup (record 3): acknowledged"});
 
     QSignalSpy unloaded(&rig.send, &SendSession::unloadRequested);
     rig.send.pressButton();
     EXPECT_EQ(unloaded.count(), 1);
-    EXPECT_EQ(rig.send.progress().caption, "Abort");
+    EXPECT_EQ(rig.send.progress().button, ButtonMode::Abort);
     EXPECT_EQ(rig.send.progress().status, "");
     EXPECT_EQ(rig.send.progress().value, 0);
 }
 
-TEST(SendSessionTest, ErrorReportIsShownAndTheSessionGoesOn) {
-    SessionRig rig;
-    rig.unit.at = 1;
-    rig.unit.special = ScriptedUnit::Answer::Error;
-    rig.send.start(only({1, 2, 15, 3}));
+// The editor stays usable during a send: what is edited meanwhile goes with the next send only.
+TEST(SendSessionTest, EditsDuringASendChangeNothingSent) {
+    SessionRig rig(Options(0, 0, 2));  // the second packet waits for the time-outs
+    const SendSelection selection = Records({General, Radio, Serial});
+    const SessionTranscript plan = PlanSession(rig.config, selection);
+    rig.send.start(selection);
+    rig.clock.advance(2000ms);
+    rig.config.unit.alias = "Edited";
+    rig.config.radio.channel = "12";
+    rig.config.unit.id = "0000000099";
     rig.run();
-    ASSERT_FALSE(rig.boxes.shown.empty());
-    EXPECT_EQ(rig.boxes.shown[0].text, "Koru reports error E12");
-    EXPECT_NE(rig.link.linkLog().find("Comstatus forced OK"), std::string::npos);
-    EXPECT_FALSE(rig.send.running());
-    EXPECT_NE(rig.port.written.find("ORVEN_AB_KORU_SETUP;"), std::string::npos);
-    EXPECT_EQ(rig.port.written.substr(rig.port.written.size() - 6), "END;\r\n");
+    EXPECT_EQ(rig.port.written, plan.bytes);
+
+    rig.port.written.clear();
+    rig.send.pressButton();  // "Try again" sends the configuration as it is now
+    rig.run();
+    EXPECT_EQ(rig.port.written, PlanSession(rig.config, selection).bytes);
 }
 
 TEST(SendSessionTest, AbortDuringTheWaitEndsTheSession) {
-    SessionRig rig;
-    rig.unit.at = 1;
-    rig.unit.special = ScriptedUnit::Answer::Silent;
-    QSignalSpy stalled(&rig.send, &SendSession::stalled);
-    rig.send.start(only({1, 2, 15, 3}));
+    SessionRig rig(Options(0, 0, 1));
+    QSignalSpy ended(&rig.send, &SendSession::ended);
+    rig.send.start(Records({General, Network, Peers, Radio}));
     rig.clock.advance(2000ms);  // start line, packet 1 unanswered, packet 2 waiting
 
     rig.send.pressButton();
     EXPECT_EQ(rig.send.progress().status, kAbortedText);
-    EXPECT_EQ(rig.send.progress().caption, "Close");
-    EXPECT_EQ(stalled.count(), 1);
+    EXPECT_EQ(rig.send.progress().button, ButtonMode::Close);
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_FALSE(ended[0][0].toBool());
+    EXPECT_TRUE(rig.send.stoppedEarly());
     EXPECT_FALSE(rig.send.running());
     EXPECT_FALSE(rig.port.isOpen());
     const std::string abortLine = rig.session.header() + "ABORT;\r\n";
-    EXPECT_EQ(rig.port.written.substr(rig.port.written.size() - abortLine.size()), abortLine);
+    EXPECT_TRUE(rig.port.written.ends_with(abortLine));
     EXPECT_EQ(rig.port.written.find("END;"), std::string::npos);
+    EXPECT_EQ(rig.report(), (std::vector<std::string>{"General and Sleep setup (record 1): not answered",
+                                                      "Network setup (records 2, 15): not sent",
+                                                      "Radio setup (record 3): not sent"}));
 
     rig.clock.advance(60s);
     EXPECT_EQ(rig.port.written.find("ABORT;"), rig.port.written.rfind("ABORT;"));  // written once
@@ -201,18 +242,19 @@ TEST(SendSessionTest, AbortDuringTheWaitEndsTheSession) {
 }
 
 TEST(SendSessionTest, VanishedDeviceEndsWithTheVerdict) {
-    SessionRig rig;
-    rig.unit.at = 2;
-    rig.unit.special = ScriptedUnit::Answer::Vanish;
-    QSignalSpy finished(&rig.send, &SendSession::finished);
-    rig.send.start(SendSelection::fromBoxes({}));
+    SimulatorOptions options;
+    options.hangUpAt = 2;
+    SessionRig rig(options);
+    QSignalSpy ended(&rig.send, &SendSession::ended);
+    rig.send.start(Everything());
     rig.run();
-    ASSERT_EQ(finished.count(), 1);
-    EXPECT_FALSE(finished[0][0].toBool());
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_FALSE(ended[0][0].toBool());
     EXPECT_EQ(rig.send.progress().status, kVerdictFailed);
-    EXPECT_EQ(rig.send.progress().caption, "Try again");
-    EXPECT_NE(rig.link.linkLog().find("\r\nConnection lost: "), std::string::npos);
-    EXPECT_EQ(rig.unit.packets, 2);  // nothing after the device went
+    EXPECT_EQ(rig.send.progress().button, ButtonMode::TryAgain);
+    EXPECT_NE(rig.link.linkLog().text().find("\r\nConnection lost: "), std::string::npos);
+    EXPECT_EQ(rig.unit->packetsReceived(), 2);  // nothing after the device went
+    EXPECT_EQ(rig.report().at(1), "Network setup (records 2, 15): not answered (record 2, packet 1 of 1)");
 }
 
 // The device goes away a second after a packet: past the settling pause, while the next hand-over (a
@@ -224,23 +266,23 @@ TEST(SendSessionTest, DeviceLostDuringTheWaitEndsWithTheFailureVerdict) {
         int vanishAt;
     };
     const Case cases[] = {
-        {"before the next group", SendSelection::fromBoxes({}), 2},
-        {"before the end line", only({3}), 1},
+        {"before the next group", Everything(), 2},
+        {"before the end line", Records({Radio}), 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SessionRig rig;
-        rig.unit.at = c.vanishAt;
-        rig.unit.delay = 1000ms;
-        rig.unit.special = ScriptedUnit::Answer::Vanish;
-        QSignalSpy finished(&rig.send, &SendSession::finished);
+        SimulatorOptions options;
+        options.hangUpAt = c.vanishAt;
+        options.delay = 1000ms;
+        SessionRig rig(options);
+        QSignalSpy ended(&rig.send, &SendSession::ended);
         rig.send.start(c.selection);
         rig.run();
-        ASSERT_EQ(finished.count(), 1);
-        EXPECT_FALSE(finished[0][0].toBool());
+        ASSERT_EQ(ended.count(), 1);
+        EXPECT_FALSE(ended[0][0].toBool());
         EXPECT_EQ(rig.send.progress().status, kVerdictFailed);
-        EXPECT_EQ(rig.send.progress().caption, "Try again");
-        EXPECT_EQ(rig.unit.packets, c.vanishAt);
+        EXPECT_EQ(rig.send.progress().button, ButtonMode::TryAgain);
+        EXPECT_EQ(rig.unit->packetsReceived(), c.vanishAt);
         EXPECT_EQ(rig.port.written.find("END;"), std::string::npos);
         EXPECT_TRUE(rig.boxes.shown.empty()) << "no reconnect attempt after the loss";
     }
@@ -249,7 +291,7 @@ TEST(SendSessionTest, DeviceLostDuringTheWaitEndsWithTheFailureVerdict) {
 TEST(SendSessionTest, ClosedPortThatCannotOpenStartsNothing) {
     SessionRig rig;
     rig.port.missingDevices = {"/dev/ttyS0"};
-    EXPECT_FALSE(rig.send.start(only({3})));
+    EXPECT_FALSE(rig.send.start(Records({Radio})));
     EXPECT_EQ(rig.port.written, "");
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_EQ(rig.boxes.shown[0].text, "Error connecting. No such file or directory");

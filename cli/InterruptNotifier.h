@@ -1,0 +1,38 @@
+#pragma once
+
+// Ctrl+C (SIGINT) and SIGTERM as a Qt signal on the event loop. The signal handler only writes the
+// signal's number into a pipe; a socket notifier reads it on the loop, where the send can be aborted
+// properly. POSIX only.
+
+#include <QObject>
+
+#include <csignal>
+#include <memory>
+
+class QSocketNotifier;
+
+namespace koru::cli {
+
+class InterruptNotifier : public QObject {
+    Q_OBJECT
+
+public:
+    InterruptNotifier();            // installs the handlers
+    ~InterruptNotifier() override;  // puts the previous handlers back
+
+    InterruptNotifier(const InterruptNotifier&) = delete;
+    InterruptNotifier& operator=(const InterruptNotifier&) = delete;
+
+signals:
+    void interrupted(int signalNumber);
+
+private:
+    void onReadable();
+
+    int pipe_[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> notifier_;
+    struct sigaction previous_[2]{};
+    bool installed_ = false;
+};
+
+}  // namespace koru::cli

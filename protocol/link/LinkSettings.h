@@ -1,0 +1,69 @@
+#pragma once
+
+// The state of the serial settings dialog: the port options with the ports found when it loads, the
+// line-setting options, the time-out slider, the connect and disconnect buttons, the device each of
+// COM1 to COM3 names, and the stored settings. It works on the one serial link; a dialog class shows
+// it and a send never needs it.
+
+#include <QObject>
+
+#include <array>
+#include <string>
+
+#include "platform/SettingsStore.h"
+#include "protocol/link/LinkOptions.h"
+#include "protocol/link/SerialLink.h"
+
+namespace koru {
+
+class LinkSettings : public QObject {
+    Q_OBJECT
+
+public:
+    LinkSettings(SerialLink& link, SettingsStore& store);
+
+    // Dialog life cycle.
+    void load();
+    void activate();  // showing the dialog again: disconnect, then load
+    void serialSave();
+    void unload();
+
+    // The connect and disconnect buttons.
+    void PortConnect_Click();
+    void PortDisconnect_Click();
+    bool connectEnabled() const { return !link_.connected(); }
+    bool disconnectEnabled() const { return link_.connected(); }
+
+    bool portOptionEnabled(int number) const;
+    int selectedPortOption() const { return selectedPortOption_; }  // 0: none
+    void selectPortOption(int number) { selectedPortOption_ = number; }
+    const LinkOptions& options() const { return options_; }
+    void setOptions(const LinkOptions& options) { options_ = options; }
+    int sliderValue() const { return slider_; }  // whole seconds
+    void setSliderValue(int seconds) { slider_ = seconds; }
+
+    // The device port `number` (1 to 3) names: the stored "ComDevice1" to "ComDevice3", or the system's
+    // own serial port of that number. Choosing one stores it at once; an empty device goes back to the
+    // system's. The open link keeps its device until it is closed.
+    std::string portDevice(int number) const;
+    void setPortDevice(int number, const std::string& device);
+
+signals:
+    void showRequested();  // a connect failure shows the dialog
+    void hideRequested();
+
+private:
+    void usePort(int number);
+    bool probe(int number);
+    void loadFailure(const PortError& error);
+    void logPortError(const PortError& error);
+
+    SerialLink& link_;
+    SettingsStore& store_;
+    std::array<bool, 4> portOptionEnabled_{false, true, true, true};  // index 0 unused
+    int selectedPortOption_ = 1;
+    LinkOptions options_;
+    int slider_ = 3;
+};
+
+}  // namespace koru

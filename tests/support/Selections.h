@@ -1,0 +1,22 @@
+#pragma once
+
+// Send selections for tests, by record.
+
+#include <initializer_list>
+
+#include "protocol/SendSelection.h"
+
+namespace koru::test {
+
+inline SendSelection Records(std::initializer_list<Record> records) {
+    SendSelection selection;
+    for (Record record : records) selection.set(record);
+    return selection;
+}
+
+// Every visible box of the send dialog checked.
+inline SendSelection Everything() {
+    return SendSelection::fromBoxes({});
+}
+
+}  // namespace koru::test
