@@ -16,15 +16,6 @@ namespace koru {
 
 namespace {
 
-// A "Caption: field" row of a grid; the caption without its colon names the field.
-template <class Field>
-Field* AddRow(QGridLayout* grid, QWidget* parent, const QString& caption, Field* field, int column = 0) {
-    const int row = grid->rowCount();
-    grid->addWidget(FieldFactory::caption(parent, caption, field), row, column);
-    grid->addWidget(field, row, column + 1);
-    return field;
-}
-
 QString Bare(const QString& caption) { return caption.endsWith(QLatin1Char(':')) ? caption.chopped(1) : caption; }
 
 void BuildRadio(FieldFactory& factory, QGroupBox* radio) {
@@ -96,10 +87,12 @@ void BuildSerial(FieldFactory& factory, QGroupBox* serial) {
         {"Protocol:", "cmbSerialProtocol"},     {"Timeout:", "cmbSerialTimeout"},
         {"End of data:", "cmbEndOfText"},
     };
+    int row = 0;
     for (const auto& [caption, control] : rows) {
         const QString text = QString::fromLatin1(caption);
         ChoiceBox* box = factory.choice(serial, control, -1, QStringLiteral("Serial ") + Bare(text));
-        AddRow(grid, serial, text, box);
+        grid->addWidget(FieldFactory::caption(serial, text, box), row, 0);
+        grid->addWidget(box, row++, 1);
     }
 }
 
