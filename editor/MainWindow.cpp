@@ -15,6 +15,7 @@
 #include "editor/FieldFactory.h"
 #include "editor/FieldValidation.h"
 #include "editor/ListItems.h"
+#include "editor/DialogText.h"
 #include "editor/SettingBinder.h"
 #include "editor/TabSet.h"
 #include "editor/WindowRules.h"
@@ -164,7 +165,8 @@ void MainWindow::updateTitle() {
 
 void MainWindow::report(const LibraryResult& result, const std::string& title) {
     if (result.message.empty()) return;
-    dialogs_.inform(result.message, title, result.done() ? MessageIcon::Exclamation : MessageIcon::Critical);
+    dialogs_.inform(DialogText(result.message), title,
+                    result.done() ? MessageIcon::Exclamation : MessageIcon::Critical);
 }
 
 void MainWindow::promptSaveUnit(std::function<void()> then) {
@@ -218,9 +220,9 @@ void MainWindow::importParameters() {
     const FileChoice choice{kParameterFileTitle, "Units (*.kpf)", library_.parameterFilesFolder().string(), {}};
     dialogs_.chooseFileToOpen(choice, [this](std::optional<std::string> path) {
         if (!path) return;
-        if (const auto error = LoadUnitFile(*path, config_)) {
-            dialogs_.inform("Cannot import the parameters: " + error->describe() + ".", kParameterFileTitle,
-                            MessageIcon::Critical);
+        if (const auto error = LoadUnitFile(*path, config_, LoadKind::Import)) {
+            dialogs_.inform(DialogText("Cannot import the parameters: " + error->describe() + "."),
+                            kParameterFileTitle, MessageIcon::Critical);
             return;
         }
         binder_->showAll();

@@ -5,60 +5,11 @@
 #include <cmath>
 #include <optional>
 
+#include "model/TextRules.h"
+
 namespace koru {
 
 namespace {
-
-// --- Number grammar (the same as model/TextRules.h) ----------------------------------------------------
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::optional<double> ValidNumber(std::string_view text) {
-    text = Trimmed(text);
-    std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t start = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-        return i - start;
-    };
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    std::size_t mantissa = digits();
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0) return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        if (digits() == 0) return std::nullopt;
-    }
-    if (i != text.size()) return std::nullopt;
-    const bool negative = text.front() == '-';
-    if (text.front() == '+' || text.front() == '-') text.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // Too large becomes infinite, too small zero, as the unit's own number reading does.
-        const bool tiny = text.find("e-") != std::string_view::npos || text.find("E-") != std::string_view::npos;
-        value = tiny ? 0.0 : HUGE_VAL;
-    }
-    return negative ? -value : value;
-}
-
-double RoundHalfEven(double value) {
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    if (fraction > 0.5) return floor + 1;
-    if (fraction < 0.5) return floor;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-}
-
-// --- Formatting -----------------------------------------------------------------------------------------
 
 // A whole number in plain decimal ("-0" written as "0").
 std::string WholeNumber(double value) {

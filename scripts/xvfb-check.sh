@@ -48,7 +48,7 @@ for file in "$@"; do
   if [ -n "$id" ]; then
     for _ in $(seq 50); do compgen -G "$library/Units/*.kuf" > /dev/null && break; sleep 0.1; done
     saved=$(compgen -G "$library/Units/*.kuf" || true)
-    check "Ctrl+S writes one unit file named after the ID" test "$(basename "${saved:-none}" | cut -c1-11)" = "$id("
+    check "Ctrl+S writes Units/$id($alias).kuf" test "$(basename "${saved:-none}")" = "$id($alias).kuf"
     check "the saved bytes are what korucfg normalize prints" cmp -s "${saved:-/dev/null}" "$expected"
     check "the title is alias - ID" test "$(xdotool getwindowname "$window")" = "$alias - $id"
     xdotool key ctrl+q

@@ -11,7 +11,7 @@ namespace koru {
 OverviewPage::OverviewPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, "fraOverview", parent) {
     QWidget* page = content();
     auto* grid = new QGridLayout(page);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
 
     int row = 0;
@@ -26,7 +26,7 @@ OverviewPage::OverviewPage(FieldFactory& factory, QWidget* parent) : TabPage(fac
     addValue(QStringLiteral("Type:"), "lblType");
     addValue(QStringLiteral("Upper unit:"), "lblMasterUnit");
 
-    QListWidget* lower = factory.list(page, "lstLowerUnits", -1, 8, QStringLiteral("Lower units"));
+    QListWidget* lower = factory.list(page, "lstLowerUnits", -1, 16, QStringLiteral("Lower units"));
     grid->addWidget(FieldFactory::caption(page, QStringLiteral("Lower units:"), lower), row, 0, Qt::AlignTop);
     grid->addWidget(lower, row++, 1);
 
@@ -50,13 +50,14 @@ OverviewPage::OverviewPage(FieldFactory& factory, QWidget* parent) : TabPage(fac
         summary->hide();
     }
 
-    QPushButton* send = factory.button(page, "cmdSetup", -1, QStringLiteral("&SEND TO UNIT"));
+    // The way to the unit, beside what will be sent.
+    QPushButton* send = factory.button(page, "cmdSetup", -1, QStringLiteral("SEND TO &UNIT"));
     QFont bold = send->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
     send->setFont(bold);
-    send->setMinimumSize(send->sizeHint().width() + 80, send->sizeHint().height() * 2);
-    grid->addWidget(send, row++, 1, Qt::AlignLeft);
+    send->setMinimumSize(send->sizeHint().width() + 80, send->sizeHint().height() * 3);
+    grid->addWidget(send, 0, 2, 5, 1, Qt::AlignCenter);
     grid->setRowStretch(row, 1);
 }
 

@@ -106,17 +106,21 @@ TEST_F(OpenSaveClose, SaveWritesTheUnitFileAndSetsTheTitle) {
 
     ASSERT_TRUE(open(kUnit));
     EXPECT_EQ(window->windowTitle(), "Pump - 0000000042");
-    Retype(get("txtAlias"), "Pump [*] 2");
+    Retype(get("txtAlias"), "Pump 2");
     EXPECT_EQ(window->windowTitle(), "Pump - 0000000042");  // typing is not saving
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(window->windowHandle()->title(), "Pump [*] 2 - 0000000042");  // as the title bar shows it
-    ASSERT_TRUE(std::filesystem::exists(unitFile("Pump [*] 2")));
+    EXPECT_EQ(window->windowTitle(), "Pump 2 - 0000000042");
+    ASSERT_TRUE(std::filesystem::exists(unitFile("Pump 2")));
 
     Retype(get("txtAlias"), "Well");  // a new alias renames the file
     window->saveUnit();
     EXPECT_TRUE(std::filesystem::exists(unitFile("Well")));
-    EXPECT_FALSE(std::filesystem::exists(unitFile("Pump [*] 2")));
+    EXPECT_FALSE(std::filesystem::exists(unitFile("Pump 2")));
+
+    // A hand-edited alias may hold what a title shows as its "modified" marker; the title shows it as it is.
+    ASSERT_TRUE(open("-Unit\r\nAlias=A [*] B\r\n"));
+    EXPECT_EQ(window->windowHandle()->title(), "A [*] B - 0000000042");
 }
 
 // Mend: a folder that cannot be written is said; the unit stays in the window.
@@ -167,15 +171,18 @@ TEST_F(OpenSaveClose, AFailedOpenChangesNothingAndSaysWhereAndWhy) {
     EXPECT_EQ(get<ChoiceBox>("cmbRadioFreq")->currentText(), "12");
     EXPECT_EQ(window->windowTitle(), "Pump - 0000000042");
 
+    // The message names the file as the user knows it, in the dialogs' Windows-1252.
     dialogs.shown.clear();
-    EXPECT_FALSE(window->openUnitFile((library.path() / "missing.kuf").string()));
+    std::filesystem::create_directory(library.path() / "P\xC3\xBCmp");
+    EXPECT_FALSE(window->openUnitFile((library.path() / "P\xC3\xBCmp" / "missing.kuf").string()));
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_NE(dialogs.shown[0].text.find("missing.kuf"), std::string::npos) << dialogs.shown[0].text;
+    EXPECT_NE(dialogs.shown[0].text.find("P\xFCmp/missing.kuf"), std::string::npos) << dialogs.shown[0].text;
 }
 
 TEST_F(OpenSaveClose, ImportChangesOnlyWhatTheParameterFileHolds) {
     ASSERT_TRUE(open(kUnit));
-    const std::filesystem::path radio = writeFile("radio.kpf", "-Radio\r\nChannel=70\r\nRetransmitt=5\r\n");
+    const std::filesystem::path radio =
+        writeFile("radio.kpf", "-Unit\r\nId=0000000099\r\nAlias=Other\r\n-Radio\r\nChannel=70\r\nRetransmitt=5\r\n");
     dialogs.files = {radio.string()};
     window->menuAction("mnuImportKoru")->trigger();
     ASSERT_EQ(dialogs.choosers.size(), 1u);
@@ -185,7 +192,9 @@ TEST_F(OpenSaveClose, ImportChangesOnlyWhatTheParameterFileHolds) {
     EXPECT_TRUE(dialogs.shown.empty());  // no save prompt
     EXPECT_EQ(get<ChoiceBox>("cmbRadioFreq")->currentText(), "70");
     EXPECT_EQ(get<ChoiceBox>("cmbNrOfRetransmissions")->currentText(), "5");
-    EXPECT_EQ(window->configuration().unit.alias, "Pump");
+    EXPECT_EQ(window->configuration().unit.alias, "Pump");  // an import never changes the unit's identity
+    EXPECT_EQ(window->configuration().unit.id, "0000000042");
+    EXPECT_EQ(window->windowTitle(), "Pump - 0000000042");
 
     const UnitConfiguration before = window->configuration();
     dialogs.files = {writeFile("bad.kpf", "-Radio\r\nChannel=3\r\n-Counter\r\n+Counter9\r\nCounter=1\r\n").string()};

@@ -16,7 +16,9 @@
 #include <string>
 
 #include "editor/MainWindow.h"
+#include "model/FileNames.h"
 #include "model/UnitFile.h"
+#include "model/UnitName.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestSupport.h"
 
@@ -60,8 +62,7 @@ protected:
 
     // The saved file of the open unit in the library.
     std::filesystem::path savedFile() const {
-        return library.path() / "Units" / (window->configuration().unit.id + "(" + window->configuration().unit.alias +
-                                           ").kuf");
+        return library.path() / "Units" / FileSystemName(UnitFileName(window->configuration().unit));
     }
 
     TempDir library;

@@ -51,6 +51,21 @@ TEST_F(WindowStartup, TwelveTabsInOrderWithTheirCaptions) {
         EXPECT_TRUE(tabs->widget(i)->isAncestorOf(get(containers[i]))) << containers[i];
     }
     EXPECT_TRUE(tabs->widget(3)->isAncestorOf(get("fraSleepSetup")));
+
+    showActive();
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 11);
+    QTest::mouseClick(get("tab4"), Qt::LeftButton);
+    EXPECT_EQ(tabs->currentIndex(), 4);
     EXPECT_EQ(window->objectName(), "frmSetUpKoru");
     EXPECT_EQ(window->windowTitle(), "Setup KORU-unit");
 }
@@ -137,7 +152,7 @@ TEST_F(WindowStartup, EveryFieldHasExactlyOneControlOfItsKind) {
 
 TEST_F(WindowStartup, ButtonsOfOtherPartsAreInPlaceButDisabled) {
     const std::pair<const char*, const char*> buttons[] = {
-        {"cmdSetup", "&SEND TO UNIT"},
+        {"cmdSetup", "SEND TO &UNIT"},
         {"cmdAddMasterUnit", "S&elect upper unit"},
         {"cmdDeleteMasterUnit", "&Delete upper unit"},
         {"cmdAddSlaveUnit", "&Add lower unit"},
@@ -207,6 +222,29 @@ TEST_F(WindowStartup, CaptionsStandForTheirFieldsAndTypingIsLimited) {
     EXPECT_EQ(count->text(), "123456789");
 }
 
+// Tab moves through a tab's fields as they are read: along a row, then down to the next row.
+TEST_F(WindowStartup, TabFollowsTheReadingOrder) {
+    showActive();
+    get<QTabWidget>("sstEvents")->setCurrentIndex(2);
+    get("txtTime(0)")->setFocus();
+    QStringList order;
+    for (int step = 0; step < 5; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(order, QStringList({"cmbTimerUnit(0)", "txtTime(1)", "cmbTimerUnit(1)", "txtTime(2)", "cmbTimerUnit(2)"}));
+
+    get<QTabWidget>("sstEvents")->setCurrentIndex(5);
+    get<QCheckBox>("chkBitMaskOn(0)")->setChecked(true);
+    get("chkBitMaskOn(0)")->setFocus();
+    order.clear();
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(order, QStringList({"txtInputA(0)", "txtInputA(1)", "txtInputA(2)"}));
+}
+
 TEST_F(WindowStartup, FileMenuInOrderWithShortcuts) {
     const QList<QAction*> menus = window->menuBar()->actions();
     ASSERT_FALSE(menus.isEmpty());
@@ -227,7 +265,7 @@ TEST_F(WindowStartup, FoldersAreCreatedAndTheUnitListsFilled) {
     EXPECT_TRUE(std::filesystem::is_directory(library.path() / "Units"));
     EXPECT_TRUE(std::filesystem::is_directory(library.path() / "Parameter files"));
     WriteBytes(library.path() / "Units" / "0000000012(Pump).kuf", "-Unit\r\nId=0000000012\r\n");
-    WriteBytes(library.path() / "Units" / "0000000007(P\xFCmp \xD8st).kuf", "-Unit\r\nId=0000000007\r\n");
+    WriteBytes(library.path() / "Units" / FileSystemName("0000000007(P\xFCmp \xD8st).kuf"), "-Unit\r\nId=0000000007\r\n");
     window = std::make_unique<MainWindow>(UnitLibrary(library.path()), dialogs);
     const auto items = [this](const char* name) {
         QStringList texts;

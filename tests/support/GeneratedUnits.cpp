@@ -21,8 +21,10 @@ std::string High(int n) { return kHighBytes[static_cast<unsigned>(n) % std::size
 std::string Text(const Setting& setting, int index, int seed, bool maximal) {
     const int n = seed * 31 + index;
     if (setting.control == "txtAlias") {
-        // Long aliases stay whole although only 20 characters can be typed.
-        return maximal || seed % 3 == 1 ? "Pumpstation S" + High(n) + "dhafen " + N(seed) : "P" + High(n) + "mp " + N(seed);
+        // Long aliases stay whole although only 20 characters can be typed; letters that can name a file.
+        static const char* const kLetters[] = {"\xFC", "\xD8", "\xE5", "\x80", "\x8A", "\xDF"};
+        const std::string letter = kLetters[static_cast<unsigned>(seed) % std::size(kLetters)];
+        return maximal || seed % 3 == 1 ? "Pumpstation S" + letter + "dhafen " + N(seed) : "P" + letter + "mp " + N(seed);
     }
     if (setting.control == "txtMessage" || setting.control == "txtTextString") {
         std::string text = "Tank " + N(index) + High(n) + ", level=" + N(seed) + " <I" + N(index % 6 + 1) + ">";
