@@ -18,7 +18,8 @@ ActionListEditing::ActionListEditing(MainWindow& window) : QObject(&window), win
     connectEventButtons();
 }
 
-void ActionListEditing::addDefined(TextList& list, const char* listControl, const std::optional<std::string>& entry) {
+void ActionListEditing::addDefined(TextList& list, const char* listControl,
+                                   const std::optional<std::string>& entry) {
     if (!entry || !AppendUnique(list, *entry)) return;
     window_.refreshFields({QString::fromLatin1(listControl)});
 }
@@ -86,11 +87,13 @@ void ActionListEditing::connectDeleteButtons() {
 void ActionListEditing::connectEventButtons() {
     for (const EventListButton& button : EventListButtons()) {
         if (button.count == 0) {
-            OnButton(window_, ObjectName(button.button, -1), this, [this, button] { editEventList(button.list, -1); });
+            OnButton(window_, ObjectName(button.button, -1), this,
+                     [this, button] { editEventList(button.list, -1); });
             continue;
         }
         for (int i = 0; i < button.count; ++i) {
-            OnButton(window_, ObjectName(button.button, i), this, [this, button, i] { editEventList(button.list, i); });
+            OnButton(window_, ObjectName(button.button, i), this,
+                     [this, button, i] { editEventList(button.list, i); });
         }
     }
 }

@@ -24,22 +24,22 @@ public:
 
 }  // namespace
 
-void RunAsking(UserDialogs& dialogs, const LibraryOperation& operation, std::function<void(LibraryResult)> done) {
+void RunAsking(UserDialogs& dialogs, const LibraryOperation& operation,
+               std::function<void(LibraryResult)> done) {
     QuestionProbe probe;
     LibraryResult first = operation(probe);
     if (!probe.asked) {
         done(std::move(first));
         return;
     }
-    dialogs.askYesNo(probe.asked->text, probe.asked->title,
-                     [operation, done = std::move(done)](bool yes) {
-                         if (!yes) {
-                             done(LibraryResult{LibraryStatus::NotDone, {}, {}});
-                             return;
-                         }
-                         FixedAnswer answer(true);
-                         done(operation(answer));
-                     });
+    dialogs.askYesNo(probe.asked->text, probe.asked->title, [operation, done = std::move(done)](bool yes) {
+        if (!yes) {
+            done(LibraryResult{LibraryStatus::NotDone, {}, {}});
+            return;
+        }
+        FixedAnswer answer(true);
+        done(operation(answer));
+    });
 }
 
 }  // namespace koru

@@ -17,6 +17,7 @@ using LibraryOperation = std::function<LibraryResult(LibraryQuestions& questions
 
 // Calls `done` with the operation's result: at once when it asked nothing, otherwise once the user has
 // answered (NotDone for No).
-void RunAsking(UserDialogs& dialogs, const LibraryOperation& operation, std::function<void(LibraryResult)> done);
+void RunAsking(UserDialogs& dialogs, const LibraryOperation& operation,
+               std::function<void(LibraryResult)> done);
 
 }  // namespace koru

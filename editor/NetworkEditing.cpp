@@ -13,7 +13,9 @@ NetworkEditing::NetworkEditing(MainWindow& window) : QObject(&window), window_(w
     const auto selected = [this](const char* list) {
         return SelectedEntry(window_.control<QListWidget>(list)).value_or(std::string());
     };
-    const auto selectedRow = [this](const char* list) { return SelectedRow(window_.control<QListWidget>(list)); };
+    const auto selectedRow = [this](const char* list) {
+        return SelectedRow(window_.control<QListWidget>(list));
+    };
     const auto pingChoice = [this] { return window_.fieldText("cmbPingTime"); };
 
     onButton("cmdAddMasterUnit",
@@ -22,10 +24,12 @@ NetworkEditing::NetworkEditing(MainWindow& window) : QObject(&window), window_(w
         ClearUpperUnit(network);
         return true;
     });
-    onButton("cmdAddSlaveUnit", [=](NetworkSetup& network) { return AddLowerUnit(network, selected("lstUnitInSystem")); });
+    onButton("cmdAddSlaveUnit",
+             [=](NetworkSetup& network) { return AddLowerUnit(network, selected("lstUnitInSystem")); });
     onButton("cmdRemoveSlaveUnit",
              [=](NetworkSetup& network) { return RemoveLowerUnit(network, selectedRow("lstSlaveUnits")); });
-    onButton("cmdChangeUpperPingTime", [=](NetworkSetup& network) { return ChangeUpperPing(network, pingChoice()); });
+    onButton("cmdChangeUpperPingTime",
+             [=](NetworkSetup& network) { return ChangeUpperPing(network, pingChoice()); });
     onButton("cmdChangeLowerPingTime", [=](NetworkSetup& network) {
         return ChangeLowerPing(network, selectedRow("lstLowerPingTimes"), pingChoice());
     });
@@ -34,7 +38,8 @@ NetworkEditing::NetworkEditing(MainWindow& window) : QObject(&window), window_(w
 void NetworkEditing::onButton(const char* button, std::function<bool(NetworkSetup&)> operation) {
     OnButton(window_, button, this, [this, operation = std::move(operation)] {
         if (!operation(window_.configuration().network)) return;
-        window_.refreshFields({"lblSelectedMaster", "lblUpperPingTime", "lstSlaveUnits", "lstLowerPingTimes"});
+        window_.refreshFields(
+            {"lblSelectedMaster", "lblUpperPingTime", "lstSlaveUnits", "lstLowerPingTimes"});
     });
 }
 

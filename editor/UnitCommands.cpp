@@ -16,7 +16,8 @@ namespace koru {
 UnitCommands::UnitCommands(MainWindow& window) : QObject(&window), window_(window) {
     QMenu* file = window_.fileMenu();
     QAction* open = window_.menuAction("mnuOpenKoru");
-    addItem(file, open, "mnuNewKoru", "&New KORU unit", &UnitCommands::newUnit)->setShortcut(QKeySequence::New);
+    addItem(file, open, "mnuNewKoru", "&New KORU unit", &UnitCommands::newUnit)
+        ->setShortcut(QKeySequence::New);
     addItem(file, open, "mnuDeleteKoru", "&Delete KORU unit", &UnitCommands::deleteUnit);
     file->insertSeparator(open);
     addItem(file, window_.menuAction("mnuImportKoru"), "mnuExportKoru", "&Export KORU unit",
@@ -68,7 +69,8 @@ void UnitCommands::deleteUnit() {
 }
 
 void UnitCommands::exportParameters() {
-    OpenAlone(window_, new ExportDialog(window_.configuration(), window_.library(), window_.dialogs(), &window_));
+    OpenAlone(window_,
+              new ExportDialog(window_.configuration(), window_.library(), window_.dialogs(), &window_));
 }
 
 void UnitCommands::about() {

@@ -35,7 +35,8 @@ std::optional<std::string> MessageActionEntry(std::string_view number, std::stri
     return Joined({"Send: Message ", number, " to ", destination});
 }
 
-std::string OutputFlagActionEntry(const std::array<Text, kOutputFlagCells>& cells, std::string_view destination) {
+std::string OutputFlagActionEntry(const std::array<Text, kOutputFlagCells>& cells,
+                                  std::string_view destination) {
     std::string pattern;
     for (int cell = 0; cell < kOutputFlagCells; ++cell) {
         if (cell == kMaskOutputCells) pattern += ' ';
@@ -51,9 +52,12 @@ std::optional<std::string> TimerActionEntry(TimerActionRow row, const TimerActio
         case TimerActionRow::SetTime:
             if (fields.time.empty()) return std::nullopt;
             return Joined({"Timer ", timer, " = ", fields.time, " ", fields.unit});
-        case TimerActionRow::Restart: return Joined({"Restart timer ", timer});
-        case TimerActionRow::Start: return Joined({"Start timer ", timer});
-        case TimerActionRow::Stop: return Joined({"Stop timer ", timer});
+        case TimerActionRow::Restart:
+            return Joined({"Restart timer ", timer});
+        case TimerActionRow::Start:
+            return Joined({"Start timer ", timer});
+        case TimerActionRow::Stop:
+            return Joined({"Stop timer ", timer});
     }
     return std::nullopt;
 }
@@ -64,7 +68,8 @@ std::optional<std::string> CounterActionEntry(CounterActionRow row, const Counte
         case CounterActionRow::SetLimit:
             if (fields.limit.empty()) return std::nullopt;
             return Joined({"Counter ", counter, " = ", fields.limit});
-        case CounterActionRow::Reset: return Joined({"Reset Counter ", counter});
+        case CounterActionRow::Reset:
+            return Joined({"Reset Counter ", counter});
         case CounterActionRow::Increase:
             if (fields.increase.empty()) return std::nullopt;
             return Joined({"Increase Counter ", counter, " with ", fields.increase});
@@ -77,8 +82,8 @@ std::optional<std::string> CounterActionEntry(CounterActionRow row, const Counte
 
 TextList OfferedActions(const UnitConfiguration& config) {
     TextList offered;
-    for (const TextList* defined : {&config.messageActions.actions, &config.outputFlagActions, &config.timerActions,
-                                    &config.counterActions}) {
+    for (const TextList* defined : {&config.messageActions.actions, &config.outputFlagActions,
+                                    &config.timerActions, &config.counterActions}) {
         offered.insert(offered.end(), defined->begin(), defined->end());
     }
     if (config.input.sleepOn) offered.emplace_back(kSleepModeAction);

@@ -33,7 +33,8 @@ std::optional<std::string> MessageActionEntry(std::string_view number, std::stri
 
 // "Set: " cells for a local action (destination "-" or none), "Send: " cells " to " destination otherwise.
 // The cells are the four outputs, one blank, the eight flags.
-std::string OutputFlagActionEntry(const std::array<Text, kOutputFlagCells>& cells, std::string_view destination);
+std::string OutputFlagActionEntry(const std::array<Text, kOutputFlagCells>& cells,
+                                  std::string_view destination);
 
 // The rows of the timer frame, in the order of their create buttons.
 enum class TimerActionRow { SetTime, Restart, Start, Stop };

@@ -9,7 +9,8 @@ namespace koru {
 namespace {
 
 constexpr std::array<EventListButton, 17> kButtons{{
-    {"cmdAddActionMessage", "lstMessage", kMessageCount + 2},  // the 20 texts, no match radio, no match serial
+    {"cmdAddActionMessage", "lstMessage",
+     kMessageCount + 2},  // the 20 texts, no match radio, no match serial
     {"cmdAddActionsTypeOfMessage", "lstTypeOfMessActions", kMessageTypeCount},
     {"cmdAddActionBitMask", "lstBitMask", kMaskCount},
     {"cmdAddActionSleep", "lstSleepActions", 0},
@@ -30,7 +31,9 @@ constexpr std::array<EventListButton, 17> kButtons{{
 
 }  // namespace
 
-std::span<const EventListButton> EventListButtons() { return kButtons; }
+std::span<const EventListButton> EventListButtons() {
+    return kButtons;
+}
 
 TextList* EventActionList(UnitConfiguration& config, std::string_view listControl, int index) {
     int within = 0;

@@ -13,9 +13,9 @@ namespace koru {
 inline constexpr int kTextParameterRows = 15;
 
 struct TextParameterRow {
-    std::string_view caption;       // the row's caption ("Id:")
-    std::string_view control;       // the label ("lblId") or drop-down ("cmbInput") that shows the value
-    std::string_view description;   // a fixed row's value text; empty for a drop-down row
+    std::string_view caption;      // the row's caption ("Id:")
+    std::string_view control;      // the label ("lblId") or drop-down ("cmbInput") that shows the value
+    std::string_view description;  // a fixed row's value text; empty for a drop-down row
     std::span<const std::string_view> choices;  // a drop-down row's items, the first one chosen at first
 };
 

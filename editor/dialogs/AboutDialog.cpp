@@ -63,8 +63,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
 
-    for (QWidget* part : {static_cast<QWidget*>(frame), static_cast<QWidget*>(picture), static_cast<QWidget*>(name),
-                          static_cast<QWidget*>(version)}) {
+    for (QWidget* part : {static_cast<QWidget*>(frame), static_cast<QWidget*>(picture),
+                          static_cast<QWidget*>(name), static_cast<QWidget*>(version)}) {
         part->installEventFilter(this);
     }
 }
@@ -77,6 +77,8 @@ bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void AboutDialog::mousePressEvent(QMouseEvent*) { close(); }
+void AboutDialog::mousePressEvent(QMouseEvent*) {
+    close();
+}
 
 }  // namespace koru

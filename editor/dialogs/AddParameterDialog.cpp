@@ -12,9 +12,13 @@ namespace koru {
 
 namespace {
 
-QString Arrayed(const char* name, int index) { return QString("%1(%2)").arg(name).arg(index); }
+QString Arrayed(const char* name, int index) {
+    return QString("%1(%2)").arg(name).arg(index);
+}
 
-QString Text(std::string_view text) { return ToWidgetText(text); }
+QString Text(std::string_view text) {
+    return ToWidgetText(text);
+}
 
 }  // namespace
 
@@ -53,7 +57,8 @@ AddParameterDialog::AddParameterDialog(QWidget* parent) : QDialog(parent) {
             previous = field;
         }
         connect(add, &QPushButton::clicked, this, [this, row, choice] {
-            const std::string text = choice != nullptr ? FromWidgetText(choice->currentText()).value_or("") : "";
+            const std::string text =
+                choice != nullptr ? FromWidgetText(choice->currentText()).value_or("") : "";
             token_ = TextParameterToken(row, text);
             accept();
         });

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "editor/AskingOperation.h"
+#include "editor/DialogText.h"
 #include "editor/ListItems.h"
 #include "editor/ListSelection.h"
 #include "model/ActionEntries.h"
@@ -60,7 +61,7 @@ void DeleteUnitDialog::removeSelectedUnit() {
     RunAsking(dialogs_, remove, [self, entry](const LibraryResult& result) {
         if (self == nullptr) return;
         if (!result.message.empty()) {
-            self->dialogs_.inform(result.message, "Delete KORU unit",
+            self->dialogs_.inform(DialogText(result.message), "Delete KORU unit",
                                   result.done() ? MessageIcon::Information : MessageIcon::Exclamation);
         }
         if (!result.done()) return;

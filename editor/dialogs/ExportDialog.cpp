@@ -9,7 +9,7 @@
 
 #include <filesystem>
 
-#include "editor/MessagePath.h"
+#include "editor/DialogText.h"
 #include "editor/dialogs/OkCancelRow.h"
 #include "model/UnitLibrary.h"
 #include "platform/UserDialogs.h"
@@ -55,7 +55,8 @@ struct Frame {
 };
 
 constexpr std::array<Frame, 3> kFrames{{
-    {"Save setup", "chkAllSetup", ParameterRow::Network, ParameterRow::Input, &ParameterSelection::setAllSetup},
+    {"Save setup", "chkAllSetup", ParameterRow::Network, ParameterRow::Input,
+     &ParameterSelection::setAllSetup},
     {"Save events", "chkAllEvents", ParameterRow::IoEvents, ParameterRow::RemoteEvents,
      &ParameterSelection::setAllEvents},
     {"Save actions", "chkAllActions", ParameterRow::MessageActions, ParameterRow::CounterActions,
@@ -66,8 +67,9 @@ constexpr std::array<Frame, 3> kFrames{{
 
 std::string WithParameterExtension(const std::string& path) {
     const std::string name = std::filesystem::path(path).filename().string();
-    const bool has = name.size() > kExtension.size() &&
-                     QString::fromStdString(name.substr(name.size() - kExtension.size())).toLower() == kExtension.data();
+    const bool has =
+        name.size() > kExtension.size() &&
+        QString::fromStdString(name.substr(name.size() - kExtension.size())).toLower() == kExtension.data();
     return has ? path : path + std::string(kExtension);
 }
 
@@ -119,30 +121,33 @@ void ExportDialog::showSelection(const ParameterSelection& selection) {
 
 void ExportDialog::chooseFile() {
     const FileChoice choice{kChooserTitle, "Units (*.kpf)", library_.parameterFilesFolder().string(), "kpf"};
-    dialogs_.chooseFileToSave(choice, [self = QPointer<ExportDialog>(this)](std::optional<std::string> chosen) {
-        if (self == nullptr) return;
-        if (!chosen || chosen->empty()) {
-            self->reject();  // no file chosen: nothing is written and the export ends
-            return;
-        }
-        const std::string path = WithParameterExtension(*chosen);
-        // The chooser asked before replacing the name it returned; a name that only now got its extension
-        // is asked about here.
-        if (path == *chosen || !QFile::exists(QFile::decodeName(path.c_str()))) {
-            self->exportTo(path);
-            return;
-        }
-        self->dialogs_.askYesNo(MessagePath(path) + " already exists.\nDo you want to replace it?", kChooserTitle,
-                                [self, path](bool yes) {
-                                    if (self != nullptr && yes) self->exportTo(path);
-                                });
-    });
+    dialogs_.chooseFileToSave(
+        choice, [self = QPointer<ExportDialog>(this)](std::optional<std::string> chosen) {
+            if (self == nullptr) return;
+            if (!chosen || chosen->empty()) {
+                self->reject();  // no file chosen: nothing is written and the export ends
+                return;
+            }
+            const std::string path = WithParameterExtension(*chosen);
+            // The chooser asked before replacing the name it returned; a name that only now got its extension
+            // is asked about here.
+            if (path == *chosen || !QFile::exists(QFile::decodeName(path.c_str()))) {
+                self->exportTo(path);
+                return;
+            }
+            const std::string question =
+                DialogText("\"" + path + "\" already exists.\nDo you want to replace it?");
+            self->dialogs_.askYesNo(question, kChooserTitle, [self, path](bool yes) {
+                if (self != nullptr && yes) self->exportTo(path);
+            });
+        });
 }
 
 void ExportDialog::exportTo(const std::string& path) {
     if (const auto error = WriteParameterFile(path, config_, selection())) {
-        dialogs_.inform("The parameters could not be exported to " + MessagePath(path) + ": " + error->reason + ".",
-                        "Export parameters", MessageIcon::Exclamation);
+        dialogs_.inform(
+            DialogText("The parameters could not be exported to \"" + path + "\": " + error->reason + "."),
+            "Export parameters", MessageIcon::Exclamation);
         return;  // the dialog stays open for another file or Cancel
     }
     accept();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editor/AskingOperation.h"
+#include "editor/DialogText.h"
 #include "editor/dialogs/OkCancelRow.h"
 #include "model/FileSyntax.h"
 #include "model/UnitLibrary.h"
@@ -67,14 +68,15 @@ void NewUnitDialog::createUnit() {
 
     // Runs only while the dialog is open: a unit made after it closed would reach no window.
     const QPointer<NewUnitDialog> self(this);
-    const LibraryOperation create = [self, id = *idText, alias = *alias, type = *type](LibraryQuestions& questions) {
+    const LibraryOperation create = [self, id = *idText, alias = *alias,
+                                     type = *type](LibraryQuestions& questions) {
         if (self == nullptr) return LibraryResult{LibraryStatus::NotDone, {}, {}};
         return self->library_.NewUnit(id, alias, type, self->config_, questions);
     };
     RunAsking(dialogs_, create, [dialog = self](const LibraryResult& result) {
         if (dialog == nullptr) return;
         if (!result.message.empty()) {
-            dialog->dialogs_.inform(result.message, "New KORU unit",
+            dialog->dialogs_.inform(DialogText(result.message), "New KORU unit",
                                     result.done() ? MessageIcon::Information : MessageIcon::Exclamation);
         }
         if (!result.done()) return;

@@ -48,9 +48,9 @@ TEST_F(ActionListEditingTest, MessageActionsNeedADestination) {
 }
 
 TEST_F(ActionListEditingTest, OutputFlagActionsAreSetLocallyOrSent) {
-    step(0, 1);  // 0
-    step(1, 2);  // 1
-    step(3, 3);  // T
+    step(0, 1);                            // 0
+    step(1, 2);                            // 1
+    step(3, 3);                            // T
     w.press("cmdCreateOutputFlagAction");  // no destination: local
     w.selectText("lstDestOutputFlag", "-");
     w.press("cmdCreateOutputFlagAction");  // "-": local, the same entry
@@ -72,7 +72,8 @@ TEST_F(ActionListEditingTest, TimerRowsGiveTheirTexts) {
     w.choose("cmbTimerNr(2)", "4");
     w.press("cmdCreateTimerAction(2)");
     w.press("cmdCreateTimerAction(3)");
-    EXPECT_EQ(config.timerActions, (Entries{"Timer 2 = 500 ms", "Restart timer 3", "Start timer 4", "Stop timer 1"}));
+    EXPECT_EQ(config.timerActions,
+              (Entries{"Timer 2 = 500 ms", "Restart timer 3", "Start timer 4", "Stop timer 1"}));
     EXPECT_EQ(w.items("lstTimerActions"), config.timerActions);
 }
 
@@ -90,8 +91,9 @@ TEST_F(ActionListEditingTest, CounterRowsGiveTheirTextsAndNeedTheirValues) {
     w.type("txtDecCount", "1");
     w.press("cmdCreateCounterrAction(3)");
     w.press("cmdCreateCounterrAction(3)");
-    EXPECT_EQ(w.items("lstCounterActions"), (Entries{"Counter 1 = 100", "Reset Counter 4", "Increase Counter 2 with 5",
-                                                     "Decrease Counter 3 with 1"}));
+    EXPECT_EQ(w.items("lstCounterActions"),
+              (Entries{"Counter 1 = 100", "Reset Counter 4", "Increase Counter 2 with 5",
+                       "Decrease Counter 3 with 1"}));
 }
 
 TEST_F(ActionListEditingTest, DeletingADefinedActionLeavesTheEventsEntry) {
@@ -111,7 +113,8 @@ TEST_F(ActionListEditingTest, DeletingADefinedActionLeavesTheEventsEntry) {
     for (const auto& [name, list] : lists) *list = {"A", "B"};
     w.window->showConfiguration();
     for (const auto& [name, list] : lists) {
-        const QString listName = name == std::string("MessAction") ? "lstMessageActions" : QString("lst%1s").arg(name);
+        const QString listName =
+            name == std::string("MessAction") ? "lstMessageActions" : QString("lst%1s").arg(name);
         w.select(listName, 0);
         w.press(QString("cmdDelete%1").arg(name));
         EXPECT_EQ(*list, Entries{"B"}) << name;
@@ -132,7 +135,8 @@ TEST_F(ActionListEditingTest, TheDialogEditsTheEventsListWhileTheWindowWaits) {
     EXPECT_FALSE(w.window->isWindowEnabled());
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
     EXPECT_EQ(test::Items(test::Control<QListWidget>(dialog, "lstAction")),
-              (Entries{"Send: Message 1 to [Serial port]", "Set: 1--- --------", "Start timer 2", "Reset Counter 1"}));
+              (Entries{"Send: Message 1 to [Serial port]", "Set: 1--- --------", "Start timer 2",
+                       "Reset Counter 1"}));
     test::DoubleClickRow(test::Control<QListWidget>(dialog, "lstAction"), 3);
     test::DoubleClickRow(test::Control<QListWidget>(dialog, "lstAction"), 0);
     test::Click(dialog, "cmdOk");
@@ -178,7 +182,8 @@ TEST_F(ActionListEditingTest, SleepModeIsOfferedOnlyWhileSleepModeIsEnabled) {
     w.check("chkSleepModeOn");
     ASSERT_TRUE(config.input.sleepOn);
     dialog = actionsOf("cmdAddActionSleep");
-    EXPECT_EQ(test::Items(test::Control<QListWidget>(dialog, "lstAction")), (Entries{"Stop timer 1", "Sleep mode"}));
+    EXPECT_EQ(test::Items(test::Control<QListWidget>(dialog, "lstAction")),
+              (Entries{"Stop timer 1", "Sleep mode"}));
     test::Click(dialog, "cmdCancel");
 }
 

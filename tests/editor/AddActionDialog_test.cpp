@@ -56,7 +56,8 @@ TEST_F(AddActionDialogTest, ShowsItsCaptionsTheOfferedActionsAndTheEventsList) {
     }
     EXPECT_EQ(captions, (std::vector<std::string>{"Add", "Remove", "Ok", "Cancel"}));
     std::vector<std::string> labels;
-    for (const QLabel* label : dialog->findChildren<QLabel*>()) labels.push_back(test::Caption(label->text()));
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        labels.push_back(test::Caption(label->text()));
     EXPECT_EQ(labels, (std::vector<std::string>{"Actions:", "Current actions:"}));
 }
 

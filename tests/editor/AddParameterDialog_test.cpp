@@ -74,11 +74,16 @@ TEST(AddParameterDialog, StartsAtTheFirstItemOfEveryDropDown) {
     AddParameterDialog dialog;
     EXPECT_EQ(dialog.objectName(), "frmAddParam");
     EXPECT_EQ(dialog.windowTitle(), "Parameters");
-    const std::vector<std::pair<const char*, const char*>> firsts{
-        {"cmbVersion", "Hardware version"}, {"cmbInput", "Input 1"},     {"cmbOutput", "Output 1"},
-        {"cmbFlag", "Flag 1"},              {"cmbTimer", "Timer 1"},     {"cmbCounter", "Counter 1"},
-        {"cmbCharacter", "Carriage return"}, {"cmbLine", "Line 1"}};
-    for (const auto& [name, first] : firsts) EXPECT_EQ(Control<QComboBox>(&dialog, name)->currentText(), first);
+    const std::vector<std::pair<const char*, const char*>> firsts{{"cmbVersion", "Hardware version"},
+                                                                  {"cmbInput", "Input 1"},
+                                                                  {"cmbOutput", "Output 1"},
+                                                                  {"cmbFlag", "Flag 1"},
+                                                                  {"cmbTimer", "Timer 1"},
+                                                                  {"cmbCounter", "Counter 1"},
+                                                                  {"cmbCharacter", "Carriage return"},
+                                                                  {"cmbLine", "Line 1"}};
+    for (const auto& [name, first] : firsts)
+        EXPECT_EQ(Control<QComboBox>(&dialog, name)->currentText(), first);
     EXPECT_EQ(Control<QComboBox>(&dialog, "cmbTimer")->count(), 8);
     EXPECT_EQ(Control<QComboBox>(&dialog, "cmbLine")->count(), 20);
     EXPECT_EQ(Control<QLabel>(&dialog, "lblId")->text(), "Unit identfication");

@@ -46,14 +46,19 @@ inline void DoubleClickRow(QListWidget* list, int row) {
 // The items of a list box as bytes.
 inline std::vector<std::string> Items(const QListWidget* list) {
     std::vector<std::string> items;
-    for (int row = 0; row < list->count(); ++row) items.push_back(FromWidgetText(list->item(row)->text()).value());
+    for (int row = 0; row < list->count(); ++row)
+        items.push_back(FromWidgetText(list->item(row)->text()).value());
     return items;
 }
 
 // A caption without its mnemonic marker.
-inline std::string Caption(const QString& text) { return QString(text).remove('&').toStdString(); }
+inline std::string Caption(const QString& text) {
+    return QString(text).remove('&').toStdString();
+}
 
 // Deletes the dialogs that closed (they delete themselves once the event loop would come round).
-inline void LetClosedDialogsGo() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+inline void LetClosedDialogsGo() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 }  // namespace koru::test

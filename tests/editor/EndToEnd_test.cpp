@@ -35,13 +35,17 @@ std::vector<Event> EventsInSendingOrder() {
     array("chkTimerOn", "lstTimer", kTimerCount, 80);
     array("chkCounterOn", "lstCounterZero", kCounterCount, 160);
     array("chkCounterOn", "lstCounter", kCounterCount, 176);
-    const std::vector<Event> single{
-        {"chkRadioMessage", "lstRadioMessActions", 48}, {"chkRadioACK", "lstRadioAckActions", 49},
-        {"chkRadioNAK", "lstRadioNakActions", 50},      {"chkNoReceipt", "lstNoReceiptActions", 51},
-        {"chkRadioError", "lstRadioErrorAction", 52},   {"chkUnitOnline", "lstUnitOnlineActions", 91},
-        {"chkUnitOffline", "lstUnitOfflineActions", 90}, {"chkUnitBootingOn", "lstUnitBooting", 1},
-        {"chkSerialMessage", "lstSerialMessActions", 16}, {"chkSerialError", "lstSerialErrorAction", 17},
-        {"chkSleepOn", "lstSleepActions", 2}};
+    const std::vector<Event> single{{"chkRadioMessage", "lstRadioMessActions", 48},
+                                    {"chkRadioACK", "lstRadioAckActions", 49},
+                                    {"chkRadioNAK", "lstRadioNakActions", 50},
+                                    {"chkNoReceipt", "lstNoReceiptActions", 51},
+                                    {"chkRadioError", "lstRadioErrorAction", 52},
+                                    {"chkUnitOnline", "lstUnitOnlineActions", 91},
+                                    {"chkUnitOffline", "lstUnitOfflineActions", 90},
+                                    {"chkUnitBootingOn", "lstUnitBooting", 1},
+                                    {"chkSerialMessage", "lstSerialMessActions", 16},
+                                    {"chkSerialError", "lstSerialErrorAction", 17},
+                                    {"chkSleepOn", "lstSleepActions", 2}};
     events.insert(events.end(), single.begin(), single.end());
     return events;
 }
@@ -49,9 +53,9 @@ std::vector<Event> EventsInSendingOrder() {
 // The kind code of an action record for an entry the editor creates.
 std::string KindOf(const std::string& entry) {
     const std::pair<const char*, const char*> kinds[] = {
-        {"Send: Message", "11"}, {"Send: ", "10"}, {"Set: ", "9"},     {"Timer ", "1"},     {"Start timer", "2"},
-        {"Stop timer", "3"},     {"Restart", "4"}, {"Counter ", "5"},  {"Reset Counter", "6"}, {"Increase", "7"},
-        {"Decrease", "8"},       {"Sleep mode", "12"}};
+        {"Send: Message", "11"}, {"Send: ", "10"},    {"Set: ", "9"},    {"Timer ", "1"},
+        {"Start timer", "2"},    {"Stop timer", "3"}, {"Restart", "4"},  {"Counter ", "5"},
+        {"Reset Counter", "6"},  {"Increase", "7"},   {"Decrease", "8"}, {"Sleep mode", "12"}};
     for (const auto& [start, kind] : kinds) {
         if (entry.rfind(start, 0) == 0) return kind;
     }
@@ -124,8 +128,8 @@ TEST(EndToEnd, TheSavedUnitSendsWhatTheWindowShows) {
         test::Click(dialog, "cmdOk");
         test::LetClosedDialogsGo();
     };
-    attach("chkTimerOn(1)", "cmdAddActionTimer(1)", {1, 5});          // message to Tank, sleep mode
-    attach("chkBitMaskOn(0)", "cmdAddActionBitMask(0)", {4});         // reset counter
+    attach("chkTimerOn(1)", "cmdAddActionTimer(1)", {1, 5});            // message to Tank, sleep mode
+    attach("chkBitMaskOn(0)", "cmdAddActionBitMask(0)", {4});           // reset counter
     attach("chkUnitBootingOn", "cmdAddActionsUnitBooting", {2, 3, 0});  // output, timer, message
 
     w.selectText("lstUnitInSystem", "0000000042(Tank)");
@@ -136,7 +140,8 @@ TEST(EndToEnd, TheSavedUnitSendsWhatTheWindowShows) {
 
     // What the window shows: the actions in numbering order and the pairs of the events that are on.
     Entries actions;
-    for (const char* list : {"lstMessageActions", "lstOutputFlagActions", "lstTimerActions", "lstCounterActions"}) {
+    for (const char* list :
+         {"lstMessageActions", "lstOutputFlagActions", "lstTimerActions", "lstCounterActions"}) {
         for (const std::string& entry : w.items(list)) actions.push_back(entry);
     }
     if (w.get<QCheckBox>("chkSleepModeOn")->isChecked()) actions.emplace_back("Sleep mode");

@@ -19,10 +19,10 @@ using test::Control;
 using Names = std::vector<std::string>;
 
 const std::vector<std::string> kRowBoxes{
-    "chkNetworkSetup",  "chkRadioSetup",     "chkSerialSetup",   "chkTimerSetup",        "chkCounterSetup",
-    "chkInputSetup",    "chkIOEvents",       "chkTimerevents",   "chkCommEvents",        "chkCounterEvents",
-    "chkMessageEvents", "chkRemoteEvents",   "chkMessageActions", "chkOutputFlagActions", "chkTimerActions",
-    "chkCounterActions"};
+    "chkNetworkSetup",   "chkRadioSetup",        "chkSerialSetup",   "chkTimerSetup",
+    "chkCounterSetup",   "chkInputSetup",        "chkIOEvents",      "chkTimerevents",
+    "chkCommEvents",     "chkCounterEvents",     "chkMessageEvents", "chkRemoteEvents",
+    "chkMessageActions", "chkOutputFlagActions", "chkTimerActions",  "chkCounterActions"};
 
 class ExportDialogTest : public ::testing::Test {
 protected:
@@ -39,7 +39,9 @@ protected:
         test::LetClosedDialogsGo();
     }
 
-    QCheckBox* box(const std::string& name) const { return Control<QCheckBox>(dialog, QString::fromStdString(name)); }
+    QCheckBox* box(const std::string& name) const {
+        return Control<QCheckBox>(dialog, QString::fromStdString(name));
+    }
     // Clicks near the box itself (a stretched box misses a click in its middle).
     void tick(const std::string& name) const {
         QCheckBox* target = box(name);
@@ -56,7 +58,9 @@ protected:
         Click(dialog, "cmdOk");
         return test::ReadBytes(files.library.parameterFilesFolder() / name);
     }
-    bool closedWith(int result) const { return finished->count() == 1 && finished->front().front().toInt() == result; }
+    bool closedWith(int result) const {
+        return finished->count() == 1 && finished->front().front().toInt() == result;
+    }
 
     test::TestLibrary files;
     test::ScriptedDialogs dialogs;
@@ -69,14 +73,16 @@ TEST_F(ExportDialogTest, ThreeFramesOfUncheckedBoxesWithTheRemoteEventsBoxHidden
     EXPECT_EQ(dialog->windowTitle(), "Export parameters");
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
     std::vector<std::string> frames;
-    for (const QGroupBox* frame : dialog->findChildren<QGroupBox*>()) frames.push_back(frame->title().toStdString());
+    for (const QGroupBox* frame : dialog->findChildren<QGroupBox*>())
+        frames.push_back(frame->title().toStdString());
     EXPECT_EQ(frames, (Names{"Save setup", "Save events", "Save actions"}));
     EXPECT_EQ(ticked(), std::vector<bool>(16, false));
     EXPECT_EQ(box("chkInputSetup")->text(), "Input and Sleep setup");
     EXPECT_EQ(box("chkInputSetup")->parentWidget()->property("title"), "Save setup");
     EXPECT_EQ(box("chkRemoteEvents")->parentWidget()->property("title"), "Save events");
     EXPECT_EQ(box("chkCounterActions")->parentWidget()->property("title"), "Save actions");
-    for (const std::string& name : kRowBoxes) EXPECT_EQ(box(name)->isVisible(), name != "chkRemoteEvents") << name;
+    for (const std::string& name : kRowBoxes)
+        EXPECT_EQ(box(name)->isVisible(), name != "chkRemoteEvents") << name;
 }
 
 TEST_F(ExportDialogTest, AllBoxesTickAndClearTheirFrameOnly) {
@@ -150,7 +156,8 @@ TEST_F(ExportDialogTest, ReplacingAFileThatOnlyNowGotItsExtensionAsksFirst) {
     Click(dialog, "cmdOk");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].question);
-    EXPECT_EQ(dialogs.shown[0].text, "\"" + existing.string() + "\" already exists.\nDo you want to replace it?");
+    EXPECT_EQ(dialogs.shown[0].text,
+              "\"" + existing.string() + "\" already exists.\nDo you want to replace it?");
     EXPECT_EQ(test::ReadBytes(existing), "old");
     EXPECT_TRUE(dialog->isVisible());
 
@@ -172,7 +179,8 @@ TEST_F(ExportDialogTest, AFailedWriteIsExplainedLeavesNothingAndKeepsTheDialogOp
         Click(dialog, "cmdOk");
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].title, "Export parameters");
-        EXPECT_EQ(dialogs.shown[0].text.rfind("The parameters could not be exported to \"" + target.string() + "\": ", 0),
+        EXPECT_EQ(dialogs.shown[0].text.rfind(
+                      "The parameters could not be exported to \"" + target.string() + "\": ", 0),
                   0u)
             << dialogs.shown[0].text;
         EXPECT_TRUE(dialog->isVisible());

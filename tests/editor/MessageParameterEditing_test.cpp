@@ -14,7 +14,9 @@ protected:
         w.press("cmdAddParameter");
         return w.openDialog<AddParameterDialog>();
     }
-    std::string text(int message) const { return w.window->configuration().messageActions.messages[message].text; }
+    std::string text(int message) const {
+        return w.window->configuration().messageActions.messages[message].text;
+    }
 
     test::EditingWindow w;
 };

@@ -15,16 +15,20 @@ const std::string kB = "0000000002(B)";
 
 class NetworkEditingTest : public ::testing::Test {
 protected:
-    std::string label(const QString& name) const { return FromWidgetText(w.get<QLabel>(name)->text()).value(); }
-    void pick(const std::string& unit) const { w.selectText("lstUnitInSystem", QString::fromStdString(unit)); }
+    std::string label(const QString& name) const {
+        return FromWidgetText(w.get<QLabel>(name)->text()).value();
+    }
+    void pick(const std::string& unit) const {
+        w.selectText("lstUnitInSystem", QString::fromStdString(unit));
+    }
 
     test::EditingWindow w{{kA + ".kuf", kB + ".kuf"}};
     NetworkSetup& network = w.window->configuration().network;
 };
 
 TEST_F(NetworkEditingTest, TheUpperUnitIsChosenPingedAndClearedWithTheOverview) {
-    for (const char* button : {"cmdAddMasterUnit", "cmdDeleteMasterUnit", "cmdAddSlaveUnit", "cmdRemoveSlaveUnit",
-                               "cmdChangeUpperPingTime", "cmdChangeLowerPingTime"}) {
+    for (const char* button : {"cmdAddMasterUnit", "cmdDeleteMasterUnit", "cmdAddSlaveUnit",
+                               "cmdRemoveSlaveUnit", "cmdChangeUpperPingTime", "cmdChangeLowerPingTime"}) {
         EXPECT_TRUE(w.get<QPushButton>(button)->isEnabled()) << button;
     }
     w.choose("cmbPingTime", "Short ping time");
@@ -41,7 +45,8 @@ TEST_F(NetworkEditingTest, TheUpperUnitIsChosenPingedAndClearedWithTheOverview) 
     EXPECT_EQ(network.upperPing, "Short ping time - " + kA);
 
     w.press("cmdDeleteMasterUnit");
-    for (const char* name : {"lblSelectedMaster", "lblMasterUnit", "lblUpperPingTime"}) EXPECT_EQ(label(name), "");
+    for (const char* name : {"lblSelectedMaster", "lblMasterUnit", "lblUpperPingTime"})
+        EXPECT_EQ(label(name), "");
     EXPECT_EQ(network.upperUnit, "");
 }
 
@@ -71,7 +76,8 @@ TEST_F(NetworkEditingTest, LowerUnitsComeOnceAndGoWithTheirPing) {
 // A unit file may hold fewer lower ping entries than lower units.
 TEST_F(NetworkEditingTest, AnOpenedUnitWithTooFewPingEntriesCanStillBeEdited) {
     const std::string file = (w.files.dir / "short.kuf").string();
-    test::WriteBytes(file, "-Network\r\nLower units=" + kA + "," + kB + "\r\nLower ping=Long ping time - " + kA + "\r\n");
+    test::WriteBytes(
+        file, "-Network\r\nLower units=" + kA + "," + kB + "\r\nLower ping=Long ping time - " + kA + "\r\n");
     ASSERT_TRUE(w.window->openUnitFile(file));
     w.select("lstSlaveUnits", 1);
     w.press("cmdRemoveSlaveUnit");

@@ -76,6 +76,17 @@ TEST_F(NewUnitDialogTest, MakesTheUnitSavesItAndCloses) {
     EXPECT_EQ(saved, config);
 }
 
+// A default file is a template: whatever its Unit section names, the unit is the one the dialog asked for.
+TEST_F(NewUnitDialogTest, TheDefaultFilesUnitSectionDoesNotNameTheUnit) {
+    test::WriteBytes(
+        files.library.defaultFilesFolder() / "KORU Mast.kdf",
+        "-Unit\r\nId=0000000099\r\nAlias=Template\r\nType=KORU Base\r\n\r\n-Radio\r\nChannel=12\r\n");
+    create("42", "Pump", "KORU Mast");
+    EXPECT_EQ(config.unit, (UnitIdentity{"0000000042", "Pump", "KORU Mast"}));
+    EXPECT_EQ(config.radio.channel, "12");
+    EXPECT_EQ(files.unitFiles(), (Names{"0000000042(Pump).kuf"}));
+}
+
 TEST_F(NewUnitDialogTest, NoAliasGivesThePaddedId) {
     create(" 42 ", "", "KORU Starter-kit");
     EXPECT_EQ(config.unit, (UnitIdentity{"0000000042", "0000000042", "KORU Starter-kit"}));
@@ -83,8 +94,11 @@ TEST_F(NewUnitDialogTest, NoAliasGivesThePaddedId) {
 }
 
 TEST_F(NewUnitDialogTest, AnEmptyOrNonNumericIdOrAnEmptyTypeDoesNothing) {
-    for (const auto& [id, type] : std::vector<std::pair<QString, QString>>{
-             {"4x2", "KORU Base"}, {"", "KORU Base"}, {"   ", "KORU Base"}, {"12.5", "KORU Base"}, {"42", ""}}) {
+    for (const auto& [id, type] : std::vector<std::pair<QString, QString>>{{"4x2", "KORU Base"},
+                                                                           {"", "KORU Base"},
+                                                                           {"   ", "KORU Base"},
+                                                                           {"12.5", "KORU Base"},
+                                                                           {"42", ""}}) {
         create(id, "Pump", type);
         EXPECT_TRUE(stillOpen()) << id.toStdString();
     }
@@ -96,7 +110,8 @@ TEST_F(NewUnitDialogTest, AnEmptyOrNonNumericIdOrAnEmptyTypeDoesNothing) {
 
 TEST_F(NewUnitDialogTest, AnExistingIdIsReplacedOnlyOnYes) {
     files.addUnitFile("0000000042(Tank).kuf");
-    const Shown question{"That ID number already exists,\r\ndo you want to replace it?", "ID already exist", true};
+    const Shown question{"That ID number already exists,\r\ndo you want to replace it?", "ID already exist",
+                         true};
 
     dialogs.answers = {false};
     create("42", "Pump", "KORU Base");
@@ -138,7 +153,10 @@ TEST_F(NewUnitDialogTest, AUnitThatCannotBeMadeIsExplainedAndChangesNothing) {
     const Case cases[] = {
         {"no default file", [] {}, "KORU Nano", "There is no default file"},
         {"unreadable default file",
-         [this] { test::WriteBytes(files.library.defaultFilesFolder() / "Broken.kdf", "-Timer\r\n+Timer9\r\nTime=5\r\n"); },
+         [this] {
+             test::WriteBytes(files.library.defaultFilesFolder() / "Broken.kdf",
+                              "-Timer\r\n+Timer9\r\nTime=5\r\n");
+         },
          "Broken", "Cannot read the default file"},
         {"units folder cannot be made",
          [&] {

@@ -19,7 +19,8 @@ public:
     TestLibrary() {
         EXPECT_TRUE(library.CreateFolders().done());
         std::filesystem::create_directories(library.defaultFilesFolder());
-        const std::filesystem::path shipped = std::filesystem::path(KORU_SOURCE_DIR) / "files" / "Default Files";
+        const std::filesystem::path shipped =
+            std::filesystem::path(KORU_SOURCE_DIR) / "files" / "Default Files";
         for (const char* name : {"KORU Base.kdf", "KORU Starter-kit.kdf"}) {
             std::filesystem::copy_file(shipped / name, library.defaultFilesFolder() / name);
         }

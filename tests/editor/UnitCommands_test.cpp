@@ -38,7 +38,9 @@ protected:
         test::Control<QComboBox>(dialog, "cmbType")->setCurrentText(type);
         test::Click(dialog, "cmdOk");
     }
-    std::string label(const QString& name) const { return FromWidgetText(w.get<QLabel>(name)->text()).value(); }
+    std::string label(const QString& name) const {
+        return FromWidgetText(w.get<QLabel>(name)->text()).value();
+    }
 
     test::EditingWindow w{{"0000000007(Tank).kuf"}};
     UnitConfiguration& config = w.window->configuration();
@@ -49,8 +51,8 @@ TEST_F(UnitCommandsTest, TheMenusHoldTheItemsInOrder) {
     for (const QAction* action : w.window->fileMenu()->actions()) {
         file.push_back(action->isSeparator() ? "-" : action->objectName().toStdString());
     }
-    EXPECT_EQ(file, (Entries{"mnuNewKoru", "mnuDeleteKoru", "-", "mnuOpenKoru", "mnuSaveKoru", "-", "mnuExportKoru",
-                             "mnuImportKoru", "-", "mnuExit"}));
+    EXPECT_EQ(file, (Entries{"mnuNewKoru", "mnuDeleteKoru", "-", "mnuOpenKoru", "mnuSaveKoru", "-",
+                             "mnuExportKoru", "mnuImportKoru", "-", "mnuExit"}));
     EXPECT_EQ(w.window->menuAction("mnuNewKoru")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     std::vector<std::string> captions;
     for (const char* item : {"mnuNewKoru", "mnuDeleteKoru", "mnuExportKoru", "mnuAbout"}) {
@@ -74,8 +76,10 @@ TEST_F(UnitCommandsTest, NewMakesTheUnitTheWindowsAndListsIt) {
     EXPECT_EQ(w.window->windowTitle(), "Pump - 0000000042");
     const Entries units{"0000000007(Tank)", "0000000042(Pump)"};
     EXPECT_EQ(w.items("lstUnitInSystem"), units);
-    EXPECT_EQ(w.items("lstDest"), (Entries{"[Serial port]", "[Upper unit]", units[0], units[1], "[General Broadcast]"}));
-    EXPECT_EQ(w.items("lstDestOutputFlag"), (Entries{"-", "[Upper unit]", units[0], units[1], "[General Broadcast]"}));
+    EXPECT_EQ(w.items("lstDest"),
+              (Entries{"[Serial port]", "[Upper unit]", units[0], units[1], "[General Broadcast]"}));
+    EXPECT_EQ(w.items("lstDestOutputFlag"),
+              (Entries{"-", "[Upper unit]", units[0], units[1], "[General Broadcast]"}));
 
     trigger("mnuNewKoru");  // a unit is open: the save prompt comes first
     EXPECT_EQ(w.dialogs.shown, std::vector<Shown>{kSavePrompt});
@@ -132,8 +136,10 @@ TEST_F(UnitCommandsTest, DeletingAnotherUnitLeavesTheOpenOneAndClosingRefreshesT
     dialog->close();  // the close box
     EXPECT_TRUE(w.window->isWindowEnabled());
     EXPECT_EQ(w.items("lstUnitInSystem"), Entries{"0000000007(Tank)"});
-    EXPECT_EQ(w.items("lstDest"), (Entries{"[Serial port]", "[Upper unit]", "0000000007(Tank)", "[General Broadcast]"}));
-    EXPECT_EQ(w.items("lstDestOutputFlag"), (Entries{"-", "[Upper unit]", "0000000007(Tank)", "[General Broadcast]"}));
+    EXPECT_EQ(w.items("lstDest"),
+              (Entries{"[Serial port]", "[Upper unit]", "0000000007(Tank)", "[General Broadcast]"}));
+    EXPECT_EQ(w.items("lstDestOutputFlag"),
+              (Entries{"-", "[Upper unit]", "0000000007(Tank)", "[General Broadcast]"}));
     EXPECT_EQ(label("lblId"), "0000000007");
 }
 

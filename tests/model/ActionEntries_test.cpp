@@ -21,7 +21,8 @@ std::array<Text, kOutputFlagCells> cells(const std::string& outputs, const std::
 
 TEST(ActionEntries, MessageActionNeedsADestination) {
     EXPECT_EQ(MessageActionEntry("3", "[Upper unit]"), Entry("Send: Message 3 to [Upper unit]"));
-    EXPECT_EQ(MessageActionEntry("20", "0000000042(P\xFCmp)"), Entry("Send: Message 20 to 0000000042(P\xFCmp)"));
+    EXPECT_EQ(MessageActionEntry("20", "0000000042(P\xFCmp)"),
+              Entry("Send: Message 20 to 0000000042(P\xFCmp)"));
     EXPECT_EQ(MessageActionEntry("3", ""), std::nullopt);
 }
 
@@ -29,7 +30,8 @@ TEST(ActionEntries, OutputFlagActionIsLocalWithoutADestination) {
     const auto pattern = cells("01-T", "--------");
     EXPECT_EQ(OutputFlagActionEntry(pattern, "-"), "Set: 01-T --------");
     EXPECT_EQ(OutputFlagActionEntry(pattern, ""), "Set: 01-T --------");
-    EXPECT_EQ(OutputFlagActionEntry(pattern, "[General Broadcast]"), "Send: 01-T -------- to [General Broadcast]");
+    EXPECT_EQ(OutputFlagActionEntry(pattern, "[General Broadcast]"),
+              "Send: 01-T -------- to [General Broadcast]");
     EXPECT_EQ(OutputFlagActionEntry(cells("----", "1T0-----"), "0000000007(Tank)"),
               "Send: ---- 1T0----- to 0000000007(Tank)");
 }

@@ -32,7 +32,8 @@ TEST(EventActionLists, EveryEventListButTheRemoteOnesHasOneButton) {
     for (const Setting& setting : Settings()) {
         const bool event = setting.section == Section::IoEvent || setting.section == Section::TimerEvent ||
                            setting.section == Section::CommunicationEvent ||
-                           setting.section == Section::CounterEvent || setting.section == Section::MessageEvent;
+                           setting.section == Section::CounterEvent ||
+                           setting.section == Section::MessageEvent;
         if (!event || setting.kind != FieldKind::List) continue;
         for (int i = 0; i < setting.size(); ++i) eventLists.insert(&setting.list(config, i));
     }
@@ -45,7 +46,8 @@ TEST(EventActionLists, AButtonEditsTheListOfItsOwnEvent) {
     EXPECT_EQ(EventActionList(config, "lstTypeOfMessActions", 5),
               &config.messageType(MessageType::Configuration).actions);
     EXPECT_EQ(EventActionList(config, "lstCounterZero", 2), &config.counterEvents[2].onZero);
-    EXPECT_EQ(EventActionList(config, "lstNoReceiptActions", -1), &config.commEvent(CommEvent::NoReceipt).actions);
+    EXPECT_EQ(EventActionList(config, "lstNoReceiptActions", -1),
+              &config.commEvent(CommEvent::NoReceipt).actions);
     EXPECT_EQ(EventActionList(config, "lstSleepActions", -1), &config.ioEvents.sleepActions);
     EXPECT_EQ(EventActionList(config, "txtTime", 0), nullptr);
 }
