@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include "editor/dialogs/AboutDialog.h"
 #include "editor/dialogs/DeleteUnitDialog.h"
 #include "editor/dialogs/ExportDialog.h"
 #include "editor/dialogs/NewUnitDialog.h"
+#include "platform/widgets/QtUserDialogs.h"
 #include "tests/editor/WindowTesting.h"
 
 namespace koru {
@@ -179,6 +181,44 @@ TEST_F(UnitCommandsTest, ClosingTheWindowClosesItsDialogs) {
     w.window->close();  // no unit open: no question
     EXPECT_EQ(w.openDialog(), nullptr);
     EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
+}  // namespace
+}  // namespace koru
+
+namespace koru {
+namespace {
+
+// With the real message boxes: the question comes as a window-modal box over the dialog, and the answer
+// given there runs the library operation.
+TEST(UnitCommandsWithMessageBoxes, TheDeleteQuestionIsAnsweredInARealBox) {
+    test::TestLibrary files;
+    files.addUnitFile("0000000007(Tank).kuf");
+    QtUserDialogs dialogs;
+    MainWindow window(UnitLibrary(files.dir.path()), dialogs);
+    dialogs.setParent(&window);
+    AttachUnitEditing(window);
+    window.show();
+
+    window.menuAction("mnuDeleteKoru")->trigger();
+    auto* dialog = window.findChild<DeleteUnitDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    test::Control<QListWidget>(dialog, "lstUnitInSystem")->setCurrentRow(0);
+    test::Click(dialog, "cmdRemoveUnit");
+    QMessageBox* box = nullptr;
+    for (QMessageBox* shown : window.findChildren<QMessageBox*>()) {
+        if (shown->isVisible()) box = shown;
+    }
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Are you sure that you want to delete 0000000007(Tank)?");
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(files.unitFiles().size(), 1u);  // nothing happens before the answer
+    test::Click(box->button(QMessageBox::Yes));
+    EXPECT_TRUE(files.unitFiles().empty());
+    EXPECT_EQ(test::Control<QListWidget>(dialog, "lstUnitInSystem")->count(), 0);
+    dialog->close();
+    EXPECT_TRUE(window.isWindowEnabled());
+    test::LetClosedDialogsGo();
 }
 
 }  // namespace
