@@ -2,20 +2,18 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTabWidget>
 
 #include "editor/ChoiceBox.h"
+#include "editor/DialogText.h"
 #include "editor/FieldFactory.h"
 #include "editor/FieldValidation.h"
 #include "editor/ListItems.h"
-#include "editor/DialogText.h"
 #include "editor/SettingBinder.h"
 #include "editor/TabSet.h"
 #include "editor/WindowRules.h"
