@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 
 #include "editor/dialogs/AddActionDialog.h"
 #include "tests/editor/DialogTesting.h"
@@ -23,7 +22,6 @@ class AddActionDialogTest : public ::testing::Test {
 protected:
     void open(TextList current) {
         dialog = new AddActionDialog(kOffered, std::move(current));
-        finished = std::make_unique<QSignalSpy>(dialog.data(), &QDialog::finished);
         dialog->open();
         offered = Control<QListWidget>(dialog, "lstAction");
         current_ = Control<QListWidget>(dialog, "lstCurrentActions");
@@ -36,10 +34,8 @@ protected:
         offered->setCurrentRow(row);
         Click(dialog, "cmdAddAction");
     }
-    int result() const { return finished->count() == 1 ? finished->front().front().toInt() : -1; }
 
     QPointer<AddActionDialog> dialog;
-    std::unique_ptr<QSignalSpy> finished;
     QListWidget* offered = nullptr;
     QListWidget* current_ = nullptr;
 };
@@ -82,32 +78,6 @@ TEST_F(AddActionDialogTest, RemovesBySelectionOrDoubleClick) {
     test::DoubleClickRow(current_, 2);
     EXPECT_EQ(dialog->currentActions(), (TextList{"A", "C"}));
     EXPECT_EQ(Items(current_), (TextList{"A", "C"}));
-}
-
-TEST_F(AddActionDialogTest, OkAcceptsTheWorkingCopy) {
-    open({"Stop timer 4"});
-    add(4);
-    Click(dialog, "cmdOk");
-    EXPECT_EQ(result(), QDialog::Accepted);
-    EXPECT_EQ(dialog->currentActions(), (TextList{"Stop timer 4", "Sleep mode"}));
-    EXPECT_FALSE(dialog->isVisible());
-    test::LetClosedDialogsGo();
-    EXPECT_EQ(dialog, nullptr);
-}
-
-TEST_F(AddActionDialogTest, CancelAndTheCloseBoxReject) {
-    for (bool closeBox : {false, true}) {
-        open({});
-        add(1);
-        if (closeBox) {
-            dialog->close();
-        } else {
-            Click(dialog, "cmdCancel");
-        }
-        EXPECT_EQ(result(), QDialog::Rejected) << closeBox;
-        test::LetClosedDialogsGo();
-        EXPECT_EQ(dialog, nullptr);
-    }
 }
 
 }  // namespace

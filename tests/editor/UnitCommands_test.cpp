@@ -88,22 +88,6 @@ TEST_F(UnitCommandsTest, NewMakesTheUnitTheWindowsAndListsIt) {
     EXPECT_NE(w.openDialog<NewUnitDialog>(), nullptr);
 }
 
-TEST_F(UnitCommandsTest, NewWithAnExistingIdAnsweredNoOrYes) {
-    trigger("mnuNewKoru");
-    w.dialogs.answers = {false};
-    create("7", "Pump", "KORU Base");
-    EXPECT_NE(w.openDialog<NewUnitDialog>(), nullptr);
-    EXPECT_EQ(label("lblId"), "");
-    EXPECT_EQ(w.files.unitFiles(), Entries{"0000000007(Tank).kuf"});
-
-    w.dialogs.answers = {true};
-    test::Click(w.openDialog<NewUnitDialog>(), "cmdOk");
-    EXPECT_EQ(w.openDialog<NewUnitDialog>(), nullptr);
-    EXPECT_EQ(label("lblId"), "0000000007");
-    EXPECT_EQ(w.files.unitFiles(), Entries{"0000000007(Pump).kuf"});
-    EXPECT_EQ(w.items("lstUnitInSystem"), Entries{"0000000007(Pump)"});
-}
-
 TEST_F(UnitCommandsTest, ANewUnitThatCannotBeMadeLeavesTheWindowsUnit) {
     config.unit = {"0000000007", "Tank", "KORU Base"};
     config.radio.channel = "12";
