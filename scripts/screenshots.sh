@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the real window on a virtual 1280x800 display with the busy sample unit (docs/samples/pumpstation.kuf)
-# and a library of a few units, and writes one picture per tab to docs/screenshots/.
+# and a library of a few units, and writes one picture per tab and one per dialog to docs/screenshots/.
 # Needs a build (build/bin); installs xvfb, xdotool and imagemagick when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -45,4 +45,6 @@ xdotool key ctrl+q
 timeout 10 xdotool search --sync --onlyvisible --name "^Save unit...$" > /dev/null
 xdotool key n
 wait "$program"
+# The dialogs, each opened from the window on the same sample unit: a widget test that saves their pictures.
+KORU_SHOTS_DIR="$out" QT_QPA_PLATFORM=xcb "$bin/koru_editor_tests" --gtest_filter='DialogPictures.*' > /dev/null
 ls "$out"
