@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -129,9 +130,9 @@ void ExportDialog::chooseFile() {
                 return;
             }
             const std::string path = WithParameterExtension(*chosen);
-            // The chooser asked before replacing the name it returned; a name that only now got its extension
-            // is asked about here.
-            if (path == *chosen || !QFile::exists(QFile::decodeName(path.c_str()))) {
+            // Replacing a file is asked about; a folder of that name makes the write fail with its reason.
+            const QFileInfo target(QFile::decodeName(path.c_str()));
+            if (!target.exists() || target.isDir()) {
                 self->exportTo(path);
                 return;
             }

@@ -146,9 +146,9 @@ TEST_F(ExportDialogTest, ANameWithoutTheExtensionGetsIt) {
     EXPECT_EQ(WithParameterExtension("/a/.kpf"), "/a/.kpf.kpf");
 }
 
-// The chooser asks before it returns an existing name; a name that only got its extension afterwards is
-// asked about here.
-TEST_F(ExportDialogTest, ReplacingAFileThatOnlyNowGotItsExtensionAsksFirst) {
+// The file chooser never asks itself (its question would wait in a nested event loop): replacing an existing
+// file, named with or without its extension, is asked about here.
+TEST_F(ExportDialogTest, ReplacingAnExistingFileAsksFirst) {
     const fs::path existing = files.library.parameterFilesFolder() / "pump.kpf";
     test::WriteBytes(existing, "old");
     tick("chkRadioSetup");
@@ -160,6 +160,11 @@ TEST_F(ExportDialogTest, ReplacingAFileThatOnlyNowGotItsExtensionAsksFirst) {
               "\"" + existing.string() + "\" already exists.\nDo you want to replace it?");
     EXPECT_EQ(test::ReadBytes(existing), "old");
     EXPECT_TRUE(dialog->isVisible());
+
+    dialogs.files = {existing.string()};
+    dialogs.answers = {false};
+    Click(dialog, "cmdOk");
+    EXPECT_EQ(test::ReadBytes(existing), "old");
 
     dialogs.files = {(files.library.parameterFilesFolder() / "pump").string()};
     dialogs.answers = {true};
