@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "editor/MainWindow.h"
+#include "editor/UnitEditing.h"
 #include "editor/send/SendController.h"
 #include "platform/BuildInfo.h"
 #include "platform/LibraryLocation.h"
@@ -113,7 +114,8 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     QtUserDialogs dialogs;
     MainWindow window(LocateLibrary(parser.value(QStringLiteral("library"))), dialogs);
     dialogs.setParent(&window);
-    SendController::AttachLive(window);
+    SendController::AttachLive(window);  // "&Settings" before the "&Help" of the unit editing
+    AttachUnitEditing(window);
     QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (shown) new FirstPaint(window, std::move(shown));
     window.show();

@@ -33,7 +33,8 @@ public:
     virtual void askYesNo(const std::string& text, const std::string& title, Answered answered) = 0;
     // Choose an existing file to read.
     virtual void chooseFileToOpen(const FileChoice& choice, Chosen chosen) = 0;
-    // Choose a file to write; replacing an existing file is confirmed in the chooser.
+    // Choose a file to write. The chooser does not ask before replacing an existing file (that question would
+    // wait in a nested event loop): the caller asks through askYesNo.
     virtual void chooseFileToSave(const FileChoice& choice, Chosen chosen) = 0;
 };
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the real window on a virtual 1280x800 display with the busy sample unit (docs/samples/pumpstation.kuf)
-# and a library of a few units, and writes one picture per tab and per send window to docs/screenshots/.
+# and a library of a few units, and writes one picture per tab and one per dialog to docs/screenshots/.
 # Needs a build (build/bin); installs xvfb, xdotool and imagemagick when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,8 +32,6 @@ names=(koru-unit network-setup comm-setup input-sleep-setup message-events io-sl
        timer-counter-comm-events remote-control-events message-actions output-flag-actions
        timer-counter-actions misc)
 mkdir -p "$out"
-# The send windows on the same sample unit, sending to a simulated unit: a widget test that saves their pictures.
-KORU_SHOTS_DIR="$out" QT_QPA_PLATFORM=xcb "$bin/koru_editor_tests" --gtest_filter='SendPictures.*' > /dev/null
 "$bin/koru-configurator" --library "$library" docs/samples/pumpstation.kuf &
 program=$!
 timeout 10 xdotool search --sync --onlyvisible --name " - 0000000042$" > /dev/null
@@ -47,4 +45,8 @@ xdotool key ctrl+q
 timeout 10 xdotool search --sync --onlyvisible --name "^Save unit...$" > /dev/null
 xdotool key n
 wait "$program"
+# The dialogs, each opened from the window on the same sample unit, and the send windows sending it to a
+# simulated unit: widget tests that save their pictures.
+KORU_SHOTS_DIR="$out" QT_QPA_PLATFORM=xcb "$bin/koru_editor_tests" --gtest_filter='DialogPictures.*:SendPictures.*' \
+  > /dev/null
 ls "$out"

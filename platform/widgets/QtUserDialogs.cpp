@@ -35,6 +35,9 @@ QFileDialog* MakeFileDialog(QWidget* parent, const FileChoice& choice, QFileDial
     dialog->setAcceptMode(mode);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!choice.defaultSuffix.empty()) dialog->setDefaultSuffix(Display(choice.defaultSuffix));
+    // Qt would confirm a replacement with a message box of its own that waits in a nested event loop; the
+    // caller asks instead.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
     return dialog;
 }
 

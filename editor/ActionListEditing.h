@@ -1,0 +1,36 @@
+#pragma once
+
+// The action lists of the main window: the create and delete buttons of the action tabs, which fill the
+// defined-action lists, and every event's "Actions" button, which edits that event's list in the dialog
+// "Actions".
+
+#include <QObject>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/UnitConfiguration.h"
+
+namespace koru {
+
+class MainWindow;
+
+class ActionListEditing : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ActionListEditing(MainWindow& window);
+
+private:
+    void connectCreateButtons();
+    void connectDeleteButtons();
+    void connectEventButtons();
+    // Appends a created entry to a defined-action list, unless there is none or the list holds it already.
+    void addDefined(TextList& list, const char* listControl, const std::optional<std::string>& entry);
+    void editEventList(std::string_view listControl, int index);
+
+    MainWindow& window_;
+};
+
+}  // namespace koru

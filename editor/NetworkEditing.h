@@ -1,0 +1,29 @@
+#pragma once
+
+// The network buttons of the network setup tab: the upper unit, the lower units and their ping entries,
+// chosen from the library's unit list. The overview tab's copies follow the fields.
+
+#include <QObject>
+
+#include <functional>
+
+#include "model/UnitConfiguration.h"
+
+namespace koru {
+
+class MainWindow;
+
+class NetworkEditing : public QObject {
+    Q_OBJECT
+
+public:
+    explicit NetworkEditing(MainWindow& window);
+
+private:
+    // Runs `operation` on the network setup; when it changed something, shows the network fields again.
+    void onButton(const char* button, std::function<bool(NetworkSetup&)> operation);
+
+    MainWindow& window_;
+};
+
+}  // namespace koru

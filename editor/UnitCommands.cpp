@@ -1,0 +1,82 @@
+#include "editor/UnitCommands.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "editor/MainWindow.h"
+#include "editor/WindowHooks.h"
+#include "editor/dialogs/AboutDialog.h"
+#include "editor/dialogs/DeleteUnitDialog.h"
+#include "editor/dialogs/ExportDialog.h"
+#include "editor/dialogs/NewUnitDialog.h"
+
+namespace koru {
+
+UnitCommands::UnitCommands(MainWindow& window) : QObject(&window), window_(window) {
+    QMenu* file = window_.fileMenu();
+    QAction* open = window_.menuAction("mnuOpenKoru");
+    addItem(file, open, "mnuNewKoru", "&New KORU unit", &UnitCommands::newUnit)
+        ->setShortcut(QKeySequence::New);
+    addItem(file, open, "mnuDeleteKoru", "&Delete KORU unit", &UnitCommands::deleteUnit);
+    file->insertSeparator(open);
+    addItem(file, window_.menuAction("mnuImportKoru"), "mnuExportKoru", "&Export KORU unit",
+            &UnitCommands::exportParameters);
+
+    QMenu* help = window_.menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    addItem(help, nullptr, "mnuAbout", "&About", &UnitCommands::about);
+}
+
+QAction* UnitCommands::addItem(QMenu* menu, QAction* before, const char* name, const QString& caption,
+                               void (UnitCommands::*command)()) {
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(name);
+    menu->insertAction(before, action);
+    connect(action, &QAction::triggered, this, command);
+    return action;
+}
+
+namespace {
+
+// Brings a dialog that is open already to the front; false when there is none.
+bool RaiseOpen(QDialog* dialog) {
+    if (dialog == nullptr || !dialog->isVisible()) return false;
+    dialog->raise();
+    dialog->activateWindow();
+    return true;
+}
+
+}  // namespace
+
+// The new-unit dialog leaves the window usable; a second New brings the open dialog forward.
+void UnitCommands::newUnit() {
+    if (RaiseOpen(newUnit_)) return;
+    window_.promptSaveUnit([this] {
+        if (newUnit_ != nullptr && newUnit_->isVisible()) return;
+        newUnit_ = new NewUnitDialog(window_.library(), window_.dialogs(), window_.configuration(), &window_);
+        connect(newUnit_, &NewUnitDialog::unitCreated, this, [this] {
+            window_.showConfiguration();
+            window_.refreshUnitLists();
+        });
+        newUnit_->show();
+    });
+}
+
+void UnitCommands::deleteUnit() {
+    auto* dialog = new DeleteUnitDialog(window_.library(), window_.dialogs(), &window_);
+    OpenAlone(window_, dialog, [this](int) { window_.refreshUnitLists(); });
+}
+
+void UnitCommands::exportParameters() {
+    OpenAlone(window_,
+              new ExportDialog(window_.configuration(), window_.library(), window_.dialogs(), &window_));
+}
+
+void UnitCommands::about() {
+    if (RaiseOpen(about_)) return;
+    about_ = new AboutDialog(&window_);
+    about_->show();
+}
+
+}  // namespace koru

@@ -1,0 +1,64 @@
+#pragma once
+
+// Helpers for the widget tests: find a control by object name, click it as the user would, and let closed
+// dialogs go.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QTest>
+#include <QWidget>
+
+#include <string>
+
+#include "platform/widgets/WidgetText.h"
+
+namespace koru::test {
+
+// The child of `parent` with this object name; fails the test when there is none.
+template <typename T>
+T* Control(const QObject* parent, const QString& name) {
+    T* control = parent->findChild<T*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
+    return control;
+}
+
+// A left click in the middle of `widget` (which must be shown).
+inline void Click(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(widget->isVisible()) << widget->objectName().toStdString();
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+template <typename T = QWidget>
+void Click(const QObject* parent, const QString& name) {
+    Click(Control<T>(parent, name));
+}
+
+// Double-clicks row `row` of `list` as a mouse does: a click, then the double-click.
+inline void DoubleClickRow(QListWidget* list, int row) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// The items of a list box as bytes.
+inline std::vector<std::string> Items(const QListWidget* list) {
+    std::vector<std::string> items;
+    for (int row = 0; row < list->count(); ++row)
+        items.push_back(FromWidgetText(list->item(row)->text()).value());
+    return items;
+}
+
+// A caption without its mnemonic marker.
+inline std::string Caption(const QString& text) {
+    return QString(text).remove('&').toStdString();
+}
+
+// Deletes the dialogs that closed (they delete themselves once the event loop would come round).
+inline void LetClosedDialogsGo() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace koru::test

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "editor/dialogs/NewUnitDialog.h"
+#include "model/UnitFile.h"
+#include "tests/editor/DialogTesting.h"
+#include "tests/editor/TestLibrary.h"
+#include "tests/support/ScriptedDialogs.h"
+
+namespace koru {
+namespace {
+
+using test::Click;
+using test::Control;
+using Names = std::vector<std::string>;
+using Shown = test::ScriptedDialogs::Shown;
+
+class NewUnitDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        config.unit = {"0000000001", "Old", "KORU Base"};
+        config.radio.channel = "42";
+        before = config;
+        dialog = new NewUnitDialog(files.library, dialogs, config);
+        created = std::make_unique<QSignalSpy>(dialog.data(), &NewUnitDialog::unitCreated);
+        dialog->show();
+    }
+    void TearDown() override {
+        delete dialog.data();
+        test::LetClosedDialogsGo();
+    }
+
+    // Types the fields and presses Ok.
+    void create(const QString& id, const QString& alias, const QString& type) {
+        Control<QLineEdit>(dialog, "txtId")->clear();
+        QTest::keyClicks(Control<QLineEdit>(dialog, "txtId"), id);
+        Control<QLineEdit>(dialog, "txtAlias")->clear();
+        QTest::keyClicks(Control<QLineEdit>(dialog, "txtAlias"), alias);
+        Control<QComboBox>(dialog, "cmbType")->setCurrentText(type);
+        Click(dialog, "cmdOk");
+    }
+    bool stillOpen() const { return dialog != nullptr && dialog->isVisible(); }
+
+    test::TestLibrary files;
+    test::ScriptedDialogs dialogs;
+    UnitConfiguration config;
+    UnitConfiguration before;
+    QPointer<NewUnitDialog> dialog;
+    std::unique_ptr<QSignalSpy> created;
+};
+
+TEST_F(NewUnitDialogTest, OffersTheTypesOfTheDefaultFiles) {
+    EXPECT_EQ(dialog->windowTitle(), "New KORU unit");
+    const auto* types = Control<QComboBox>(dialog, "cmbType");
+    ASSERT_EQ(types->count(), 2);
+    EXPECT_EQ(types->itemText(0), "KORU Base");
+    EXPECT_EQ(types->itemText(1), "KORU Starter-kit");
+    QTest::keyClicks(Control<QLineEdit>(dialog, "txtId"), "123456789012");
+    EXPECT_EQ(Control<QLineEdit>(dialog, "txtId")->text(), "1234567890");
+}
+
+TEST_F(NewUnitDialogTest, MakesTheUnitSavesItAndCloses) {
+    create("42", "Pump", "KORU Base");
+    EXPECT_EQ(created->count(), 1);
+    EXPECT_FALSE(stillOpen());
+    EXPECT_EQ(config.unit, (UnitIdentity{"0000000042", "Pump", "KORU Base"}));
+    EXPECT_EQ(files.unitFiles(), (Names{"0000000042(Pump).kuf"}));
+    EXPECT_TRUE(dialogs.shown.empty());
+    UnitConfiguration saved;
+    ASSERT_FALSE(LoadUnitFile((files.library.unitsFolder() / "0000000042(Pump).kuf").string(), saved));
+    EXPECT_EQ(saved, config);
+}
+
+// A default file is a template: whatever its Unit section names, the unit is the one the dialog asked for.
+TEST_F(NewUnitDialogTest, TheDefaultFilesUnitSectionDoesNotNameTheUnit) {
+    test::WriteBytes(
+        files.library.defaultFilesFolder() / "KORU Mast.kdf",
+        "-Unit\r\nId=0000000099\r\nAlias=Template\r\nType=KORU Base\r\n\r\n-Radio\r\nChannel=12\r\n");
+    create("42", "Pump", "KORU Mast");
+    EXPECT_EQ(config.unit, (UnitIdentity{"0000000042", "Pump", "KORU Mast"}));
+    EXPECT_EQ(config.radio.channel, "12");
+    EXPECT_EQ(files.unitFiles(), (Names{"0000000042(Pump).kuf"}));
+}
+
+TEST_F(NewUnitDialogTest, NoAliasGivesThePaddedId) {
+    create(" 42 ", "", "KORU Starter-kit");
+    EXPECT_EQ(config.unit, (UnitIdentity{"0000000042", "0000000042", "KORU Starter-kit"}));
+    EXPECT_EQ(files.unitFiles(), (Names{"0000000042(0000000042).kuf"}));
+}
+
+TEST_F(NewUnitDialogTest, AnEmptyOrNonNumericIdOrAnEmptyTypeDoesNothing) {
+    for (const auto& [id, type] : std::vector<std::pair<QString, QString>>{{"4x2", "KORU Base"},
+                                                                           {"", "KORU Base"},
+                                                                           {"   ", "KORU Base"},
+                                                                           {"12.5", "KORU Base"},
+                                                                           {"42", ""}}) {
+        create(id, "Pump", type);
+        EXPECT_TRUE(stillOpen()) << id.toStdString();
+    }
+    EXPECT_EQ(created->count(), 0);
+    EXPECT_EQ(config, before);
+    EXPECT_TRUE(files.unitFiles().empty());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(NewUnitDialogTest, AnExistingIdIsReplacedOnlyOnYes) {
+    files.addUnitFile("0000000042(Tank).kuf");
+    const Shown question{"That ID number already exists,\r\ndo you want to replace it?", "ID already exist",
+                         true};
+
+    dialogs.answers = {false};
+    create("42", "Pump", "KORU Base");
+    EXPECT_EQ(dialogs.shown, std::vector<Shown>{question});
+    EXPECT_TRUE(stillOpen());
+    EXPECT_EQ(config, before);
+    EXPECT_EQ(files.unitFiles(), (Names{"0000000042(Tank).kuf"}));
+
+    dialogs.shown.clear();
+    dialogs.answers = {true};
+    create("42", "Pump", "KORU Base");
+    EXPECT_EQ(dialogs.shown, std::vector<Shown>{question});
+    EXPECT_FALSE(stillOpen());
+    EXPECT_EQ(created->count(), 1);
+    EXPECT_EQ(config.unit.id, "0000000042");
+    EXPECT_EQ(files.unitFiles(), (Names{"0000000042(Pump).kuf"}));
+}
+
+TEST_F(NewUnitDialogTest, TheAnswerMayComeLater) {
+    files.addUnitFile("0000000042(Tank).kuf");
+    dialogs.deferAnswers = true;
+    dialogs.answers = {true};
+    create("42", "Pump", "KORU Base");
+    EXPECT_EQ(config, before);  // nothing happens until the user answers
+    dialogs.answerPending();
+    EXPECT_EQ(config.unit.alias, "Pump");
+    EXPECT_EQ(files.unitFiles(), (Names{"0000000042(Pump).kuf"}));
+}
+
+// A unit that cannot be made is explained; the window's unit stays, no file is left, the dialog stays open.
+TEST_F(NewUnitDialogTest, AUnitThatCannotBeMadeIsExplainedAndChangesNothing) {
+    struct Case {
+        const char* name;
+        std::function<void()> breakLibrary;
+        const char* type;
+        const char* messageStart;
+    };
+    const std::filesystem::path units = files.library.unitsFolder();
+    const Case cases[] = {
+        {"no default file", [] {}, "KORU Nano", "There is no default file"},
+        {"unreadable default file",
+         [this] {
+             test::WriteBytes(files.library.defaultFilesFolder() / "Broken.kdf",
+                              "-Timer\r\n+Timer9\r\nTime=5\r\n");
+         },
+         "Broken", "Cannot read the default file"},
+        {"units folder cannot be made",
+         [&] {
+             std::filesystem::remove_all(units);
+             test::WriteBytes(units, "not a folder");
+         },
+         "KORU Base", "Cannot save the unit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.shown.clear();
+        c.breakLibrary();
+        create("42", "Pump", c.type);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].title, "New KORU unit");
+        EXPECT_EQ(dialogs.shown[0].text.rfind(c.messageStart, 0), 0u) << dialogs.shown[0].text;
+        EXPECT_TRUE(stillOpen());
+        EXPECT_EQ(created->count(), 0);
+        EXPECT_EQ(config, before);
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file(units));  // nothing was written where the folder should be
+}
+
+TEST_F(NewUnitDialogTest, CancelAndTheCloseBoxChangeNothing) {
+    Click(dialog, "cmdCancel");
+    EXPECT_FALSE(stillOpen());
+    EXPECT_EQ(config, before);
+    EXPECT_TRUE(files.unitFiles().empty());
+}
+
+}  // namespace
+}  // namespace koru
