@@ -15,6 +15,7 @@
 #include "platform/QtSettingsStore.h"
 #include "protocol/SendPreflight.h"
 #include "protocol/link/SendStack.h"
+#include "protocol/link/StoredLinkSettings.h"
 
 namespace koru::cli {
 
@@ -28,15 +29,15 @@ std::optional<long> positiveNumber(const QString& text) {
     return ok && value > 0 ? std::optional<long>(value) : std::nullopt;
 }
 
-// "COM1" to "COM3" name the device stored for that port in the user's settings (the system's own serial
-// port of that number when none is stored); anything else is a device path.
-std::pair<int, std::string> ResolvePort(const QString& port) {
+// "COM1" to "COM3" name a port of the settings dialog: the device chosen for it (the system's own serial
+// port of that number when none is stored). Anything else is a device path (number 0).
+std::pair<int, std::string> ResolvePort(const QString& port, const SettingsStore& store) {
     for (int number = 1; number <= 3; ++number) {
         if (port.compare(QStringLiteral("COM%1").arg(number), Qt::CaseInsensitive) == 0) {
-            return {number, DeviceForPort(number, QtSettingsStore())};
+            return {number, DeviceForPort(number, store)};
         }
     }
-    return {1, port.toLocal8Bit().toStdString()};
+    return {0, port.toLocal8Bit().toStdString()};
 }
 
 // The end of every session: how it ended when that is not a verdict, the delivery report, and the
@@ -68,13 +69,16 @@ int runSend(const QStringList& arguments) {
     parser.addHelpOption();
     const QCommandLineOption port("port",
                                   "Serial device to send over: a device path, or COM1, COM2 or COM3 for the "
-                                  "device chosen for that port "
-                                  "in the settings dialog (by default /dev/ttyS0, /dev/ttyS1, /dev/ttyS2).",
+                                  "device chosen for that port in the window's settings dialog (by default "
+                                  "/dev/ttyS0, /dev/ttyS1, /dev/ttyS2), with the line settings and time-out "
+                                  "stored there.",
                                   "DEVICE");
-    const QCommandLineOption settings("settings", "Line settings (default 9600,n,8,1).", "S",
-                                      kDefaultPortSettings);
-    const QCommandLineOption timeout("timeout", "Reply time-out in ms, at least 1000 (default 3000).", "MS",
-                                     "3000");
+    const QCommandLineOption settings(
+        "settings", "Line settings (default 9600,n,8,1; with a COM port those stored by the window).", "S",
+        kDefaultPortSettings);
+    const QCommandLineOption timeout(
+        "timeout", "Reply time-out in ms, at least 1000 (default 3000; with a COM port the one stored by the window).",
+        "MS", "3000");
     parser.addOptions({port, settings, timeout});
     const SendOptions sendOptions;
     sendOptions.addTo(parser);
@@ -84,12 +88,24 @@ int runSend(const QStringList& arguments) {
         PrintError(files.isEmpty() ? "korucfg send: no FILE given" : "korucfg send: no --port DEVICE given");
         return kExitUsage;
     }
-    const std::string lineSettings = parser.value(settings).toStdString();
+    // A COM port sends as the window would: its device, line settings and time-out as the settings
+    // dialog stored them, unless the options say otherwise.
+    const QtSettingsStore userSettings;
+    const auto [portNumber, device] = ResolvePort(parser.value(port), userSettings);
+    const bool stored = portNumber != 0;
+    const std::string lineSettings = stored && !parser.isSet(settings) ? StoredLineSettings(userSettings)
+                                                                       : parser.value(settings).toStdString();
     if (!PortSettings::parse(lineSettings)) {
-        PrintError("korucfg send: settings \"" + lineSettings + "\" are not baud,parity,data bits,stop bits");
+        PrintError("korucfg send: " + std::string(parser.isSet(settings) ? "settings" : "the stored settings") +
+                   " \"" + lineSettings + "\" are not baud,parity,data bits,stop bits");
         return kExitUsage;
     }
-    const auto timeoutMs = positiveNumber(parser.value(timeout));
+    std::optional<long> timeoutMs;
+    if (stored && !parser.isSet(timeout)) {
+        timeoutMs = StoredReplyTimeout(userSettings).count();
+    } else {
+        timeoutMs = positiveNumber(parser.value(timeout));
+    }
     if (!timeoutMs) {
         PrintError("korucfg send: --timeout needs a number of milliseconds");
         return kExitUsage;
@@ -106,16 +122,19 @@ int runSend(const QStringList& arguments) {
         return kExitFailed;
     }
 
-    const auto [portNumber, device] = ResolvePort(parser.value(port));
     MemorySettingsStore store;
     CliMessageBoxes messages;
     const std::unique_ptr<SendStack> stack = SendStack::Live(messages, store, config);
     SerialLink& link = stack->link();
     SendSession& send = stack->send();
-    link.setPort(portNumber, device);
+    link.setPort(stored ? portNumber : 1, device);
     PortError ignored;  // the settings were checked above
     link.setLineSettings(lineSettings, ignored);
     link.setReplyTimeout(std::chrono::milliseconds(*timeoutMs));
+    if (stored) {
+        PrintError("korucfg send: COM" + std::to_string(portNumber) + " is " + device + ", " + link.lineSettings() +
+                   ", reply time-out " + std::to_string(link.replyTimeout().count()) + " ms");
+    }
 
     QObject::connect(&send, &SendSession::groupSent, [&](Record record, bool written) {
         PrintError("korucfg send: [" + std::to_string(send.progress().value + (written ? 1 : 0)) + "/" +

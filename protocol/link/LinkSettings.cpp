@@ -1,28 +1,14 @@
 #include "protocol/link/LinkSettings.h"
 
-#include <charconv>
 #include <chrono>
 #include <cmath>
-#include <optional>
 
-#include "model/FileSyntax.h"
 #include "platform/PortDevices.h"
-#include "platform/PortSettings.h"
-#include "protocol/link/LinkTimings.h"
+#include "protocol/link/StoredLinkSettings.h"
 
 namespace koru {
 
 namespace {
-
-std::optional<long> wholeNumber(const std::string& text) {
-    long value = 0;
-    const std::string_view trimmed = TrimBlanks(text);
-    if (trimmed.empty()) return std::nullopt;
-    const char* end = trimmed.data() + trimmed.size();
-    auto [ptr, ec] = std::from_chars(trimmed.data(), end, value);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
 
 bool IsPortNumber(int number) {
     return number >= 1 && number <= 3;
@@ -55,7 +41,18 @@ std::string LinkSettings::portDevice(int number) const {
 void LinkSettings::setPortDevice(int number, const std::string& device) {
     if (!IsPortNumber(number)) return;
     store_.setValue(kLinkSection, DeviceKey(number), device);
-    if (number == link_.portNumber() && !link_.isPortOpen()) usePort(number);
+    // While the link is closed the new device is tried at once, so that its option shows whether it opens
+    // (a port whose old device was missing at load gets its option back).
+    if (!link_.isPortOpen()) {
+        const int current = link_.portNumber();
+        usePort(number);
+        PortError error;
+        const bool opens = link_.probe(error);
+        if (!opens) logPortError(error);
+        portOptionEnabled_[static_cast<std::size_t>(number)] = opens;
+        usePort(current);
+    }
+    emit portsChanged();
 }
 
 void LinkSettings::usePort(int number) {
@@ -93,8 +90,7 @@ void LinkSettings::load() {
     portOptionEnabled_ = {false, true, true, true};
     selectedPortOption_ = link_.portNumber();
 
-    const auto stored = wholeNumber(store_.value(kLinkSection, "ComPortP", "1"));
-    const int storedPort = stored && IsPortNumber(static_cast<int>(*stored)) ? static_cast<int>(*stored) : 1;
+    const int storedPort = StoredPortNumber(store_);
     probe(storedPort);
     std::array<bool, 4> opened{};
     for (int number = 3; number >= 1; --number) opened[static_cast<std::size_t>(number)] = probe(number);
@@ -108,15 +104,15 @@ void LinkSettings::load() {
     if (chosen != 0) selectedPortOption_ = chosen;
 
     PortError error;
-    if (!link_.setLineSettings(store_.value(kLinkSection, "ComPortS", kDefaultPortSettings), error)) {
+    if (!link_.setLineSettings(StoredLineSettings(store_), error)) {
         logPortError(error);
     }
     options_ = LinkOptions::fromSettings(link_.lineSettings());
 
-    const auto timeout = wholeNumber(store_.value(kLinkSection, "TOslider", "3000"));
-    link_.setReplyTimeout(std::chrono::milliseconds(timeout.value_or(timing::kDefaultReplyTimeout.count())));
+    link_.setReplyTimeout(StoredReplyTimeout(store_));
     // The slider shows the time-out in whole seconds.
     slider_ = static_cast<int>(std::nearbyint(static_cast<double>(link_.replyTimeout().count()) / 1000.0));
+    emit portsChanged();
 }
 
 void LinkSettings::activate() {

@@ -44,13 +44,15 @@ public:
 
     // The device port `number` (1 to 3) names: the stored "ComDevice1" to "ComDevice3", or the system's
     // own serial port of that number. Choosing one stores it at once; an empty device goes back to the
-    // system's. The open link keeps its device until it is closed.
+    // system's. While the link is closed the device is tried at once and its option follows; the open link
+    // keeps its device until it is closed.
     std::string portDevice(int number) const;
     void setPortDevice(int number, const std::string& device);
 
 signals:
     void showRequested();  // a connect failure shows the dialog
     void hideRequested();
+    void portsChanged();  // the port options or their devices changed (a load, a device chosen)
 
 private:
     void usePort(int number);

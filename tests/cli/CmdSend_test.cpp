@@ -218,22 +218,42 @@ INSTANTIATE_TEST_SUITE_P(Signals, CmdSendInterruptTest,
                                            InterruptCase{"Terminate", SIGTERM, 143}),
                          test::RowName());
 
-// "COM2" is the device the settings dialog chose for port 2, kept in the user's settings.
-TEST(CmdSendTest, AComPortNameUsesTheDeviceStoredForIt) {
+struct ComPortCase {
+    const char* name;
+    QStringList options;
+    const char* used;  // what korucfg says it sends over, after the device
+};
+
+class CmdSendComPortTest : public ::testing::TestWithParam<ComPortCase> {};
+
+// "COM2" is the device the window's settings dialog chose for port 2, with the line settings and time-out
+// it stored, unless the options say otherwise.
+TEST_P(CmdSendComPortTest, SendsAsTheWindowWould) {
     test::TempDir dir;
     const QString unit = BaseUnit(dir);
     SimulatorProcess simulator({}, (dir / "t.bin").string());
-    test::WriteBytes(dir / "KORU Configurator.conf",
-                     "[serialsetup]\nComDevice2=" + simulator.device().toStdString() + "\n");
+    test::WriteBytes(dir / "KORU Configurator.conf", "[serialsetup]\nComDevice2=" + simulator.device().toStdString() +
+                                                         "\nComPortS=\"19200,E,7,1\"\nTOslider=5000\n");
     QProcess send;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.path().string()));
     send.setProcessEnvironment(environment);
-    send.start(kKorucfg, {"send", "--port", "COM2", "--select", "radio", "--timeout", "1000", unit});
+    send.start(kKorucfg, QStringList{"send", "--port", "COM2", "--select", "radio"} + GetParam().options + QStringList{unit});
     ASSERT_TRUE(send.waitForFinished(30000));
-    EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
+    const std::string err = send.readAllStandardError().toStdString();
+    EXPECT_EQ(send.exitCode(), 0) << err;
+    EXPECT_NE(err.find("korucfg send: COM2 is " + simulator.device().toStdString() + ", " + GetParam().used + "\n"),
+              std::string::npos)
+        << err;
     EXPECT_EQ(simulator.received(), test::RunKorucfg({"encode", "--select", "radio", unit}).out);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, CmdSendComPortTest,
+    ::testing::Values(ComPortCase{"StoredSettings", {}, "19200,E,7,1, reply time-out 5000 ms"},
+                      ComPortCase{"OptionsWin", {"--settings", "9600,o,8,2", "--timeout", "1000"},
+                                  "9600,o,8,2, reply time-out 1000 ms"}),
+    test::RowName());
 
 struct UsageCase {
     const char* name;

@@ -1,0 +1,188 @@
+#include "editor/send/SendController.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "editor/MainWindow.h"
+#include "editor/send/DialogMessageBoxes.h"
+#include "editor/send/ProgressDialog.h"
+#include "editor/send/SendDialog.h"
+#include "editor/send/SerialSetupDialog.h"
+#include "platform/QtSerialDevices.h"
+#include "platform/QtSettingsStore.h"
+#include "protocol/SendPreflight.h"
+#include "protocol/link/SendStack.h"
+
+namespace koru {
+
+namespace {
+
+const char* const kSendTitle = "Send to KORU-unit";
+
+// The live program's send stack with what it talks to; a child of the window, gone with it.
+class LiveSending : public QObject {
+public:
+    explicit LiveSending(MainWindow& window)
+        : QObject(&window),
+          boxes_(window.dialogs()),
+          stack_(SendStack::Live(boxes_, store_, window.configuration())),
+          controller_(std::make_unique<SendController>(window, *stack_, devices_)) {}
+
+private:
+    QtSettingsStore store_;
+    DialogMessageBoxes boxes_;
+    QtSerialDevices devices_;
+    std::unique_ptr<SendStack> stack_;
+    std::unique_ptr<SendController> controller_;  // goes first: its windows show the stack
+};
+
+void ShowInFront(QWidget* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+}  // namespace
+
+void SendController::AttachLive(MainWindow& window) { new LiveSending(window); }
+
+SendController::SendController(MainWindow& window, SendStack& stack, const SerialDevices& devices)
+    : window_(window), stack_(stack) {
+    settingsDialog_ = new SerialSetupDialog(stack_.settings(), stack_.link(), devices, &window_);
+    sendDialog_ = new SendDialog(&window_);
+    progressDialog_ = new ProgressDialog(&window_);
+
+    SendSession& send = stack_.send();
+    // A connect failure shows the settings dialog as it is, so the log still says why.
+    connect(&stack_.settings(), &LinkSettings::showRequested, this, [this] { ShowInFront(settingsDialog_); });
+    connect(sendDialog_, &SendDialog::sendRequested, this, &SendController::startSend);
+    connect(progressDialog_, &ProgressDialog::buttonPressed, this, &SendController::pressProgressButton);
+    connect(&send, &SendSession::progressChanged, this, [this] {
+        progressDialog_->showProgress(stack_.send().progress());
+        setRunning(stack_.send().running());
+    });
+    connect(&send, &SendSession::ended, this, &SendController::onSessionEnded);
+    connect(&send, &SendSession::hideRequested, progressDialog_, &QWidget::hide);
+    connect(&send, &SendSession::unloadRequested, this, [this] {
+        progressDialog_->hide();
+        progressDialog_->clearReport();
+    });
+    connect(&stack_.link(), &SerialLink::portLost, this, [this](const QString& detail) {
+        if (stack_.send().running()) progressDialog_->showNote(QStringLiteral("The connection was lost: ") + detail);
+    });
+    connect(&window_, &MainWindow::programEnding, this, &SendController::end);
+
+    if (auto* button = window_.control<QPushButton>(QStringLiteral("cmdSetup"))) {
+        button->setEnabled(true);
+        connect(button, &QPushButton::clicked, this, &SendController::sendParameters);
+    }
+    addMenu();
+}
+
+SendController::~SendController() {
+    delete progressDialog_;
+    delete sendDialog_;
+    delete settingsDialog_;
+}
+
+SerialSetupDialog& SendController::settingsDialog() { return *settingsDialog_; }
+SendDialog& SendController::sendDialog() { return *sendDialog_; }
+ProgressDialog& SendController::progressDialog() { return *progressDialog_; }
+
+// "&Settings" stands after "&File" and before "&Help", whichever is attached first.
+void SendController::addMenu() {
+    auto* menu = new QMenu(QStringLiteral("&Settings"), &window_);
+    menu->setObjectName(QStringLiteral("mnuSettings"));
+    QAction* item = menu->addAction(QStringLiteral("&Communication Settings"));
+    item->setObjectName(QStringLiteral("mnuCommSettings"));
+    connect(item, &QAction::triggered, this, &SendController::showCommSettings);
+    QAction* help = nullptr;
+    for (QAction* action : window_.menuBar()->actions()) {
+        if (action->menu() != nullptr && action->menu()->objectName() == QLatin1String("mnuHelp")) help = action;
+    }
+    window_.menuBar()->insertMenu(help, menu);
+}
+
+void SendController::ensureLinkLoaded() {
+    if (linkLoaded_) return;
+    stack_.settings().load();
+    linkLoaded_ = true;
+}
+
+void SendController::showCommSettings() {
+    // Showing the dialog closes the link and reads the stored settings again, but never under a running
+    // send: that would cut the session off.
+    if (!stack_.send().running()) {
+        stack_.settings().activate();
+        linkLoaded_ = true;
+    }
+    settingsDialog_->refresh();
+    ShowInFront(settingsDialog_);
+}
+
+void SendController::sendParameters() {
+    if (!sendDialogLoaded_) {
+        ensureLinkLoaded();
+        stack_.send().init_session();
+        sendDialogLoaded_ = true;
+    }
+    ShowInFront(sendDialog_);
+}
+
+void SendController::startSend() {
+    SendSession& send = stack_.send();
+    if (send.running()) return;
+    const SendSelection selection = sendDialog_->selection();
+    if (selection.count() == 0) {
+        ShowInFront(sendDialog_);  // its note says why nothing can go
+        return;
+    }
+    ensureLinkLoaded();
+    const std::vector<CheckFinding> reasons = SendPreflight(window_.configuration(), selection);
+    if (!reasons.empty()) {
+        std::string text = "The unit cannot be sent as it stands; nothing was sent:";
+        for (const CheckFinding& reason : reasons) text += "\n" + DescribeFinding(reason);
+        window_.dialogs().inform(text, kSendTitle, MessageIcon::Critical);
+        return;
+    }
+    progressDialog_->clearReport();
+    if (!send.start(selection)) return;  // the link could not be opened; the user has been told
+    setRunning(send.running());
+    sendDialog_->hide();
+    ShowInFront(progressDialog_);
+}
+
+void SendController::pressProgressButton() {
+    if (stack_.send().progress().button == ButtonMode::TryAgain) {
+        startSend();
+        return;
+    }
+    stack_.send().pressButton();
+}
+
+void SendController::onSessionEnded() {
+    setRunning(false);
+    progressDialog_->showReport(stack_.send().report());
+}
+
+void SendController::setRunning(bool running) {
+    sendDialog_->setSendRunning(running);
+    settingsDialog_->setSendRunning(running);
+    progressDialog_->setSendRunning(running);
+}
+
+void SendController::end() {
+    if (ended_) return;
+    ended_ = true;
+    SendSession& send = stack_.send();
+    if (send.running() && send.progress().button == ButtonMode::Abort) send.pressButton();
+    if (linkLoaded_) {
+        stack_.settings().unload();
+    } else if (stack_.link().isPortOpen()) {
+        stack_.link().disconnectPort();
+    }
+}
+
+}  // namespace koru

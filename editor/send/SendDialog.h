@@ -1,0 +1,50 @@
+#pragma once
+
+// "Send to KORU-unit" (frmSendToKoru): the user ticks the groups that go to the unit in three frames,
+// "Setup", "Events" and "Actions", each with an "All" box. OK asks for a send of the ticked groups; Cancel
+// hides the dialog. While nothing is ticked, or a send is running, OK is off and a note says why.
+
+#include <QDialog>
+
+#include <vector>
+
+#include "protocol/SendSelection.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace koru {
+
+class SendDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SendDialog(QWidget* parent = nullptr);
+
+    // The groups the ticked boxes send.
+    SendSelection selection() const;
+    void setSendRunning(bool running);
+
+signals:
+    void sendRequested();
+
+private:
+    struct Box {
+        QCheckBox* box;
+        bool SendSelection::Boxes::*member;
+    };
+
+    QGroupBox* buildFrame(const char* name, const QString& caption, const char* allName);
+    QCheckBox* addBox(QGroupBox* frame, const char* name, const QString& caption, bool checked);
+    void linkAll(QCheckBox* all, std::vector<QCheckBox*> checks, std::vector<QCheckBox*> clears);
+    void updateOk();
+
+    std::vector<Box> boxes_;
+    QPushButton* ok_ = nullptr;
+    QLabel* note_ = nullptr;
+    bool running_ = false;
+};
+
+}  // namespace koru

@@ -1,0 +1,391 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+
+#include <filesystem>
+
+#include "protocol/link/UnitSimulator.h"
+#include "tests/editor/SendRig.h"
+#include "tests/support/Korucfg.h"
+#include "tests/support/NamedCase.h"
+
+namespace koru {
+namespace {
+
+using test::Find;
+using test::PrintTo;
+using test::SendRig;
+using test::SimulatedLine;
+
+const std::string kSample = KORU_SOURCE_DIR "/docs/samples/pumpstation.kuf";
+
+std::vector<std::string> ReportLines(SendRig& rig) {
+    std::vector<std::string> lines;
+    auto* report = Find<QListWidget>(rig.progress(), "lstReport");
+    for (int row = 0; row < report->count(); ++row) lines.push_back(report->item(row)->text().toStdString());
+    return lines;
+}
+
+QString Status(SendRig& rig) { return Find<QLineEdit>(rig.progress(), "Text1")->text(); }
+QString ButtonText(SendRig& rig) { return Find<QPushButton>(rig.progress(), "btnAbort")->text(); }
+
+TEST(WindowSendTest, AFullSendWritesWhatEncodePrints) {
+    SendRig rig;
+    SimulatedLine line(rig);
+    ASSERT_TRUE(rig.open(kSample));
+    const std::string expected = test::RunKorucfg({"encode", QString::fromStdString(kSample)}).out;
+    ASSERT_FALSE(expected.empty());
+
+    rig.pressSend();
+    EXPECT_TRUE(rig.progress()->isVisible());
+    EXPECT_FALSE(rig.sendDialog()->isVisible());
+    EXPECT_EQ(ButtonText(rig), "Abort");
+    ASSERT_TRUE(rig.driveToEnd());
+
+    EXPECT_EQ(line.received(rig, expected.size()), expected);
+    EXPECT_EQ(Status(rig), "Selected parameters saved in Koru");
+    EXPECT_EQ(ButtonText(rig), "OK");
+    auto* bar = Find<QProgressBar>(rig.progress(), "ProgressBar1");
+    EXPECT_EQ(bar->maximum(), 14);
+    EXPECT_EQ(bar->value(), 14);
+    const std::vector<std::string> report = ReportLines(rig);
+    ASSERT_EQ(report.size(), 10u);
+    EXPECT_EQ(report[0], "General and Sleep setup (record 1): acknowledged");
+    EXPECT_EQ(report[9], "Output and flag actions (records 11, 12, 13): acknowledged");
+    EXPECT_TRUE(rig.dialogs.shown.empty());
+
+    // "OK" closes the dialog and makes it ready for the next session.
+    rig.pressProgressButton();
+    EXPECT_FALSE(rig.progress()->isVisible());
+    EXPECT_EQ(ButtonText(rig), "Abort");
+    EXPECT_EQ(Status(rig), "");
+}
+
+
+// The shipped base unit with an ID: records 1, 2, 15 and 3 are one packet each.
+std::string BaseUnit(SendRig& rig) {
+    std::string text = test::ReadBytes(KORU_BIN_DIR "/Default Files/KORU Base.kdf");
+    text.replace(text.find("Id=-"), 4, "Id=0000000042");
+    const std::filesystem::path file = rig.library / "0000000042(Base).kuf";
+    test::WriteBytes(file, text);
+    return file.string();
+}
+
+// "SEND TO UNIT", then only "General and Sleep setup", "Network setup" and "Radio setup" ticked, then OK.
+void SendGeneralNetworkRadio(SendRig& rig) {
+    rig.window->control<QAbstractButton>(QStringLiteral("cmdSetup"))->click();
+    for (const char* box : {"chkInputSetup", "chkSerialSetup", "CheckAllEvents", "CheckAllActions"}) {
+        SendRig::click(rig.sendDialog(), box);
+    }
+    SendRig::click(rig.sendDialog(), "cmdOk");
+}
+
+const std::string kEncodeSelection = "general,network,radio";
+
+struct FaultCase {
+    const char* name;
+    SimulatorOptions options;
+    std::vector<std::string> report;
+    std::vector<std::string> messages;
+    const char* note;
+};
+
+class WindowFaultTest : public ::testing::TestWithParam<FaultCase> {};
+
+// Packet 3 is record 15, the second of the network group's two records.
+TEST_P(WindowFaultTest, EndsWithTheVerdictButtonAndReport) {
+    const FaultCase& c = GetParam();
+    SendRig rig;
+    SimulatedLine line(rig, c.options);
+    const std::string unit = BaseUnit(rig);
+    ASSERT_TRUE(rig.open(unit));
+
+    SendGeneralNetworkRadio(rig);
+    ASSERT_TRUE(rig.driveToEnd());
+
+    EXPECT_EQ(Status(rig), "An error occured while communicating with Koru unit ");
+    EXPECT_EQ(ButtonText(rig), "Try again");
+    EXPECT_EQ(ReportLines(rig), c.report);
+    std::vector<std::string> messages;
+    for (const auto& shown : rig.dialogs.shown) messages.push_back(shown.text);
+    EXPECT_EQ(messages, c.messages);
+    auto* note = Find<QLabel>(rig.progress(), "lblNote");
+    EXPECT_EQ(note->isVisibleTo(rig.progress()), *c.note != '\0');
+    if (*c.note != '\0') {
+        EXPECT_TRUE(note->text().startsWith(QString::fromLatin1(c.note))) << note->text().toStdString();
+    }
+    EXPECT_FALSE(rig.stack().port().isOpen());
+    if (c.options.hangUpAt == 0) {
+        // Nothing on the wire changes: every packet still went out.
+        const std::string expected =
+            test::RunKorucfg({"encode", "--select", QString::fromStdString(kEncodeSelection), QString::fromStdString(unit)})
+                .out;
+        EXPECT_EQ(line.received(rig, expected.size()), expected);
+    }
+}
+
+SimulatorOptions Options(int errorAt, int mismatchAt, int silentFrom, int hangUpAt) {
+    SimulatorOptions options;
+    options.errorAt = errorAt;
+    options.mismatchAt = mismatchAt;
+    options.silentFrom = silentFrom;
+    options.hangUpAt = hangUpAt;
+    return options;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, WindowFaultTest,
+    ::testing::Values(
+        FaultCase{"ErrorReport",
+                  Options(3, 0, 0, 0),
+                  {"General and Sleep setup (record 1): acknowledged",
+                   "Network setup (records 2, 15): error report E12 (record 15, packet 1 of 1)",
+                   "Radio setup (record 3): acknowledged"},
+                  {"Koru reports error E12"},
+                  ""},
+        FaultCase{"DifferingCounts",
+                  Options(0, 3, 0, 0),
+                  {"General and Sleep setup (record 1): acknowledged",
+                   "Network setup (records 2, 15): differing counts (record 15, packet 1 of 1)",
+                   "Radio setup (record 3): acknowledged"},
+                  {},
+                  ""},
+        FaultCase{"Silence",
+                  Options(0, 0, 3, 0),
+                  {"General and Sleep setup (record 1): acknowledged",
+                   "Network setup (records 2, 15): not answered (record 15, packet 1 of 1)",
+                   "Radio setup (record 3): not answered"},
+                  {},
+                  ""},
+        FaultCase{"HangUp",
+                  Options(0, 0, 0, 3),
+                  {"General and Sleep setup (record 1): acknowledged",
+                   "Network setup (records 2, 15): not answered (record 15, packet 1 of 1)",
+                   "Radio setup (record 3): not sent"},
+                  {},
+                  "The connection was lost: "}),
+    test::RowName());
+
+TEST(WindowSendTest, AbortDuringAWaitWritesTheAbortLine) {
+    SendRig rig;
+    SimulatedLine line(rig, Options(0, 0, 2, 0));
+    ASSERT_TRUE(rig.open(BaseUnit(rig)));
+    SendGeneralNetworkRadio(rig);
+    // Packet 2 stays unanswered: the sender waits for its acknowledgement.
+    ASSERT_TRUE(rig.drive([&] { return line.unit.packetsReceived() == 2 && rig.stack().sender().waitingForAcknowledgement(); }));
+
+    // While the session runs the dialog cannot be closed past its button.
+    QTest::keyClick(rig.progress(), Qt::Key_Escape);
+    EXPECT_TRUE(rig.progress()->isVisible());
+
+    rig.pressProgressButton();
+    EXPECT_EQ(Status(rig), "Operation aborted");
+    EXPECT_EQ(ButtonText(rig), "Close");
+    ASSERT_TRUE(rig.driveToEnd());
+    EXPECT_TRUE(line.aborted(rig));
+    EXPECT_EQ(ReportLines(rig), (std::vector<std::string>{"General and Sleep setup (record 1): acknowledged",
+                                                          "Network setup (records 2, 15): not answered (record 2, packet 1 of 1)",
+                                                          "Radio setup (record 3): not sent"}));
+    EXPECT_FALSE(rig.stack().port().isOpen());
+
+    rig.pressProgressButton();  // "Close"
+    EXPECT_FALSE(rig.progress()->isVisible());
+}
+
+TEST(WindowSendTest, TryAgainRepeatsTheSession) {
+    SendRig rig;
+    SimulatedLine line(rig, Options(3, 0, 0, 0));  // only the first session meets the error report
+    const std::string unit = BaseUnit(rig);
+    ASSERT_TRUE(rig.open(unit));
+    const std::string once =
+        test::RunKorucfg({"encode", "--select", QString::fromStdString(kEncodeSelection), QString::fromStdString(unit)}).out;
+
+    SendGeneralNetworkRadio(rig);
+    ASSERT_TRUE(rig.driveToEnd());
+    ASSERT_EQ(ButtonText(rig), "Try again");
+    EXPECT_EQ(line.received(rig, once.size()), once);
+
+    rig.pressProgressButton();
+    EXPECT_EQ(ButtonText(rig), "Abort");
+    EXPECT_EQ(ReportLines(rig), std::vector<std::string>{"The report follows when the session ends."});
+    ASSERT_TRUE(rig.driveToEnd());
+    EXPECT_EQ(Status(rig), "Selected parameters saved in Koru");
+    EXPECT_EQ(ButtonText(rig), "OK");
+    EXPECT_EQ(ReportLines(rig)[1], "Network setup (records 2, 15): acknowledged");
+    EXPECT_EQ(line.received(rig, 2 * once.size()), once + once);
+}
+
+// The user goes on working while the unit is being configured: edits and tab changes reach the window at
+// once, and what is sent is the unit as it stood when the send began.
+TEST(WindowSendTest, TheWindowStaysUsableAndEditsWaitForTheNextSend) {
+    SendRig rig;
+    SimulatedLine line(rig);
+    ASSERT_TRUE(rig.open(kSample));
+    const std::string expected = test::RunKorucfg({"encode", QString::fromStdString(kSample)}).out;
+
+    rig.window->show();
+    rig.pressSend();
+    ASSERT_TRUE(rig.drive([&] { return line.unit.packetsReceived() >= 1; }));
+    ASSERT_TRUE(rig.send().running());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    auto* tabs = rig.window->control<QTabWidget>(QStringLiteral("sstEvents"));
+    tabs->setCurrentIndex(2);
+    auto* retransmission = rig.window->control<QLineEdit>(QStringLiteral("txtRetransmissionMinTime"));
+    ASSERT_TRUE(retransmission->isVisible());
+    retransmission->selectAll();
+    QTest::keyClicks(retransmission, "500");
+    EXPECT_EQ(rig.window->configuration().radio.retransmissionMinTime, "500");
+    EXPECT_EQ(tabs->currentIndex(), 2);
+
+    ASSERT_TRUE(rig.driveToEnd());
+    EXPECT_EQ(Status(rig), "Selected parameters saved in Koru");
+    EXPECT_EQ(line.received(rig, expected.size()), expected);
+
+    // The next send carries the edit.
+    rig.pressProgressButton();
+    rig.pressSend();
+    ASSERT_TRUE(rig.driveToEnd());
+    const std::string second = line.received(rig, 2 * expected.size()).substr(expected.size());
+    EXPECT_EQ(second.size(), expected.size());
+    EXPECT_TRUE(second != expected);
+}
+
+TEST(WindowSendTest, AUnitThatFailsThePreflightOpensNoSession) {
+    SendRig rig;
+    SimulatedLine line(rig);
+    std::string text = test::ReadBytes(KORU_BIN_DIR "/Default Files/KORU Base.kdf");
+    text.replace(text.find("Id=-"), 4, "Id=12ab");
+    test::WriteBytes(rig.library / "bad.kuf", text);
+    ASSERT_TRUE(rig.open((rig.library / "bad.kuf").string()));
+
+    rig.pressSend();
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    const auto& shown = rig.dialogs.shown[0];
+    EXPECT_EQ(shown.title, "Send to KORU-unit");
+    EXPECT_TRUE(shown.text.starts_with("The unit cannot be sent as it stands; nothing was sent:\n")) << shown.text;
+    EXPECT_NE(shown.text.find("12ab"), std::string::npos) << shown.text;
+    EXPECT_TRUE(rig.sendDialog()->isVisible());
+    EXPECT_FALSE(rig.progress()->isVisible());
+    EXPECT_FALSE(rig.send().running());
+    QTest::qWait(20);
+    EXPECT_EQ(line.unit.received(), "");
+}
+
+TEST(WindowSendTest, ALinkThatCannotOpenShowsTheSettings) {
+    SendRig rig;
+    for (const char* key : {"ComDevice1", "ComDevice2", "ComDevice3"}) {
+        rig.store.setValue("serialsetup", key, "/nonexistent/koru-port");
+    }
+    ASSERT_TRUE(rig.open(BaseUnit(rig)));
+
+    rig.pressSend();
+    ASSERT_FALSE(rig.dialogs.shown.empty());
+    EXPECT_EQ(rig.dialogs.shown.back().text, "Error connecting. No such file or directory");
+    EXPECT_EQ(rig.dialogs.shown.back().title, "Error");
+    EXPECT_TRUE(rig.settings()->isVisible());
+    EXPECT_TRUE(rig.sendDialog()->isVisible());
+    EXPECT_FALSE(rig.progress()->isVisible());
+}
+
+// The settings dialog follows a send as it happens and keeps its hands off the port meanwhile.
+TEST(WindowSendTest, TheSettingsDialogFollowsASend) {
+    SendRig rig;
+    SimulatedLine line(rig);
+    ASSERT_TRUE(rig.open(BaseUnit(rig)));
+    rig.window->menuAction(QStringLiteral("mnuCommSettings"))->trigger();
+    ASSERT_TRUE(rig.settings()->isVisible());
+
+    SendGeneralNetworkRadio(rig);
+    ASSERT_TRUE(rig.drive([&] { return line.unit.packetsReceived() >= 1; }));
+    EXPECT_TRUE(Find<QLabel>(rig.settings(), "lblSendRunning")->isVisible());
+    for (const char* name : {"PortDisconnect", "PortConnect", "btnSerialSave", "fraPort", "fraSettings"}) {
+        EXPECT_FALSE(Find(rig.settings(), name)->isEnabled()) << name;
+    }
+    // Showing it again while the send runs leaves the link alone.
+    rig.window->menuAction(QStringLiteral("mnuCommSettings"))->trigger();
+    EXPECT_TRUE(rig.stack().port().isOpen());
+
+    ASSERT_TRUE(rig.driveToEnd());
+    EXPECT_EQ(Status(rig), "Selected parameters saved in Koru");
+    EXPECT_FALSE(Find<QLabel>(rig.settings(), "lblSendRunning")->isVisible());
+    EXPECT_TRUE(Find(rig.settings(), "PortConnect")->isEnabled());
+    EXPECT_EQ(Find<QLineEdit>(rig.settings(), "Text1")->text(), "waitM");  // the end line is not answered
+    const QString log = Find<QPlainTextEdit>(rig.settings(), "StatusBar")->toPlainText();
+    const auto& entries = rig.stack().link().linkLog().entries();
+    EXPECT_EQ(log.count(QLatin1Char('\n')) + 1, static_cast<qsizetype>(entries.size()));
+    EXPECT_TRUE(log.contains("_received_\nReceived: M1;C1;\n")) << log.toStdString();
+}
+
+TEST(WindowSendTest, ClosingTheProgramAbortsARunningSend) {
+    SendRig rig;
+    SimulatedLine line(rig, Options(0, 0, 2, 0));
+    rig.store.setValue("serialsetup", "ComPortS", "19200,n,8,1");
+    ASSERT_TRUE(rig.open(BaseUnit(rig)));
+    SendGeneralNetworkRadio(rig);
+    ASSERT_TRUE(rig.drive([&] { return line.unit.packetsReceived() == 2; }));
+
+    QSignalSpy ending(rig.window.get(), &MainWindow::programEnding);
+    rig.dialogs.answers.push_back(false);  // "Do you want to save unit?" No
+    rig.window->close();
+    ASSERT_TRUE(rig.drive([&] { return ending.count() == 1; }));
+    EXPECT_TRUE(line.aborted(rig));
+    EXPECT_FALSE(rig.stack().port().isOpen());
+    EXPECT_EQ(rig.store.value("serialsetup", "ComPortS", ""), "19200,n,8,1");
+    EXPECT_EQ(rig.store.value("serialsetup", "ComPortP", ""), "1");
+}
+
+// A technician types the device of the simulator for COM2, sends over it, and finds it chosen again after
+// the program restarts.
+TEST(WindowSendTest, ATypedDeviceIsUsedAndRememberedAcrossARestart) {
+    SendRig rig;
+    UnitSimulator unit;
+    std::string error;
+    ASSERT_TRUE(unit.open(error)) << error;
+    const QString path = QString::fromStdString(unit.devicePath());
+    const std::string file = BaseUnit(rig);
+    const std::string expected = test::RunKorucfg({"encode", QString::fromStdString(file)}).out;
+
+    rig.window->menuAction(QStringLiteral("mnuCommSettings"))->trigger();
+    Find<QComboBox>(rig.settings(), "cmbDevicePort")->setCurrentIndex(1);
+    auto* device = Find<QLineEdit>(rig.settings(), "txtDevice");
+    device->clear();
+    QTest::keyClicks(device, path);
+    SendRig::click(rig.settings(), "cmdUseDevice");
+    SendRig::click(rig.settings(), "PortCom2");
+    SendRig::click(rig.settings(), "btnSerialSave");
+    EXPECT_TRUE(rig.stack().port().isOpen());
+
+    ASSERT_TRUE(rig.open(file));
+    rig.pressSend();
+    ASSERT_TRUE(rig.driveToEnd());
+    EXPECT_EQ(Status(rig), "Selected parameters saved in Koru");
+    ASSERT_TRUE(rig.drive([&] { return unit.received().size() >= expected.size(); }));
+    EXPECT_EQ(unit.received(), expected);
+
+    rig.restart();
+    rig.window->menuAction(QStringLiteral("mnuCommSettings"))->trigger();
+    EXPECT_TRUE(Find<QRadioButton>(rig.settings(), "PortCom2")->isChecked());
+    EXPECT_EQ(Find<QLabel>(rig.settings(), "lblDevice(2)")->text(), path);
+    EXPECT_EQ(Find<QComboBox>(rig.settings(), "cmbDevicePort")->currentText(), "COM2");
+    EXPECT_EQ(Find<QLineEdit>(rig.settings(), "txtDevice")->text(), path);
+    ASSERT_TRUE(rig.open(file));
+    rig.pressSend();
+    ASSERT_TRUE(rig.driveToEnd());
+    EXPECT_EQ(Status(rig), "Selected parameters saved in Koru");
+    ASSERT_TRUE(rig.drive([&] { return unit.received().size() >= 2 * expected.size(); }));
+    EXPECT_EQ(unit.received(), expected + expected);
+}
+
+}  // namespace
+}  // namespace koru
