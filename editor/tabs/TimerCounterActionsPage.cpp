@@ -28,18 +28,18 @@ QGroupBox* ActionFrame(FieldFactory& factory, QWidget* parent, const QString& ca
     QGroupBox* frame = factory.group(parent, caption);
     auto* grid = new QGridLayout(frame);
     int row = 0;
-    for (const ActionRow& spec : rows) {
-        const QString text = QString::fromLatin1(spec.caption);
+    for (const ActionRow& entry : rows) {
+        const QString text = QString::fromLatin1(entry.caption);
         const QString name = text.chopped(1);
         ChoiceBox* nr = factory.choice(frame, number, row, name + QLatin1String(": number"));
         grid->addWidget(FieldFactory::caption(frame, text, nr), row, 0);
         grid->addWidget(nr, row, 1);
-        if (!spec.value.empty()) {
-            QLineEdit* value = factory.text(frame, spec.value, -1, name + QLatin1String(": value"));
+        if (!entry.value.empty()) {
+            QLineEdit* value = factory.text(frame, entry.value, -1, name + QLatin1String(": value"));
             value->setMinimumWidth(FieldWidth(value, 10));
             grid->addWidget(value, row, 2);
         }
-        if (!spec.unit.empty()) grid->addWidget(factory.choice(frame, spec.unit, -1, name + QLatin1String(": unit")), row, 3);
+        if (!entry.unit.empty()) grid->addWidget(factory.choice(frame, entry.unit, -1, name + QLatin1String(": unit")), row, 3);
         grid->addWidget(factory.button(frame, create, row, QStringLiteral("&Create action"), name + QLatin1String(": Create action")),
                         row, 4);
         ++row;

@@ -38,12 +38,12 @@ QGroupBox* EventFrame(FieldFactory& factory, QWidget* parent, const QString& cap
 
 // `kind` tells rows of the same caption apart ("Radio package received").
 void AddCommFrame(FieldFactory& factory, QWidget* parent, QVBoxLayout* column, const char* kind,
-                  const CommFrame& spec) {
+                  const CommFrame& layout) {
     QGridLayout* grid = nullptr;
-    column->addWidget(EventFrame(factory, parent, QString::fromLatin1(spec.caption), grid));
+    column->addWidget(EventFrame(factory, parent, QString::fromLatin1(layout.caption), grid));
     QWidget* frame = grid->parentWidget();
     int row = 0;
-    for (const CommRow& event : spec.rows) {
+    for (const CommRow& event : layout.rows) {
         const QStringList captions{QString::fromLatin1(event.caption)};
         const Ctl frameControl = event.frame < 0 ? Ctl{"fraUnitBoootingOnOff"} : Ctl{"fraCommOnOff", event.frame};
         const QString name = QString::fromLatin1(kind) + QLatin1Char(' ') + RowName(captions).toLower();
