@@ -57,8 +57,8 @@ struct LiveCase {
 
 class LiveSessionTest : public ::testing::TestWithParam<LiveCase> {};
 
-// What only a real line shows: replies in pieces and late, an error report followed by acknowledgements
-// on the same line, and a unit that hangs up.
+// What only a real line shows: replies in pieces and late, and an error report followed by
+// acknowledgements on the same line. (A unit that hangs up or is aborted on a real line: the window's tests.)
 TEST_P(LiveSessionTest, EndsWithTheRightVerdictAndReport) {
     const LiveCase& c = GetParam();
     LiveRig rig(c.options);
@@ -72,9 +72,7 @@ TEST_P(LiveSessionTest, EndsWithTheRightVerdictAndReport) {
     EXPECT_EQ(rig.send.progress().status, c.saved ? kVerdictSaved : kVerdictFailed);
     EXPECT_EQ(rig.send.progress().button, c.saved ? ButtonMode::Ok : ButtonMode::TryAgain);
     EXPECT_FALSE(rig.stack.port().isOpen());
-    if (c.options.hangUpAt == 0) {
-        EXPECT_TRUE(rig.unitReceived(plan.bytes));
-    }
+    EXPECT_TRUE(rig.unitReceived(plan.bytes));
     const std::string log = rig.stack.link().linkLog().text();
     EXPECT_NE(log.find(c.logged), std::string::npos);
     EXPECT_EQ(log.find("No command found in buffer"), std::string::npos);
@@ -102,16 +100,6 @@ SimulatorOptions ErrorAt(int packet) {
     options.errorAt = packet;
     return options;
 }
-SimulatorOptions SilentFrom(int packet) {
-    SimulatorOptions options;
-    options.silentFrom = packet;
-    return options;
-}
-SimulatorOptions HangUpAt(int packet) {
-    SimulatorOptions options;
-    options.hangUpAt = packet;
-    return options;
-}
 
 const std::vector<std::string> kAllAcknowledged{"General and Sleep setup (record 1): acknowledged",
                                                 "Network setup (records 2, 15): acknowledged",
@@ -126,31 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
         // acknowledgements are read again.
         LiveCase{"ErrorReport", ErrorAt(1), false, "Comstatus forced OK", "Koru reports error E12",
                  {"General and Sleep setup (record 1): error report E12", "Network setup (records 2, 15): acknowledged",
-                  "Radio setup (record 3): acknowledged"}},
-        LiveCase{"HangUp", HangUpAt(2), false, "\r\nConnection lost: ", "",
-                 {"General and Sleep setup (record 1): acknowledged",
-                  "Network setup (records 2, 15): not answered (record 2, packet 1 of 1)",
-                  "Radio setup (record 3): not sent"}}),
+                  "Radio setup (record 3): acknowledged"}}),
     test::RowName());
-
-TEST(LiveSessionTest, AbortDuringTheWaitReachesTheUnit) {
-    LiveRig rig(SilentFrom(1));
-    bool ended = false;
-    QObject::connect(&rig.unit, &UnitSimulator::sessionEnded, [&] { ended = true; });
-    rig.send.start(Records({General, Network, Peers, Radio}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.unit.packetsReceived() == 1; }, 5000));
-    // The second packet now waits for an acknowledgement that does not come.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.stack.sender().waitingForAcknowledgement(); }, 5000));
-
-    rig.send.pressButton();
-    EXPECT_EQ(rig.send.progress().status, kAbortedText);
-    EXPECT_EQ(rig.send.progress().button, ButtonMode::Close);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 2000));
-    const std::string abortLine = rig.stack.session().header() + "ABORT;\r\n";
-    EXPECT_TRUE(rig.unit.received().ends_with(abortLine));
-    EXPECT_EQ(rig.unit.packetsReceived(), 1);
-    EXPECT_FALSE(rig.stack.port().isOpen());
-}
 
 }  // namespace
 }  // namespace koru
