@@ -64,12 +64,13 @@ std::vector<std::string> ReportLines(const std::string& err) {
     return lines;
 }
 
+// A slow unit that answers in pieces, on a real line and in real time.
 TEST(CmdSendTest, ACleanSessionWritesTheEncodedBytesAndReportsEveryGroup) {
     test::TempDir dir;
     const QString unit = BaseUnit(dir);
     const test::ProgramRun plan = test::RunKorucfg({"encode", "--select", "radio,network,serial", unit});
     ASSERT_EQ(plan.exitCode, 0) << plan.err;
-    SimulatorProcess simulator({}, (dir / "t.bin").string());
+    SimulatorProcess simulator({"--split", "--delay", "300"}, (dir / "t.bin").string());
 
     const test::ProgramRun run = test::RunKorucfg(
         {"send", "--port", simulator.device(), "--select", "radio,network,serial", "--timeout", "1000", unit});

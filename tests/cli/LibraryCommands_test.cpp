@@ -121,11 +121,6 @@ TEST(LibraryCommandsTest, TextsAUnitCannotHoldAreRefused) {
          "korucfg: the alias \"Łódź\" cannot be used: the character \"Ł\" (U+0141) " + notInTheSet},
         {"a type outside the set", {"new", "--id", "8", "--type", "KORU ☃", "--library", root}, 1,
          "korucfg: the type \"KORU ☃\" cannot be used: the character \"☃\" (U+2603) " + notInTheSet},
-        {"a character Windows refuses",
-         {"new", "--id", "8", "--alias", "a:b", "--type", "KORU Base", "--library", root},
-         1,
-         "korucfg: The alias \"a:b\" cannot be used in a file name: it holds \":\", which Windows and USB sticks "
-         "refuse in a file name.\n"},
         {"an entry outside the set", {"delete", "0000000008(Łódź)", "--library", root}, 1,
          "korucfg: the unit entry \"0000000008(Łódź)\" cannot be used: the character \"Ł\" (U+0141) " +
              notInTheSet},

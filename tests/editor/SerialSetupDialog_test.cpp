@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSlider>
@@ -34,11 +34,6 @@ struct SettingsRig : SendRig {
 
 TEST(SerialSetupDialogTest, OneInstanceShownFromTheSettingsMenuAndOnlyHidden) {
     SettingsRig rig;
-    QStringList menus;
-    for (QAction* menu : rig.window->menuBar()->actions()) menus << menu->text();
-    EXPECT_EQ(menus.mid(0, 2), (QStringList{"&File", "&Settings"}));
-    EXPECT_EQ(rig.window->menuAction("mnuCommSettings")->text(), "&Communication Settings");
-
     rig.showFromMenu();
     SerialSetupDialog* dialog = rig.settings();
     ASSERT_TRUE(dialog->isVisible());
