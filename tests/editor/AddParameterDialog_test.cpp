@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
 #include <QSignalSpy>
 
 #include "editor/dialogs/AddParameterDialog.h"

@@ -1,8 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 
 #include "editor/ChoiceBox.h"
 #include "editor/ListItems.h"

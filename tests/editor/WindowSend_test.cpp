@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,8 +11,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-
-#include <filesystem>
 
 #include "protocol/link/UnitSimulator.h"
 #include "tests/editor/SendRig.h"
@@ -68,7 +65,6 @@ TEST(WindowSendTest, AFullSendWritesWhatEncodePrints) {
     EXPECT_EQ(ButtonText(rig), "Abort");
     EXPECT_EQ(Status(rig), "");
 }
-
 
 std::string BaseUnit(SendRig& rig) { return test::WriteBaseUnit(rig.library.path()); }
 
