@@ -125,7 +125,7 @@ TEST_F(NewUnitDialogTest, TheAnswerMayComeLater) {
 }
 
 // A unit that cannot be made is explained; the window's unit stays, no file is left, the dialog stays open.
-// (The window's test meets a missing default file; the library's tests every reason.)
+// (The window's test meets a missing default file; the library's tests meet every reason.)
 TEST_F(NewUnitDialogTest, AUnitThatCannotBeMadeIsExplainedAndChangesNothing) {
     const std::filesystem::path units = files.library.unitsFolder();
     std::filesystem::remove_all(units);
