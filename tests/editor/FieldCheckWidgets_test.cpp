@@ -138,7 +138,10 @@ TEST_F(FieldCheckWidgets, TheChannelIsCheckedAtEveryChangeAndShowsItsFrequency) 
     EXPECT_EQ(window->configuration().radio.channel, "70");
 }
 
+// A loaded value raises the change checks, and the frequency text waits for the first change of the channel.
 TEST_F(FieldCheckWidgets, ALoadedValueRaisesTheChangeChecks) {
+    ASSERT_TRUE(open("-Radio\r\nChannel=0\r\n"));
+    EXPECT_EQ(get<QLabel>("lblFreq")->text(), "433 MHz");
     ASSERT_TRUE(open("-Radio\r\nChannel=90\r\n-Timer\r\n+Timer1\r\nTime=soon\r\n"));
     EXPECT_EQ(get<ChoiceBox>("cmbRadioFreq")->currentText(), "81");
     EXPECT_EQ(get<QLabel>("lblFreq")->text(), "439.975 MHz");

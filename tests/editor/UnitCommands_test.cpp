@@ -145,15 +145,13 @@ TEST_F(UnitCommandsTest, ExportWritesTheTickedSectionsWhileTheWindowWaits) {
     EXPECT_TRUE(w.window->isWindowEnabled());
 }
 
-TEST_F(UnitCommandsTest, AboutOpensBesideTheWindowAndAClickClosesIt) {
+// (A click on any part closes it: the about dialog's own test.)
+TEST_F(UnitCommandsTest, AboutOpensOnceBesideTheWindow) {
     trigger("mnuAbout");
     trigger("mnuAbout");  // brings the open one forward
     EXPECT_EQ(w.window->findChildren<AboutDialog*>().size(), 1);
-    auto* about = w.openDialog<AboutDialog>();
-    ASSERT_NE(about, nullptr);
+    EXPECT_NE(w.openDialog<AboutDialog>(), nullptr);
     EXPECT_TRUE(w.window->isWindowEnabled());
-    test::Click(about, "lblAbout");
-    EXPECT_EQ(w.openDialog<AboutDialog>(), nullptr);
 }
 
 TEST_F(UnitCommandsTest, ClosingTheWindowClosesItsDialogs) {
