@@ -8,6 +8,7 @@
 #include "tests/support/Korucfg.h"
 #include "tests/support/NamedCase.h"
 #include "tests/support/PtyPair.h"
+#include "tests/support/SampleUnits.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {
@@ -46,13 +47,7 @@ private:
     QString device_;
 };
 
-// A unit made from the shipped base unit, with an ID: 19 packets in 14 groups.
-QString BaseUnit(const test::TempDir& dir) {
-    std::string text = test::ReadBytes(KORU_BIN_DIR "/Default Files/KORU Base.kdf");
-    text.replace(text.find("Id=-"), 4, "Id=0000000042");
-    test::WriteBytes(dir / "0000000042(Base).kuf", text);
-    return QString::fromStdString((dir / "0000000042(Base).kuf").string());
-}
+QString BaseUnit(const test::TempDir& dir) { return QString::fromStdString(test::WriteBaseUnit(dir.path())); }
 
 // The lines between "Delivery report:" and the verdict.
 std::vector<std::string> ReportLines(const std::string& err) {
@@ -69,12 +64,13 @@ std::vector<std::string> ReportLines(const std::string& err) {
     return lines;
 }
 
+// A slow unit that answers in pieces, on a real line and in real time.
 TEST(CmdSendTest, ACleanSessionWritesTheEncodedBytesAndReportsEveryGroup) {
     test::TempDir dir;
     const QString unit = BaseUnit(dir);
     const test::ProgramRun plan = test::RunKorucfg({"encode", "--select", "radio,network,serial", unit});
     ASSERT_EQ(plan.exitCode, 0) << plan.err;
-    SimulatorProcess simulator({}, (dir / "t.bin").string());
+    SimulatorProcess simulator({"--split", "--delay", "300"}, (dir / "t.bin").string());
 
     const test::ProgramRun run = test::RunKorucfg(
         {"send", "--port", simulator.device(), "--select", "radio,network,serial", "--timeout", "1000", unit});
@@ -125,13 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultCase{"ErrorReportAtPacket3", {"--error-at", "3"},
                   {"Network setup (records 2, 15): error report E12 (record 15, packet 1 of 1)"}},
-        FaultCase{"DifferingCountsAtPacket3", {"--mismatch-at", "3"},
-                  {"Network setup (records 2, 15): differing counts (record 15, packet 1 of 1)"}},
         FaultCase{"ErrorReportAndDifferingCounts", {"--error-at", "5", "--mismatch-at", "7"},
                   {"Serial communication setup (record 4): error report E12",
                    "Input setup (record 5): differing counts (record 5, packet 2 of 2)"}},
-        FaultCase{"SilentFromPacket17", {"--silent-from", "17"},
-                  {"Message actions (records 10, 12, 13): not answered (record 10, packet 1 of 3)"}},
         FaultCase{"SilentFromPacket19", {"--silent-from", "19"},
                   {"Message actions (records 10, 12, 13): not answered (record 10, packet 3 of 3)"}}),
     test::RowName());
@@ -146,9 +138,6 @@ struct PreflightCase {
 TEST(CmdSendTest, AUnitThatCannotBeSentStartsNoSession) {
     const PreflightCase cases[] = {
         {"hexadecimal ID", "-Unit\r\nId=0x10\r\n", "Unit, Id: \"0x10\" is not a decimal unit number"},
-        {"ID with letters", "-Unit\r\nId=12ab\r\n", "Unit, Id: \"12ab\" is not a decimal unit number"},
-        {"negative ID", "-Unit\r\nId=-5\r\n", "Unit, Id: \"-5\" is not a decimal unit number"},
-        {"ID with an exponent", "-Unit\r\nId=1e3\r\n", "Unit, Id: \"1e3\" is not a decimal unit number"},
         {"no ID", "-Unit\r\nId=\r\n", "Unit, Id: \"\" is not a decimal unit number"},
         {"time that fails to encode", "-Unit\r\nId=42\r\n\r\n-Timer\r\n+Timer1\r\nTime=-1e400\r\nUnit=s\r\n",
          "Timer, +Timer1: Error in set_param8(): Overflow"},
@@ -287,8 +276,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "--retrans-min takes milliseconds from 0 to 2500, not \"abc\""},
         UsageCase{"RetransmissionTooLong", {"--port", "/dev/null", "--retrans-max", "2501", "UNIT"}, 2,
                   "--retrans-max takes milliseconds from 0 to 2500"},
-        UsageCase{"RetransmissionNegative", {"--port", "/dev/null", "--retrans-min", "-5", "UNIT"}, 2,
-                  "--retrans-min takes milliseconds"},
         UsageCase{"RetransmissionWithExponent", {"--port", "/dev/null", "--retrans-max", "1e3", "UNIT"}, 2,
                   "--retrans-max takes milliseconds"},
         UsageCase{"MissingDevice", {"--port", "/dev/no-such-koru-port", "UNIT"}, 1,

@@ -104,69 +104,15 @@ TEST(NormalizeCommand, UsageErrors) {
     }
 }
 
-// Runs korucfg through the shell, for what QProcess cannot give it: a redirected standard output.
-test::ProgramRun RunThroughShell(const QString& script, const QStringList& arguments) {
-    return test::RunProgram("/bin/sh", QStringList{"-c", script, KORU_BIN_DIR "/korucfg"} + arguments);
-}
-
-TEST(NormalizeCommand, RefusesWhatIsNoUnitFileWithTheReason) {
-    test::TempDir dir;
-    test::WriteBytes(dir / "cr-only.kuf", "-Unit\rId=0000000005\r-Radio\rChannel=3\r");
-    test::WriteBytes(dir / "utf-16.kuf", std::string("\xFF\xFE-\0R\0a\0d\0i\0o\0\r\0\n\0", 16));
-    test::WriteBytes(dir / "random.kuf", std::string("\x8F\x13\xE2\x00\x7F\xC4\x01\xFF\x9A\r\n\x44\x0B", 13));
-    const std::string notAUnitFile = "no line is a known section heading such as \"-Unit\" or \"-Radio\", so this is "
-                                     "not a unit, default or parameter file";
-    struct Case {
-        std::string file;
-        std::string error;
-    };
-    const Case cases[] = {
-        {"/dev/zero", "/dev/zero:0: the file is larger than 8 MiB, which no unit, default or parameter file is"},
-        {(dir / "missing.kuf").string(), ":0: cannot read the file: No such file or directory"},
-        {dir.path().string(), ":0: cannot read the file: Is a directory"},
-        {(dir / "cr-only.kuf").string(),
-         ":1: " + notAUnitFile + " (its lines end with CR alone; unit file lines end with CR LF)"},
-        {(dir / "utf-16.kuf").string(),
-         ":1: " + notAUnitFile + " (it looks like UTF-16 text; unit files are 8-bit text)"},
-        {(dir / "random.kuf").string(), ":1: " + notAUnitFile},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const test::ProgramRun run = test::RunKorucfg({"normalize", QString::fromStdString(c.file)});
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.out, "");
-        const std::string expected = c.error.starts_with(":") ? c.file + c.error : c.error;
-        EXPECT_EQ(run.err, expected + "\n");
-    }
-}
-
-TEST(NormalizeCommand, ReadsUtf8WithAByteOrderMarkAsWindows1252) {
-    test::TempDir dir;
-    test::WriteBytes(dir / "utf8.kuf", "\xEF\xBB\xBF-Unit\r\nId=0000000007\r\nAlias=P\xC3\xBCmp\r\n");
-    const test::ProgramRun run = test::RunKorucfg({"normalize", PathArgument(dir / "utf8.kuf")});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("-Unit\r\nId=0000000007\r\nAlias=P\xFCmp\r\n", 0), 0U);
-}
-
-TEST(NormalizeCommand, NormalizingTwiceGivesTheSameBytes) {
-    test::TempDir dir;
-    test::WriteBytes(dir / "lists.kuf", "-Network\nLower units= x, ,y\nRemotes=,a, \n-Timer action\nActions= ,b\n");
-    const test::ProgramRun first = test::RunKorucfg({"normalize", PathArgument(dir / "lists.kuf")});
-    ASSERT_EQ(first.exitCode, 0) << first.err;
-    EXPECT_NE(first.out.find("\r\nLower units=x, ,y\r\n"), std::string::npos);
-    test::WriteBytes(dir / "normalized.kuf", first.out);
-    const test::ProgramRun second = test::RunKorucfg({"normalize", PathArgument(dir / "normalized.kuf")});
-    ASSERT_EQ(second.exitCode, 0) << second.err;
-    EXPECT_EQ(second.out, first.out);
-}
-
 TEST(FileCommands, AWriteErrorOnStandardOutputIsAFailure) {
     test::TempDir dir;
     test::WriteBytes(dir / "unit.kuf", "-Radio\r\nChannel=3\r\n");
     for (const QString command : {"normalize", "export --sections all"}) {
         SCOPED_TRACE(command.toStdString());
-        const test::ProgramRun run =
-            RunThroughShell("exec \"$0\" " + command + " \"$1\" > /dev/full", {PathArgument(dir / "unit.kuf")});
+        // Through the shell, for what QProcess cannot give korucfg: a standard output that is full.
+        const test::ProgramRun run = test::RunProgram(
+            "/bin/sh", {"-c", "exec \"$0\" " + command + " \"$1\" > /dev/full", KORU_BIN_DIR "/korucfg",
+                        PathArgument(dir / "unit.kuf")});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, "korucfg: cannot write to standard output: No space left on device\n");
     }

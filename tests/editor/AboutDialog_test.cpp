@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>

@@ -1,36 +1,19 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 
 #include "editor/ChoiceBox.h"
-#include "editor/ListItems.h"
 #include "model/FileSyntax.h"
 #include "model/SettingCatalog.h"
 #include "platform/widgets/WidgetText.h"
 #include "tests/editor/WindowFixture.h"
 #include "tests/support/GeneratedUnits.h"
-#include "tests/support/Korucfg.h"
 
 namespace koru::test {
 namespace {
 
 using Binding = WindowFixture;
-
-QString Name(const Setting& setting, int index) { return QString::fromStdString(ControlName(setting, index)); }
-
-// What a control shows, in the model's terms: a text, "1"/"0" for a box or an option, a list joined.
-std::string Shown(QWidget* control) {
-    QString text;
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) text = edit->text();
-    if (auto* box = qobject_cast<ChoiceBox*>(control)) text = box->value();
-    if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
-    if (auto* check = qobject_cast<QCheckBox*>(control)) text = check->isChecked() ? "1" : "0";
-    if (auto* option = qobject_cast<QRadioButton*>(control)) text = option->isChecked() ? "1" : "0";
-    if (auto* list = qobject_cast<QListWidget*>(control)) text = ListItems(list).join(',');
-    return FromWidgetText(text).value_or("<not Windows-1252>");
-}
 
 // Sets a control the way the user does (only the kinds the user can change).
 void Change(QWidget* control, const std::string& value) {
@@ -64,15 +47,6 @@ TEST_F(Binding, OpenedUnitsAreShownInEveryFieldAndSavedUnchanged) {
         ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;  // a message would say why
         EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), Normalized(file)));
     }
-}
-
-TEST_F(Binding, SavedBytesAreWhatKorucfgNormalizePrints) {
-    const std::filesystem::path file = writeFile("unit.kuf", UnitFileText(GeneratedUnit(5)));
-    ASSERT_TRUE(window->openUnitFile(file.string()));
-    window->saveUnit();
-    const ProgramRun normalize = RunKorucfg({"normalize", QString::fromStdString(file.string())});
-    ASSERT_EQ(normalize.exitCode, 0) << normalize.err;
-    EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), normalize.out));
 }
 
 // Every field the user can change writes its own setting and no other: a unit's values typed, picked and

@@ -6,7 +6,7 @@
 
 #include "editor/dialogs/DeleteUnitDialog.h"
 #include "tests/editor/DialogTesting.h"
-#include "tests/editor/TestLibrary.h"
+#include "tests/support/TestLibrary.h"
 #include "tests/support/ScriptedDialogs.h"
 
 namespace koru {

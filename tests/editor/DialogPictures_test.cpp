@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QScreen>
 
 #include "editor/dialogs/AddActionDialog.h"
 #include "editor/dialogs/AddParameterDialog.h"

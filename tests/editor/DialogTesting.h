@@ -51,11 +51,6 @@ inline std::vector<std::string> Items(const QListWidget* list) {
     return items;
 }
 
-// A caption without its mnemonic marker.
-inline std::string Caption(const QString& text) {
-    return QString(text).remove('&').toStdString();
-}
-
 // Deletes the dialogs that closed (they delete themselves once the event loop would come round).
 inline void LetClosedDialogsGo() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

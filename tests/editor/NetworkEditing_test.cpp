@@ -73,29 +73,5 @@ TEST_F(NetworkEditingTest, LowerUnitsComeOnceAndGoWithTheirPing) {
     EXPECT_EQ(network.lowerUnits, Entries{kA});
 }
 
-// A unit file may hold fewer lower ping entries than lower units.
-TEST_F(NetworkEditingTest, AnOpenedUnitWithTooFewPingEntriesCanStillBeEdited) {
-    const std::string file = (w.files.dir / "short.kuf").string();
-    test::WriteBytes(
-        file, "-Network\r\nLower units=" + kA + "," + kB + "\r\nLower ping=Long ping time - " + kA + "\r\n");
-    ASSERT_TRUE(w.window->openUnitFile(file));
-    w.select("lstSlaveUnits", 1);
-    w.press("cmdRemoveSlaveUnit");
-    EXPECT_EQ(w.items("lstSlaveUnits"), Entries{kA});
-    EXPECT_EQ(w.items("lstLowerPingTimes"), Entries{"Long ping time - " + kA});
-
-    network.lowerUnits = {kA, kB};
-    network.lowerPing = {};
-    w.window->showConfiguration();
-    w.press("cmdChangeLowerPingTime");  // no ping entry to select
-    pick(kB);
-    w.press("cmdAddSlaveUnit");  // already there
-    w.select("lstSlaveUnits", 0);
-    w.press("cmdRemoveSlaveUnit");
-    EXPECT_EQ(w.items("lstSlaveUnits"), Entries{kB});
-    EXPECT_EQ(w.items("lstLowerPingTimes"), Entries{});
-    EXPECT_EQ(w.items("lstLowerUnits"), Entries{kB});
-}
-
 }  // namespace
 }  // namespace koru

@@ -11,14 +11,14 @@
 namespace koru {
 namespace {
 
-using test::Find;
+using test::Control;
 using test::PrintTo;
 using enum Record;
 
 struct ShownSendDialog {
     SendDialog dialog;
     ShownSendDialog() { dialog.show(); }
-    QCheckBox* box(const char* name) { return Find<QCheckBox>(&dialog, QString::fromLatin1(name)); }
+    QCheckBox* box(const char* name) { return Control<QCheckBox>(&dialog, QString::fromLatin1(name)); }
     void click(const char* name) { test::SendRig::click(&dialog, QString::fromLatin1(name)); }
     std::vector<int> records() const {
         std::vector<int> numbers;
@@ -30,51 +30,29 @@ struct ShownSendDialog {
     }
 };
 
-TEST(SendDialogTest, ShowsTheBoxesOfTheThreeFrames) {
+TEST(SendDialogTest, ShowsTheBoxesOfTheThreeFramesAllTicked) {
     ShownSendDialog d;
     EXPECT_EQ(d.dialog.windowTitle(), "Send to KORU-unit");
-    const struct {
-        const char* frame;
-        const char* caption;
-        std::vector<std::pair<const char*, const char*>> boxes;
-    } frames[] = {
+    const std::pair<const char*, std::vector<const char*>> frames[] = {
         {"fraSetup",
-         "Setup",
-         {{"CheckAllSetup", "All"},
-          {"chkGeneralSetup", "General and Sleep setup"},
-          {"chkNetworkSetup", "Network setup"},
-          {"chkRadioSetup", "Radio setup"},
-          {"chkSerialSetup", "Serial communication setup"},
-          {"chkInputSetup", "Input setup"}}},
-        {"fraEvents",
-         "Events",
-         {{"CheckAllEvents", "All"},
-          {"chkIOEvents", "I/O and Sleep events"},
-          {"chkMessageEvents", "Message events"},
-          {"chkTccEvents", "Timer, Counter, Comm. events"}}},
-        {"fraActions",
-         "Actions",
-         {{"CheckAllActions", "All"},
-          {"chkMessageActions", "Message actions"},
-          {"chkOutputFlagActions", "Output and flag actions"}}},
+         {"CheckAllSetup", "chkGeneralSetup", "chkNetworkSetup", "chkRadioSetup", "chkSerialSetup",
+          "chkInputSetup"}},
+        {"fraEvents", {"CheckAllEvents", "chkIOEvents", "chkMessageEvents", "chkTccEvents"}},
+        {"fraActions", {"CheckAllActions", "chkMessageActions", "chkOutputFlagActions"}},
     };
-    for (const auto& frame : frames) {
-        auto* group = Find<QGroupBox>(&d.dialog, QString::fromLatin1(frame.frame));
-        EXPECT_EQ(group->title(), frame.caption);
-        for (const auto& [name, caption] : frame.boxes) {
-            QCheckBox* box = Find<QCheckBox>(group, QString::fromLatin1(name));
-            EXPECT_EQ(box->text(), caption);
+    for (const auto& [frame, boxes] : frames) {
+        auto* group = Control<QGroupBox>(&d.dialog, QString::fromLatin1(frame));
+        for (const char* name : boxes) {
+            QCheckBox* box = Control<QCheckBox>(group, QString::fromLatin1(name));
             EXPECT_TRUE(box->isVisible() && box->isEnabled() && box->isChecked()) << name;
         }
     }
-    QCheckBox* remote = Find<QCheckBox>(&d.dialog, "chkRemoteEvents");
-    EXPECT_EQ(remote->text(), "Remote control events");
+    QCheckBox* remote = d.box("chkRemoteEvents");
     EXPECT_TRUE(remote->isVisible() && remote->isChecked());
     EXPECT_FALSE(remote->isEnabled());
     for (const char* hidden : {"chkCounterEvents", "chkTimerevents", "chkTimerActions"}) {
         EXPECT_FALSE(d.box(hidden)->isVisible()) << hidden;
     }
-    EXPECT_EQ(Find<QPushButton>(&d.dialog, "cmdOk")->text(), "Ok");
     EXPECT_EQ(d.dialog.selection().count(), 14);
 }
 
@@ -124,8 +102,8 @@ INSTANTIATE_TEST_SUITE_P(Boxes, SendDialogOneBoxTest,
 
 TEST(SendDialogTest, OkIsOffWithANoteWhileNothingIsTickedOrASendRuns) {
     ShownSendDialog d;
-    auto* ok = Find<QPushButton>(&d.dialog, "cmdOk");
-    auto* note = Find<QLabel>(&d.dialog, "lblNote");
+    auto* ok = Control<QPushButton>(&d.dialog, "cmdOk");
+    auto* note = Control<QLabel>(&d.dialog, "lblNote");
     EXPECT_TRUE(ok->isEnabled());
     EXPECT_EQ(note->text(), "");
 

@@ -41,7 +41,7 @@ void SendRig::restart(std::unique_ptr<SerialPort> port) {
 }
 
 void SendRig::click(QWidget* dialog, const QString& name) {
-    auto* button = Find<QAbstractButton>(dialog, name);
+    auto* button = Control<QAbstractButton>(dialog, name);
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isVisible()) << name.toStdString();
     ASSERT_TRUE(button->isEnabled()) << name.toStdString();

@@ -22,6 +22,7 @@
 #include "platform/SerialDevices.h"
 #include "protocol/link/SendStack.h"
 #include "protocol/link/UnitSimulator.h"
+#include "tests/editor/DialogTesting.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/VirtualClock.h"
@@ -91,13 +92,5 @@ struct SimulatedLine {
 
     UnitSimulator unit;
 };
-
-// The control `name` of `dialog`; fails the test when there is none of that kind.
-template <class T = QWidget>
-T* Find(const QWidget* dialog, const QString& name) {
-    T* control = dialog->findChild<T*>(name);
-    EXPECT_NE(control, nullptr) << name.toStdString();
-    return control;
-}
 
 }  // namespace koru::test

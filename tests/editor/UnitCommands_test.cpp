@@ -55,15 +55,12 @@ TEST_F(UnitCommandsTest, TheMenusHoldTheItemsInOrder) {
     }
     EXPECT_EQ(file, (Entries{"mnuNewKoru", "mnuDeleteKoru", "-", "mnuOpenKoru", "mnuSaveKoru", "-",
                              "mnuExportKoru", "mnuImportKoru", "-", "mnuExit"}));
-    EXPECT_EQ(w.window->menuAction("mnuNewKoru")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    std::vector<std::string> captions;
-    for (const char* item : {"mnuNewKoru", "mnuDeleteKoru", "mnuExportKoru", "mnuAbout"}) {
-        captions.push_back(test::Caption(w.window->menuAction(item)->text()));
+    for (const auto& [item, key] : {std::pair{"mnuNewKoru", Qt::Key_N}, std::pair{"mnuOpenKoru", Qt::Key_O},
+                                    std::pair{"mnuSaveKoru", Qt::Key_S}, std::pair{"mnuExit", Qt::Key_Q}}) {
+        EXPECT_EQ(w.window->menuAction(item)->shortcut(), QKeySequence(Qt::CTRL | key)) << item;
     }
-    EXPECT_EQ(captions, (Entries{"New KORU unit", "Delete KORU unit", "Export KORU unit", "About"}));
-    const QList<QAction*> menus = w.window->menuBar()->actions();
-    EXPECT_EQ(test::Caption(menus.front()->text()), "File");
-    EXPECT_EQ(test::Caption(menus.back()->text()), "Help");
+    const QMenu* help = w.window->menuBar()->actions().back()->menu();
+    EXPECT_EQ(help->actions(), QList<QAction*>{w.window->menuAction("mnuAbout")});
 }
 
 TEST_F(UnitCommandsTest, NewMakesTheUnitTheWindowsAndListsIt) {
@@ -148,15 +145,13 @@ TEST_F(UnitCommandsTest, ExportWritesTheTickedSectionsWhileTheWindowWaits) {
     EXPECT_TRUE(w.window->isWindowEnabled());
 }
 
-TEST_F(UnitCommandsTest, AboutOpensBesideTheWindowAndAClickClosesIt) {
+// (A click on any part closes it: the about dialog's own test.)
+TEST_F(UnitCommandsTest, AboutOpensOnceBesideTheWindow) {
     trigger("mnuAbout");
     trigger("mnuAbout");  // brings the open one forward
     EXPECT_EQ(w.window->findChildren<AboutDialog*>().size(), 1);
-    auto* about = w.openDialog<AboutDialog>();
-    ASSERT_NE(about, nullptr);
+    EXPECT_NE(w.openDialog<AboutDialog>(), nullptr);
     EXPECT_TRUE(w.window->isWindowEnabled());
-    test::Click(about, "lblAbout");
-    EXPECT_EQ(w.openDialog<AboutDialog>(), nullptr);
 }
 
 TEST_F(UnitCommandsTest, ClosingTheWindowClosesItsDialogs) {

@@ -1,9 +1,17 @@
 #include "tests/editor/WindowFixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QTabWidget>
+
+#include "editor/ChoiceBox.h"
+#include "editor/ListItems.h"
+#include "platform/widgets/WidgetText.h"
 
 namespace koru::test {
 
@@ -34,6 +42,21 @@ std::string Normalized(const std::string& bytes) {
         }
     }
     return ::testing::AssertionFailure() << "the files differ";
+}
+
+QString Name(const Setting& setting, int index) {
+    return QString::fromStdString(ControlName(setting, index));
+}
+
+std::string Shown(QWidget* control) {
+    QString text;
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) text = edit->text();
+    if (auto* box = qobject_cast<ChoiceBox*>(control)) text = box->value();
+    if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+    if (auto* check = qobject_cast<QCheckBox*>(control)) text = check->isChecked() ? "1" : "0";
+    if (auto* option = qobject_cast<QRadioButton*>(control)) text = option->isChecked() ? "1" : "0";
+    if (auto* list = qobject_cast<QListWidget*>(control)) text = ListItems(list).join(',');
+    return FromWidgetText(text).value_or("<not Windows-1252>");
 }
 
 void Retype(QWidget* field, const QString& text) {

@@ -17,6 +17,7 @@
 
 #include "editor/MainWindow.h"
 #include "model/FileNames.h"
+#include "model/SettingCatalog.h"
 #include "model/UnitFile.h"
 #include "model/UnitName.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -75,6 +76,12 @@ std::string Normalized(const std::string& bytes);
 
 // Compares two unit files line by line and names the first line that differs, instead of printing both files.
 ::testing::AssertionResult SameUnitFile(const std::string& actual, const std::string& expected);
+
+// The control of a setting's item.
+QString Name(const Setting& setting, int index);
+
+// What a control shows, in the model's terms: a text, "1"/"0" for a box or an option, a list joined.
+std::string Shown(QWidget* control);
 
 // Types `text` into `field` as the user would, after selecting what it holds (an empty text deletes it).
 void Retype(QWidget* field, const QString& text);

@@ -1,8 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 
 #include "editor/ChoiceBox.h"
 #include "editor/ListItems.h"
@@ -123,22 +121,9 @@ TEST_F(WindowRules, TheOverviewMirrorsTheUnit) {
     EXPECT_EQ(ListItems(get<QListWidget>("lstLowerUnits")), QStringList({"0000000100(A)", "0000000101(B)"}));
     EXPECT_EQ(ListItems(get<QListWidget>("lstRemotes")), QStringList({"R1", "R2"}));
 
+    // Typing the alias changes its mirror at once (the network buttons' mirrors: the network editing tests).
     Retype(get("txtAlias"), "Mast 2");
     EXPECT_EQ(get<QLabel>("lblAlias")->text(), "Mast 2");
-
-    // The network operations change the model and refresh the fields; the mirrors follow.
-    window->configuration().network.upperUnit.clear();
-    window->configuration().network.lowerUnits = {"0000000100(A)"};
-    window->refreshFields({"lblSelectedMaster", "lstSlaveUnits"});
-    EXPECT_EQ(get<QLabel>("lblMasterUnit")->text(), "");
-    EXPECT_EQ(ListItems(get<QListWidget>("lstLowerUnits")), QStringList({"0000000100(A)"}));
-}
-
-TEST_F(WindowRules, TheFrequencyTextWaitsForTheFirstChange) {
-    ASSERT_TRUE(open("-Radio\r\nChannel=0\r\n"));
-    EXPECT_EQ(get<QLabel>("lblFreq")->text(), "433 MHz");
-    ASSERT_TRUE(open("-Radio\r\nChannel=70\r\n"));
-    EXPECT_EQ(get<QLabel>("lblFreq")->text(), "439.7 MHz");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@
 #include "editor/MainWindow.h"
 #include "editor/UnitEditing.h"
 #include "tests/editor/DialogTesting.h"
-#include "tests/editor/TestLibrary.h"
+#include "tests/support/TestLibrary.h"
 #include "tests/support/ScriptedDialogs.h"
 
 namespace koru::test {

@@ -115,11 +115,6 @@ TEST(Lists, WrittenListsReadBackWithEveryItem) {
     }
 }
 
-TEST(Flags, OneOrZero) {
-    EXPECT_STREQ(FlagText(true), "1");
-    EXPECT_STREQ(FlagText(false), "0");
-}
-
 TEST(SubsectionNumbers, PlainDecimalOnly) {
     struct Case {
         const char* text;

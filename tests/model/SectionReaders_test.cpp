@@ -44,18 +44,12 @@ TEST(ReaderLoop, LinesAndSections) {
              EXPECT_EQ(c.unit.alias, "");
              EXPECT_EQ(c.radio.channel, "0");
          }},
-        {"blanks around the equals sign", "-Radio\n  Channel  =  7  \n",
-         [](const auto& c) { EXPECT_EQ(c.radio.channel, "7"); }},
         {"a repeated section is applied again, the later line wins", "-Radio\nChannel=1\n-Serial\n-Radio\nChannel=2\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "2"); }},
         {"an indented heading still counts after trimming", "  -Radio\n  Channel=4\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "4"); }},
         {"a tab-indented key is not a key", "-Radio\n\tChannel=4\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
-        {"comments are skipped", "-Radio\n'Channel=4\n/*Channel=5\nChannel=6\n",
-         [](const auto& c) { EXPECT_EQ(c.radio.channel, "6"); }},
-        {"last line without line end is applied", "-Radio\r\nChannel=8",
-         [](const auto& c) { EXPECT_EQ(c.radio.channel, "8"); }},
         {"GSM and Web ignore their lines", "-GSM\nChannel=1\n-Web\nAlias=x\n",
          [](const auto& c) {
              EXPECT_EQ(c.radio.channel, "0");
@@ -327,13 +321,6 @@ TEST(LoadFailures, AllOrNothingWithLineAndReason) {
         EXPECT_NE(error->reason.find(c.reasonPart), std::string::npos) << error->reason;
         EXPECT_EQ(config, before) << "a failed load must change nothing";
     }
-}
-
-TEST(LoadFailures, DescribeNamesFileAndLine) {
-    UnitConfiguration config;
-    const auto error = LoadUnitText("-Timer\n+Timer9\nTime=1\n", config, "units/a.kuf");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->describe().rfind("units/a.kuf:3: ", 0), 0u) << error->describe();
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <ostream>
@@ -12,6 +11,7 @@
 #include "model/UnitLibrary.h"
 #include "model/UnitName.h"
 #include "tests/support/ScriptedQuestions.h"
+#include "tests/support/TestLibrary.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {
@@ -58,39 +58,22 @@ Names destinations(const char* first, const Names& units) {
     return list;
 }
 
-// A library in a temporary folder with its folders made and the shipped default files in place.
 class UnitLibraryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(library.CreateFolders().done());
-        fs::create_directories(library.defaultFilesFolder());
-        for (const char* name : {"KORU Base.kdf", "KORU Starter-kit.kdf"}) {
-            fs::copy_file(kShippedDefaultFiles / name, library.defaultFilesFolder() / name);
-        }
-    }
-
     void addUnitFile(const std::string& name, const std::string& bytes = "-Unit\r\n") const {
-        test::WriteBytes(library.unitsFolder() / name, bytes);
+        files.addUnitFile(name, bytes);
     }
-
     // Empties the units folder and puts these unit files in it.
     void resetUnits(const Names& names) const {
         for (const auto& entry : fs::directory_iterator(library.unitsFolder())) fs::remove_all(entry.path());
         for (const std::string& name : names) addUnitFile(name);
     }
-
     // Every name in the units folder, files and folders alike, sorted.
-    Names unitFolderNames() const {
-        Names names;
-        for (const auto& entry : fs::directory_iterator(library.unitsFolder())) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    Names unitFolderNames() const { return files.unitFiles(); }
 
-    test::TempDir dir;
-    UnitLibrary library{dir.path()};
+    test::TestLibrary files;
+    const test::TempDir& dir = files.dir;
+    UnitLibrary& library = files.library;
 };
 
 TEST_F(UnitLibraryTest, ListsHoldTheUnitEntriesBetweenTheFixedEntries) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QString>
 
 #include <filesystem>

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 
 #include "platform/MemorySettingsStore.h"

@@ -3,13 +3,10 @@
 #include <QTest>
 
 #include "platform/QtSerialPort.h"
-#include "tests/support/NamedCase.h"
 #include "tests/support/PtyPair.h"
 
 namespace koru {
 namespace {
-
-using test::PrintTo;
 
 struct PortOnPty {
     test::PtyPair pty;
@@ -74,28 +71,16 @@ TEST(QtSerialPortTest, HangUpIsReportedOnceAndCloses) {
     EXPECT_FALSE(rig.lostDetail.empty());
 }
 
-struct OpenCase {
-    const char* name;
-    const char* device;
-    int number;
-};
-
-class PortOpenFailureTest : public ::testing::TestWithParam<OpenCase> {};
-
-TEST_P(PortOpenFailureTest, FailsWithNumberDescriptionAndSource) {
+TEST(QtSerialPortTest, AMissingDeviceFailsWithNumberDescriptionAndSource) {
     QtSerialPort port;
-    port.setDevice(GetParam().device);
+    port.setDevice("/dev/no-such-koru-port");
     PortError error;
     EXPECT_FALSE(port.open(error));
-    EXPECT_EQ(error.number, GetParam().number);
+    EXPECT_EQ(error.number, 8002);
     EXPECT_FALSE(error.description.empty());
     EXPECT_EQ(error.source, "ComPort");
     EXPECT_FALSE(port.isOpen());
 }
-
-INSTANTIATE_TEST_SUITE_P(Devices, PortOpenFailureTest,
-                         ::testing::Values(OpenCase{"Missing", "/dev/no-such-koru-port", 8002}),
-                         test::RowName());
 
 TEST(QtSerialPortTest, SecondOpenOfTheSamePortFails) {
     PortOnPty rig;

@@ -56,12 +56,6 @@ TEST(SessionStateTest, BeforeTheFirstSessionEveryEventButForceOkFallsToErr) {
     EXPECT_EQ(other.get_state(), State::Ok);
 }
 
-TEST(SessionStateTest, StatesShowAsTheUnitLogKnowsThem) {
-    const std::pair<State, const char*> texts[] = {
-        {State::Ok, "OK"}, {State::WaitM, "waitM"}, {State::WaitC, "waitC"}, {State::WaitP, "waitP"}, {State::Err, "Err"}};
-    for (const auto& [state, text] : texts) EXPECT_EQ(SessionState::text(state), text);
-}
-
 TEST(SessionStateTest, InitSessionResetsEveryValue) {
     SessionState session = Started();
     session.state_event(Event::StartPacket);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "protocol/RecordEncoders.h"
 #include "tests/protocol/StepTexts.h"
 

@@ -4,16 +4,13 @@
 
 namespace koru::test {
 
-ProgramRun RunKorucfg(const QStringList& arguments, const std::string& input) {
-    return RunProgram(KORU_BIN_DIR "/korucfg", arguments, input);
-}
+ProgramRun RunKorucfg(const QStringList& arguments) { return RunProgram(KORU_BIN_DIR "/korucfg", arguments); }
 
-ProgramRun RunProgram(const std::string& program, const QStringList& arguments, const std::string& input) {
+ProgramRun RunProgram(const std::string& program, const QStringList& arguments) {
     QProcess process;
     process.start(QString::fromStdString(program), arguments);
     ProgramRun run;
     if (!process.waitForStarted(10000)) return run;
-    if (!input.empty()) process.write(input.data(), static_cast<qint64>(input.size()));
     process.closeWriteChannel();
     process.waitForFinished(60000);
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

@@ -19,9 +19,9 @@ struct ProgramRun {
 inline QString PathArgument(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 // Runs the korucfg built beside the tests with these arguments and waits for it (at most a minute).
-ProgramRun RunKorucfg(const QStringList& arguments, const std::string& input = {});
+ProgramRun RunKorucfg(const QStringList& arguments);
 
 // The same for a copy of korucfg elsewhere, such as one installed in a temporary folder.
-ProgramRun RunProgram(const std::string& program, const QStringList& arguments, const std::string& input = {});
+ProgramRun RunProgram(const std::string& program, const QStringList& arguments);
 
 }  // namespace koru::test

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "tests/support/TestSupport.h"
+
 namespace koru::test {
 
 namespace {
@@ -106,6 +108,14 @@ UnitConfiguration FullUnit() {
         c.messageActions.messages[j] = {j % 4 == 0 ? "Alarm" : "Message", "Tank " + N(j) + " at <I1> %"};
     }
     return c;
+}
+
+std::string WriteBaseUnit(const std::filesystem::path& folder, const std::string& id) {
+    std::string text = ReadBytes(KORU_BIN_DIR "/Default Files/KORU Base.kdf");
+    text.replace(text.find("Id=-"), 4, "Id=" + id);
+    const std::filesystem::path file = folder / (id + "(Base).kuf");
+    WriteBytes(file, text);
+    return file.string();
 }
 
 }  // namespace koru::test
