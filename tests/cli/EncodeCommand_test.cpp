@@ -39,9 +39,6 @@ TEST(EncodeCommand, WritesTheTranscriptByteForByte) {
         {"actions and events", {"--select", "output-flag-actions"}, false,
          kStart + H + "12:3:0:1:00000032:001;12:3:1:3::000;\r\n" + H + "12:3:2:12:00000000:2;\r\n" + H +
              "13:3:0:80:1;13:3:1:80:2;13:3:2:80:255;\r\n" + kEnd, 0, ""},
-        {"input", {"--select", "input"}, false,
-         kStart + H + "5:0:1:A:400:400:1600:1600:2500:0:-3;5:1:0:0:0:0:0:0:0:0:0;5:2:0:0:0:0:0:0:0:0:0;\r\n" + H +
-             "5:3:0:0:0:0:0:0:0:0:0;5:4:0:0:0:0:0:0:0:0:0;5:5:0:0:0:0:0:0:0:0:0;\r\n" + kEnd, 0, ""},
         {"nothing selected", {"--select", ""}, false, kStart + kEnd, 1, ""},
     };
     test::TempDir dir;

@@ -80,24 +80,21 @@ TEST_F(ExportDialogTest, ThreeFramesOfUncheckedBoxesWithTheRemoteEventsBoxHidden
         EXPECT_EQ(box(name)->isVisible(), name != "chkRemoteEvents") << name;
 }
 
+// Each All box ticks and clears its own frame (which rows a frame holds is the parameter selection's test).
 TEST_F(ExportDialogTest, AllBoxesTickAndClearTheirFrameOnly) {
+    tick("chkRadioSetup");
     tick("chkAllEvents");
     std::vector<bool> expected(16, false);
+    expected[1] = true;
     for (int row = 6; row <= 11; ++row) expected[row] = true;  // the hidden remote events box too
     EXPECT_EQ(ticked(), expected);
-
-    tick("chkRadioSetup");
     tick("chkAllActions");
-    expected[1] = true;
+    tick("chkAllSetup");
+    EXPECT_EQ(ticked(), std::vector<bool>(16, true));
+    tick("chkAllEvents");
+    tick("chkAllSetup");
     for (int row = 12; row <= 15; ++row) expected[row] = true;
-    EXPECT_EQ(ticked(), expected);
-
-    tick("chkAllEvents");  // cleared
-    for (int row = 6; row <= 11; ++row) expected[row] = false;
-    EXPECT_EQ(ticked(), expected);
-    tick("chkAllSetup");
-    tick("chkAllSetup");
-    for (int row = 0; row <= 5; ++row) expected[row] = false;
+    for (int row = 0; row <= 11; ++row) expected[row] = false;
     EXPECT_EQ(ticked(), expected);
 }
 
@@ -178,27 +175,23 @@ TEST_F(ExportDialogTest, AFailedWriteIsExplainedLeavesNothingAndKeepsTheDialogOp
     EXPECT_TRUE(fs::is_directory(folder / "taken.kpf"));
 }
 
-TEST_F(ExportDialogTest, CancellingTheChooserOrTheDialogWritesNothing) {
-    tick("chkRadioSetup");
-    Click(dialog, "cmdOk");  // the chooser is cancelled
-    EXPECT_TRUE(closedWith(QDialog::Rejected));
+// A cancelled chooser, Cancel and the close box all end the dialog and write nothing.
+TEST_F(ExportDialogTest, CancellingWritesNothing) {
+    for (const char* how : {"chooser", "cmdCancel", "close box"}) {
+        SCOPED_TRACE(how);
+        tick("chkAllActions");
+        if (how == std::string("close box")) {
+            dialog->close();
+        } else {
+            Click(dialog, how == std::string("chooser") ? "cmdOk" : how);
+        }
+        EXPECT_TRUE(closedWith(QDialog::Rejected));
+        test::LetClosedDialogsGo();
+        EXPECT_EQ(dialog, nullptr);
+        openDialog();
+    }
+    EXPECT_EQ(dialogs.choosers.size(), 1u);
     EXPECT_TRUE(files.namesIn(files.library.parameterFilesFolder()).empty());
-}
-
-TEST_F(ExportDialogTest, CancelAndTheCloseBoxWriteNothing) {
-    tick("chkAllActions");
-    Click(dialog, "cmdCancel");
-    EXPECT_TRUE(closedWith(QDialog::Rejected));
-    test::LetClosedDialogsGo();
-    EXPECT_EQ(dialog, nullptr);
-
-    openDialog();
-    tick("chkAllActions");
-    dialog->close();
-    EXPECT_TRUE(closedWith(QDialog::Rejected));
-    EXPECT_TRUE(dialogs.choosers.empty());
-    test::LetClosedDialogsGo();
-    EXPECT_EQ(dialog, nullptr);
 }
 
 }  // namespace

@@ -44,26 +44,17 @@ TEST_F(MessageParameterEditingTest, TheTokenGoesToTheTextThatLastHadTheFocus) {
 }
 
 TEST_F(MessageParameterEditingTest, ATokenMayTakeATextPastItsTypingLimit) {
-    w.type("txtTextString(2)", "abcdefghijklmnopqrstuvwxyz12345");  // 31 typed, 30 taken
-    EXPECT_EQ(text(2).size(), 30u);
     w.type("txtTextString(2)", "abcdefghijklmnopqrstuvwxyz12");
     test::Click(openParameters(), "cmdAddParam(7)");
     EXPECT_EQ(text(2), "abcdefghijklmnopqrstuvwxyz12<IO>");
     EXPECT_EQ(w.get<QLineEdit>("txtTextString(2)")->text().size(), 32);
 }
 
-TEST_F(MessageParameterEditingTest, CancelAndTheCloseBoxAddNothing) {
-    for (bool closeBox : {false, true}) {
-        AddParameterDialog* dialog = openParameters();
-        if (closeBox) {
-            dialog->close();
-        } else {
-            test::Click(dialog, "cmdCancel");
-        }
-        EXPECT_EQ(text(0), "");
-        EXPECT_TRUE(w.window->isWindowEnabled());
-        test::LetClosedDialogsGo();
-    }
+// (Cancel and the close box choose nothing alike: the dialog's own test.)
+TEST_F(MessageParameterEditingTest, TheCloseBoxAddsNothing) {
+    openParameters()->close();
+    EXPECT_EQ(text(0), "");
+    EXPECT_TRUE(w.window->isWindowEnabled());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 namespace koru::test {
 namespace {
 
+const ScriptedDialogs::Shown kSavePrompt{"Do you want to save unit?", "Save unit...", true};
 const std::string kUnit = "-Unit\r\nId=0000000042\r\nAlias=Pump\r\nType=KORU Base\r\n-Radio\r\nChannel=12\r\n";
 
 class OpenSaveClose : public WindowFixture {
@@ -38,26 +39,23 @@ TEST_F(OpenSaveClose, ClosingWithoutAUnitEndsWithoutAQuestion) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(OpenSaveClose, ClosingWithAUnitAsksOnceAndNoClosesWithoutSaving) {
-    ASSERT_TRUE(open(kUnit));
-    QSignalSpy ending(window.get(), &MainWindow::programEnding);
-    dialogs.answers = {false};
-    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
-    settle();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0], (ScriptedDialogs::Shown{"Do you want to save unit?", "Save unit...", true}));
-    EXPECT_EQ(ending.count(), 1);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(std::filesystem::exists(unitFile("Pump")));
-}
-
-TEST_F(OpenSaveClose, ClosingWithYesSavesFirst) {
-    ASSERT_TRUE(open(kUnit));
-    QSignalSpy ending(window.get(), &MainWindow::programEnding);
-    dialogs.answers = {true};
-    window->close();
-    settle();
-    EXPECT_EQ(ending.count(), 1);
+// Ctrl+Q with a unit open asks once; Yes saves before the program ends, No ends it without saving.
+TEST_F(OpenSaveClose, ClosingWithAUnitAsksOnceAndSavesOnYes) {
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        window = std::make_unique<MainWindow>(UnitLibrary(library.path()), dialogs);
+        showActive();
+        dialogs.shown.clear();
+        ASSERT_TRUE(open(kUnit));
+        QSignalSpy ending(window.get(), &MainWindow::programEnding);
+        dialogs.answers = {yes};
+        QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+        settle();
+        EXPECT_EQ(dialogs.shown, std::vector{kSavePrompt});
+        EXPECT_EQ(ending.count(), 1);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(std::filesystem::exists(unitFile("Pump")), yes);
+    }
     EXPECT_TRUE(SameUnitFile(ReadBytes(unitFile("Pump")), Normalized(kUnit)));
 }
 

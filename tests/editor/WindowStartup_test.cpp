@@ -135,24 +135,20 @@ TEST_F(WindowStartup, CaptionsStandForTheirFieldsAndTypingIsLimited) {
 // Tab moves through a tab's fields as they are read: along a row, then down to the next row.
 TEST_F(WindowStartup, TabFollowsTheReadingOrder) {
     showActive();
-    get<QTabWidget>("sstEvents")->setCurrentIndex(2);
-    get("txtTime(0)")->setFocus();
-    QStringList order;
-    for (int step = 0; step < 5; ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order.append(QApplication::focusWidget()->objectName());
-    }
-    EXPECT_EQ(order, QStringList({"cmbTimerUnit(0)", "txtTime(1)", "cmbTimerUnit(1)", "txtTime(2)", "cmbTimerUnit(2)"}));
-
-    get<QTabWidget>("sstEvents")->setCurrentIndex(5);
     get<QCheckBox>("chkBitMaskOn(0)")->setChecked(true);
-    get("chkBitMaskOn(0)")->setFocus();
-    order.clear();
-    for (int step = 0; step < 3; ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order.append(QApplication::focusWidget()->objectName());
-    }
-    EXPECT_EQ(order, QStringList({"txtInputA(0)", "txtInputA(1)", "txtInputA(2)"}));
+    const auto order = [this](int tab, const char* from, int steps) {
+        get<QTabWidget>("sstEvents")->setCurrentIndex(tab);
+        get(from)->setFocus();
+        QStringList names;
+        for (int step = 0; step < steps; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            names.append(QApplication::focusWidget()->objectName());
+        }
+        return names;
+    };
+    EXPECT_EQ(order(2, "txtTime(0)", 5),
+              QStringList({"cmbTimerUnit(0)", "txtTime(1)", "cmbTimerUnit(1)", "txtTime(2)", "cmbTimerUnit(2)"}));
+    EXPECT_EQ(order(5, "chkBitMaskOn(0)", 3), QStringList({"txtInputA(0)", "txtInputA(1)", "txtInputA(2)"}));
 }
 
 TEST_F(WindowStartup, FoldersAreCreatedAndTheUnitListsFilled) {
