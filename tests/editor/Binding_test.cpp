@@ -9,6 +9,7 @@
 #include "platform/widgets/WidgetText.h"
 #include "tests/editor/WindowFixture.h"
 #include "tests/support/GeneratedUnits.h"
+#include "tests/support/Korucfg.h"
 
 namespace koru::test {
 namespace {
@@ -47,6 +48,16 @@ TEST_F(Binding, OpenedUnitsAreShownInEveryFieldAndSavedUnchanged) {
         ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;  // a message would say why
         EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), Normalized(file)));
     }
+}
+
+// The program itself, not only its loader and writer: the window saves what `korucfg normalize` prints.
+TEST_F(Binding, SavedBytesAreWhatKorucfgNormalizePrints) {
+    const std::filesystem::path file = writeFile("unit.kuf", UnitFileText(GeneratedUnit(5)));
+    ASSERT_TRUE(window->openUnitFile(file.string()));
+    window->saveUnit();
+    const ProgramRun normalize = RunKorucfg({"normalize", QString::fromStdString(file.string())});
+    ASSERT_EQ(normalize.exitCode, 0) << normalize.err;
+    EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), normalize.out));
 }
 
 // Every field the user can change writes its own setting and no other: a unit's values typed, picked and
