@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSerialPortInfo>
 #include <QSlider>
 #include <QTreeWidget>
 
 #include "editor/send/LineLamp.h"
+#include "platform/QtSerialDevices.h"
 #include "tests/editor/SendRig.h"
 #include "tests/support/FakeSerialPort.h"
 
@@ -194,6 +196,22 @@ TEST(SerialSetupDialogTest, ATypedDeviceThatOpensEnablesItsPort) {
     QTest::keyClick(path, Qt::Key_Return);
     EXPECT_TRUE(rig.enabled("PortCom3"));
     EXPECT_EQ(rig.store.value("serialsetup", "ComDevice3", ""), "/dev/pts/7");
+}
+
+// The real list is the system's, shown as it comes (pseudo-terminals are not in it).
+TEST(SerialSetupDialogTest, TheSystemsSerialDevicesAreShownAsTheyAre) {
+    SettingsRig rig;
+    QtSerialDevices system;
+    SerialSetupDialog dialog(rig.stack().settings(), rig.stack().link(), system);
+    dialog.show();
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    auto* list = Control<QTreeWidget>(&dialog, "lstDevices");
+    ASSERT_EQ(list->topLevelItemCount(), ports.size());
+    for (int row = 0; row < ports.size(); ++row) {
+        EXPECT_EQ(list->topLevelItem(row)->text(0), ports[row].systemLocation());
+        EXPECT_EQ(list->topLevelItem(row)->text(1), ports[row].description());
+        EXPECT_EQ(list->topLevelItem(row)->text(2), ports[row].manufacturer());
+    }
 }
 
 }  // namespace
