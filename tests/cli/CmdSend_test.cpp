@@ -87,12 +87,21 @@ TEST(CmdSendTest, ACleanSessionWritesTheEncodedBytesAndReportsEveryGroup) {
     EXPECT_EQ(simulator.received(), plan.out);
 }
 
-// A fault of the unit ends with exit 1, the failure verdict and a report naming the groups (the session's own
-// tests meet every fault); the wire carries what a clean session would.
-TEST(CmdSendTest, AFaultyUnitEndsWithTheFailureVerdictAndNamesTheGroups) {
+struct FaultCase {
+    const char* name;
+    QStringList simulatorOptions;
+    std::vector<std::string> failed;  // the report's lines that are not "acknowledged"
+};
+
+class CmdSendFaultTest : public ::testing::TestWithParam<FaultCase> {};
+
+// Every fault of the unit ends with exit 1, the failure verdict and a report naming the group; the wire
+// carries what a clean session would.
+TEST_P(CmdSendFaultTest, EndsWithTheFailureVerdictAndNamesTheGroup) {
+    const FaultCase& c = GetParam();
     test::TempDir dir;
     const QString unit = BaseUnit(dir);
-    SimulatorProcess simulator({"--error-at", "5", "--mismatch-at", "7"}, (dir / "t.bin").string());
+    SimulatorProcess simulator(c.simulatorOptions, (dir / "t.bin").string());
 
     const test::ProgramRun run = test::RunKorucfg({"send", "--port", simulator.device(), "--timeout", "1000", unit});
 
@@ -103,25 +112,58 @@ TEST(CmdSendTest, AFaultyUnitEndsWithTheFailureVerdictAndNamesTheGroups) {
     for (const std::string& line : ReportLines(run.err)) {
         if (!line.ends_with(": acknowledged") && !line.ends_with(": nothing to send")) failed.push_back(line);
     }
-    EXPECT_EQ(failed, (std::vector<std::string>{"Serial communication setup (record 4): error report E12",
-                                                "Input setup (record 5): differing counts (record 5, packet 2 of 2)"}))
-        << run.err;
+    EXPECT_EQ(failed, c.failed) << run.err;
     EXPECT_EQ(simulator.received(), test::RunKorucfg({"encode", unit}).out);
 }
 
-// A unit that cannot be sent as it stands opens no session: the device hears nothing (the preflight's own
-// tests meet every reason).
+INSTANTIATE_TEST_SUITE_P(
+    Units, CmdSendFaultTest,
+    ::testing::Values(
+        FaultCase{"ErrorReportAtPacket3", {"--error-at", "3"},
+                  {"Network setup (records 2, 15): error report E12 (record 15, packet 1 of 1)"}},
+        FaultCase{"DifferingCountsAtPacket3", {"--mismatch-at", "3"},
+                  {"Network setup (records 2, 15): differing counts (record 15, packet 1 of 1)"}},
+        FaultCase{"ErrorReportAndDifferingCounts", {"--error-at", "5", "--mismatch-at", "7"},
+                  {"Serial communication setup (record 4): error report E12",
+                   "Input setup (record 5): differing counts (record 5, packet 2 of 2)"}},
+        FaultCase{"SilentFromPacket17", {"--silent-from", "17"},
+                  {"Message actions (records 10, 12, 13): not answered (record 10, packet 1 of 3)"}},
+        FaultCase{"SilentFromPacket19", {"--silent-from", "19"},
+                  {"Message actions (records 10, 12, 13): not answered (record 10, packet 3 of 3)"}}),
+    test::RowName());
+
+struct PreflightCase {
+    const char* name;
+    std::string unitFile;
+    std::string reason;
+};
+
+// A unit that cannot be sent as it stands opens no session: the device hears nothing.
 TEST(CmdSendTest, AUnitThatCannotBeSentStartsNoSession) {
+    const PreflightCase cases[] = {
+        {"hexadecimal ID", "-Unit\r\nId=0x10\r\n", "Unit, Id: \"0x10\" is not a decimal unit number"},
+        {"ID with letters", "-Unit\r\nId=12ab\r\n", "Unit, Id: \"12ab\" is not a decimal unit number"},
+        {"negative ID", "-Unit\r\nId=-5\r\n", "Unit, Id: \"-5\" is not a decimal unit number"},
+        {"ID with an exponent", "-Unit\r\nId=1e3\r\n", "Unit, Id: \"1e3\" is not a decimal unit number"},
+        {"no ID", "-Unit\r\nId=\r\n", "Unit, Id: \"\" is not a decimal unit number"},
+        {"time that fails to encode", "-Unit\r\nId=42\r\n\r\n-Timer\r\n+Timer1\r\nTime=-1e400\r\nUnit=s\r\n",
+         "Timer, +Timer1: Error in set_param8(): Overflow"},
+        {"alias over the line limit", "-Unit\r\nId=42\r\nAlias=" + std::string(120, 'x') + "\r\n",
+         "Unit: packet of 160 characters exceeds the line limit of 139"},
+    };
     test::TempDir dir;
-    test::WriteBytes(dir / "u.kuf", "-Unit\r\nId=42\r\n\r\n-Timer\r\n+Timer1\r\nTime=-1e400\r\nUnit=s\r\n");
-    test::PtyPair device;
-    const QString file = QString::fromStdString((dir / "u.kuf").string());
-    const test::ProgramRun run =
-        test::RunKorucfg({"send", "--port", QString::fromStdString(device.devicePath()), file});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("the unit cannot be sent as it stands"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("\n  Timer, +Timer1: Error in set_param8(): Overflow"), std::string::npos) << run.err;
-    EXPECT_EQ(device.readAvailable(), "");
+    for (const PreflightCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::WriteBytes(dir / "u.kuf", c.unitFile);
+        test::PtyPair device;
+        const test::ProgramRun run = test::RunKorucfg(
+            {"send", "--port", QString::fromStdString(device.devicePath()),
+             QString::fromStdString((dir / "u.kuf").string())});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find("the unit cannot be sent as it stands"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("\n  " + c.reason), std::string::npos) << run.err;
+        EXPECT_EQ(device.readAvailable(), "");
+    }
 }
 
 struct InterruptCase {
