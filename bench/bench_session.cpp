@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     const std::string device = QString::fromUtf8(unitProcess.readLine()).trimmed().toStdString();
 
     const UnitConfiguration config = test::FullUnit();
-    const SendSelection everything = SendSelection::fromBoxes({});
+    const SendSelection everything = SendSelection::Of(SendGroups::All());
     const SessionTranscript plan = PlanSession(config, everything);
     std::size_t lines = 0;
     for (auto at = plan.bytes.find("\r\n"); at != std::string::npos; at = plan.bytes.find("\r\n", at + 2)) ++lines;

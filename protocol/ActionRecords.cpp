@@ -213,8 +213,8 @@ void DefineCounterActions(const UnitConfiguration& config, ActionDefinitions& de
 
 }  // namespace
 
-EncoderSteps set_param10(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param10", config, context);
+EncoderSteps EncodeSentMessages(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::SentMessages, config, context);
     for (int j = 0; j < kMessageCount; ++j) {
         const MessageText& message = config.messageActions.messages[static_cast<std::size_t>(j)];
         out.setOrigin("Message action", "+Message" + std::to_string(j + 1));
@@ -229,8 +229,8 @@ EncoderSteps set_param10(const UnitConfiguration& config, EncodeContext& context
     return out.take();
 }
 
-EncoderSteps set_param11(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param11", config, context);
+EncoderSteps EncodeOutputFlagPatterns(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::OutputFlagPatterns, config, context);
     for (std::size_t k = 0; k < config.outputFlagActions.size(); ++k) {
         const std::string& entry = config.outputFlagActions[k];
         out.setOrigin("Output Flag action", entry);
@@ -250,8 +250,8 @@ EncoderSteps set_param11(const UnitConfiguration& config, EncodeContext& context
     return out.take();
 }
 
-EncoderSteps set_param12(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param12", config, context);
+EncoderSteps EncodeActions(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::Actions, config, context);
     const bool sleepAction = config.input.sleepOn;
     const std::size_t total = config.messageActions.actions.size() + config.outputFlagActions.size() +
                               config.timerActions.size() + config.counterActions.size() + (sleepAction ? 1 : 0);

@@ -65,7 +65,7 @@ private:
     const std::vector<PacketDelivery>& packets(Record record) const;
 
     SendSelection selection_;
-    std::array<std::vector<PacketDelivery>, 16> records_{};
+    std::array<std::vector<PacketDelivery>, kLargestRecordNumber + 1> records_{};
 };
 
 // The outcome of a group in words: "acknowledged", "nothing to send", "error report E12", "differing

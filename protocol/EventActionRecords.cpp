@@ -9,8 +9,8 @@
 
 namespace koru {
 
-EncoderSteps set_param13(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param13", config, context);
+EncoderSteps EncodeEventActions(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::EventActions, config, context);
     const std::vector<EventList> events = EventsInSendingOrder(config);
     std::size_t pairs = 0;
     for (const EventList& event : events) {

@@ -8,7 +8,7 @@
 #include "model/SettingCatalog.h"
 #include "protocol/EventTable.h"
 #include "protocol/NumberText.h"
-#include "protocol/RecordEncoders.h"
+#include "protocol/RecordTable.h"
 #include "protocol/RecordWriter.h"
 #include "protocol/SendPreflight.h"
 
@@ -51,7 +51,7 @@ bool IsWhole(double value, double step) {
 
 // What a send of every group would log or show, and the reasons it could not start.
 void CheckSend(const UnitConfiguration& config, Findings& findings) {
-    for (SendFinding& found : ReplaySend(config, SendSelection::fromBoxes({}))) {
+    for (SendFinding& found : ReplaySend(config, SendSelection::Of(SendGroups::All()))) {
         findings.add(std::move(found.finding.section), std::move(found.finding.subsection),
                      std::move(found.finding.message));
     }
@@ -59,7 +59,7 @@ void CheckSend(const UnitConfiguration& config, Findings& findings) {
 
 void CheckEventEntries(const UnitConfiguration& config, Findings& findings) {
     EncodeContext context;
-    set_param12(config, context);
+    EncodeRecord(Record::Actions, config, context);
     for (const EventList& event : EventsInSendingOrder(config)) {
         if (!event.on) continue;
         for (const std::string& entry : *event.actions) {

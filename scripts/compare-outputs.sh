@@ -35,7 +35,8 @@ run() {
   for side in before after; do
     local bin=$before; [ "$side" = after ] && bin=$after
     local status=0
-    "$bin/korucfg" "$@" > "$work/$side/$name.out" 2> "$work/$side/$name.err" || status=$?
+    # From the program's own folder, so the usage lines name it the same way for both builds.
+    (cd "$bin" && ./korucfg "$@") > "$work/$side/$name.out" 2> "$work/$side/$name.err" || status=$?
     echo "$status" > "$work/$side/$name.rc"
   done
 }

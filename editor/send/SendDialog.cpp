@@ -10,33 +10,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "protocol/SendBoxNames.h"
+#include "protocol/SendGroupTable.h"
 
 namespace koru {
-
-namespace {
-
-// Which box of the send table each visible check box is, and its frame.
-struct VisibleBox {
-    std::string_view box;  // the name in SendBoxTable()
-    const char* control;
-    int frame;  // 0 Setup, 1 Events, 2 Actions
-};
-
-constexpr VisibleBox kVisibleBoxes[] = {
-    {"general", "chkGeneralSetup", 0},          {"network", "chkNetworkSetup", 0},
-    {"radio", "chkRadioSetup", 0},              {"serial", "chkSerialSetup", 0},
-    {"input", "chkInputSetup", 0},              {"io-events", "chkIOEvents", 1},
-    {"message-events", "chkMessageEvents", 1},  {"tcc-events", "chkTccEvents", 1},
-    {"message-actions", "chkMessageActions", 2}, {"output-flag-actions", "chkOutputFlagActions", 2},
-};
-
-const SendBox& TableBox(std::string_view name) {
-    const auto& table = SendBoxTable();
-    return *std::find_if(table.begin(), table.end(), [name](const SendBox& box) { return box.name == name; });
-}
-
-}  // namespace
 
 SendDialog::SendDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSendToKoru"));
@@ -45,10 +21,9 @@ SendDialog::SendDialog(QWidget* parent) : QDialog(parent) {
     QGroupBox* frames[] = {buildFrame("fraSetup", QStringLiteral("Setup"), "CheckAllSetup"),
                            buildFrame("fraEvents", QStringLiteral("Events"), "CheckAllEvents"),
                            buildFrame("fraActions", QStringLiteral("Actions"), "CheckAllActions")};
-    for (const VisibleBox& visible : kVisibleBoxes) {
-        const SendBox& box = TableBox(visible.box);
-        QCheckBox* check = addBox(frames[visible.frame], visible.control, QString::fromLatin1(box.caption), true);
-        boxes_.push_back({check, box.checked});
+    for (const SendGroupDescription& group : SendGroupTable()) {
+        QGroupBox* frame = frames[static_cast<int>(group.kind)];
+        boxes_.push_back({addBox(frame, group.control, QString::fromLatin1(group.caption), true), group.group});
     }
     // Shown but not sent: remote control events have no records of their own.
     QCheckBox* remote = addBox(frames[1], "chkRemoteEvents", QStringLiteral("Remote control events"), true);
@@ -123,9 +98,9 @@ void SendDialog::linkAll(QCheckBox* all, std::vector<QCheckBox*> checks, std::ve
 }
 
 SendSelection SendDialog::selection() const {
-    SendSelection::Boxes ticked;
-    for (const Box& entry : boxes_) ticked.*entry.member = entry.box->isChecked();
-    return SendSelection::fromBoxes(ticked);
+    SendGroups ticked;
+    for (const Box& entry : boxes_) ticked.set(entry.group, entry.box->isChecked());
+    return SendSelection::Of(ticked);
 }
 
 void SendDialog::setSendRunning(bool running) {

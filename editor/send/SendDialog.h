@@ -33,7 +33,7 @@ signals:
 private:
     struct Box {
         QCheckBox* box;
-        bool SendSelection::Boxes::*member;
+        SendGroup group;
     };
 
     QGroupBox* buildFrame(const char* name, const QString& caption, const char* allName);

@@ -1,6 +1,7 @@
 #include "protocol/link/SendSession.h"
 
 #include "protocol/PacketRules.h"
+#include "protocol/RecordTable.h"
 #include "protocol/SendLimits.h"
 #include "protocol/SessionHeader.h"
 
@@ -82,20 +83,9 @@ void SendSession::send_to_koru(const SendSelection& selection) {
     setProgress(next);
     if (count_ < score::kFullSessionGroups) session_.setErrorScore(score::kFullSessionGroups - count_);
 
-    EncodeContext context;
-    context.headerLength = session_.header().size();
-    groups_.clear();
+    groups_ = EncodeSelection(config_, selection, session_.header().size());
     report_ = DeliveryReport(selection);
-    for (Record record : kSendOrder) {
-        if (!selection.has(record)) continue;
-        PlannedGroup group{record, EncodeGroup(record, config_, context)};
-        std::size_t packets = 0;
-        for (const EncoderStep& step : group.steps) {
-            if (step.kind == EncoderStep::Kind::HandOver && !step.text.empty()) ++packets;
-        }
-        report_.setPacketCount(record, packets);
-        groups_.push_back(std::move(group));
-    }
+    for (const EncodedRecord& group : groups_) report_.setPacketCount(group.record, group.packets().size());
     groupIndex_ = 0;
     stepIndex_ = 0;
     packetIndex_ = 0;
@@ -198,7 +188,7 @@ void SendSession::stepGroup() {
         phase_ = Phase::EndLine;
         return;
     }
-    const PlannedGroup& group = groups_[groupIndex_];
+    const EncodedRecord& group = groups_[groupIndex_];
     if (stepIndex_ == 0) groupResult_ = true;
     if (stepIndex_ < group.steps.size()) {
         const EncoderStep& next = group.steps[stepIndex_++];
@@ -223,7 +213,7 @@ void SendSession::stepGroup() {
     ++groupIndex_;
     stepIndex_ = 0;
     packetIndex_ = 0;
-    if (LogsStatusAfter(record)) {
+    if (DescribeRecord(record).logsStatusAfter) {
         link_.log("\r\nStatus: " + std::string(SessionState::text(session_.get_state())));
     }
     emit groupSent(record, groupResult_);

@@ -16,7 +16,7 @@
 #include "platform/MessageBoxes.h"
 #include "protocol/DeliveryReport.h"
 #include "protocol/EncoderStep.h"
-#include "protocol/RecordEncoders.h"
+#include "protocol/RecordTable.h"
 #include "protocol/SendSelection.h"
 #include "protocol/SessionPlanner.h"
 #include "protocol/SessionState.h"
@@ -85,10 +85,6 @@ signals:
 private:
     enum class Phase { Idle, StartLine, Groups, EndLine, Verdict };
 
-    struct PlannedGroup {
-        Record record;
-        EncoderSteps steps;
-    };
     struct PacketRef {
         Record record;
         std::size_t index;
@@ -121,7 +117,7 @@ private:
     SendSelection selection_;
     Phase phase_ = Phase::Idle;
     int count_ = 0;
-    std::vector<PlannedGroup> groups_;
+    std::vector<EncodedRecord> groups_;
     std::size_t groupIndex_ = 0;
     std::size_t stepIndex_ = 0;
     std::size_t packetIndex_ = 0;  // the group's next packet

@@ -13,8 +13,8 @@ using test::MessageBoxes;
 // Runs records 12 and 13 the way a send does and returns the steps of record 13.
 EncoderSteps Pairs(const UnitConfiguration& config) {
     EncodeContext context;
-    set_param12(config, context);
-    return set_param13(config, context);
+    EncodeActions(config, context);
+    return EncodeEventActions(config, context);
 }
 
 UnitConfiguration WithTimerActions() {
@@ -112,12 +112,12 @@ TEST(Record13, DeletedActionsNeverKeepANumberFromAnEarlierSend) {
     config.timerEvents[0].on = true;
     config.timerEvents[0].actions = {"Reset Counter 15", "Reset Counter 2"};
     EncodeContext context;
-    set_param12(config, context);
-    EXPECT_EQ(AllRecords(set_param13(config, context)), "13:2:0:80:14;13:2:1:80:1;");
+    EncodeActions(config, context);
+    EXPECT_EQ(AllRecords(EncodeEventActions(config, context)), "13:2:0:80:14;13:2:1:80:1;");
 
     config.counterActions.resize(10);
-    set_param12(config, context);
-    EXPECT_EQ(AllRecords(set_param13(config, context)), "13:2:0:80:255;13:2:1:80:1;");
+    EncodeActions(config, context);
+    EXPECT_EQ(AllRecords(EncodeEventActions(config, context)), "13:2:0:80:255;13:2:1:80:1;");
 }
 
 TEST(Record13, WithoutRecord12EveryActionIs255) {
@@ -125,7 +125,7 @@ TEST(Record13, WithoutRecord12EveryActionIs255) {
     config.timerEvents[0].on = true;
     config.timerEvents[0].actions = {"Start timer 1"};
     EncodeContext context;
-    EXPECT_EQ(AllRecords(set_param13(config, context)), "13:1:0:80:255;");
+    EXPECT_EQ(AllRecords(EncodeEventActions(config, context)), "13:1:0:80:255;");
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ inline SendSelection Records(std::initializer_list<Record> records) {
 
 // Every visible box of the send dialog checked.
 inline SendSelection Everything() {
-    return SendSelection::fromBoxes({});
+    return SendSelection::Of(SendGroups::All());
 }
 
 }  // namespace koru::test
