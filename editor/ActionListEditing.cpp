@@ -8,7 +8,7 @@
 #include "editor/WindowHooks.h"
 #include "editor/dialogs/AddActionDialog.h"
 #include "model/ActionEntries.h"
-#include "model/EventActionLists.h"
+#include "model/EventTable.h"
 
 namespace koru {
 
@@ -84,26 +84,22 @@ void ActionListEditing::connectDeleteButtons() {
     }
 }
 
+// Every event the unit has a number for; the remote events' buttons do nothing.
 void ActionListEditing::connectEventButtons() {
-    for (const EventListButton& button : EventListButtons()) {
-        if (button.count == 0) {
-            OnButton(window_, ObjectName(button.button, -1), this,
-                     [this, button] { editEventList(button.list, -1); });
-            continue;
-        }
-        for (int i = 0; i < button.count; ++i) {
-            OnButton(window_, ObjectName(button.button, i), this,
-                     [this, button, i] { editEventList(button.list, i); });
+    for (const EventDescription& event : Events()) {
+        if (!event.sent()) continue;
+        for (int item = 0; item < event.items(); ++item) {
+            OnButton(window_, ObjectName(event.buttonControl, event.controlIndex(item)), this,
+                     [this, &event, item] { editEventList(event, item); });
         }
     }
 }
 
-void ActionListEditing::editEventList(std::string_view listControl, int index) {
+void ActionListEditing::editEventList(const EventDescription& event, int item) {
     UnitConfiguration& config = window_.configuration();
-    TextList* target = EventActionList(config, listControl, index);
-    if (target == nullptr) return;
+    TextList* target = &event.actions(config, item);
     auto* dialog = new AddActionDialog(OfferedActions(config), *target, &window_);
-    const QString name = ObjectName(listControl, index);
+    const QString name = ObjectName(event.listControl, event.controlIndex(item));
     OpenAlone(window_, dialog, [this, dialog, target, name](int result) {
         if (result != QDialog::Accepted) return;
         *target = dialog->currentActions();

@@ -15,6 +15,7 @@
 namespace koru {
 
 class MainWindow;
+struct EventDescription;
 
 class ActionListEditing : public QObject {
     Q_OBJECT
@@ -28,7 +29,7 @@ private:
     void connectEventButtons();
     // Appends a created entry to a defined-action list, unless there is none or the list holds it already.
     void addDefined(TextList& list, const char* listControl, const std::optional<std::string>& entry);
-    void editEventList(std::string_view listControl, int index);
+    void editEventList(const EventDescription& event, int item);
 
     MainWindow& window_;
 };

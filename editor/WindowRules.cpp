@@ -6,9 +6,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include <array>
-#include <string_view>
-
 #include "editor/ChoiceBox.h"
 #include "editor/ControlSet.h"
 #include "editor/ListItems.h"
@@ -19,61 +16,10 @@
 
 namespace koru {
 
-namespace {
-
-// An "On" box (a control array of `count` boxes, or one box when `count` is 0) and the frames it shows.
-struct ShowWhenOn {
-    std::string_view box;
-    std::string_view frame;
-    int count;
-    int frameIndex = -1;  // for a single box: the index of its frame in the frame array
-};
-
-constexpr std::array<ShowWhenOn, 18> kShowWhenOn{{
-    {"chkMessageOn", "fraMessageOnOff", kMessageCount + 2},
-    {"chkTypeOfMessageOn", "fraTypeOfMessOnOff", kMessageTypeCount},
-    {"chkBitMaskOn", "fraMask", kMaskCount},
-    {"chkTimerOn", "fraTimerOnOff", kTimerCount},
-    {"chkCounterOn", "fraCounterOnOff", kCounterCount},
-    {"chkRemoteAction", "fraRemote", kRemoteEventCount},
-    {"chkNoReceipt", "fraCommOnOff", 0, 0},
-    {"chkUnitOnline", "fraCommOnOff", 0, 1},
-    {"chkUnitOffline", "fraCommOnOff", 0, 2},
-    {"chkRadioMessage", "fraCommOnOff", 0, 3},
-    {"chkSerialMessage", "fraCommOnOff", 0, 4},
-    {"chkRadioACK", "fraCommOnOff", 0, 5},
-    {"chkRadioNAK", "fraCommOnOff", 0, 6},
-    {"chkRadioError", "fraCommOnOff", 0, 7},
-    {"chkSerialError", "fraCommOnOff", 0, 8},
-    {"chkSleepOn", "fraSleepActions", 0},
-    {"chkSleepModeOn", "fraSleepHighLow", 0},
-    {"chkUnitBootingOn", "fraUnitBoootingOnOff", 0},
-}};
-
-template <class Visit>
-void ForEachShowWhenOn(const ControlSet& controls, Visit visit) {
-    for (const ShowWhenOn& rule : kShowWhenOn) {
-        if (rule.count == 0) {
-            visit(controls.get<QCheckBox>(rule.box, -1), controls.find(rule.frame, rule.frameIndex));
-            continue;
-        }
-        for (int i = 0; i < rule.count; ++i) visit(controls.get<QCheckBox>(rule.box, i), controls.find(rule.frame, i));
-    }
-}
-
-}  // namespace
-
 WindowRules::WindowRules(const ControlSet& controls, const SettingBinder& binder, QObject* parent)
     : QObject(parent), controls_(controls) {
-    connectFrames();
     connectInputs();
     connectMirrors(binder);
-}
-
-void WindowRules::connectFrames() {
-    ForEachShowWhenOn(controls_, [this](QCheckBox* box, QWidget* frame) {
-        connect(box, &QCheckBox::toggled, frame, &QWidget::setVisible);
-    });
 }
 
 void WindowRules::connectInputs() {
@@ -123,7 +69,6 @@ void WindowRules::showFrequency() {
 }
 
 void WindowRules::applyAll() {
-    ForEachShowWhenOn(controls_, [](QCheckBox* box, QWidget* frame) { frame->setVisible(box->isChecked()); });
     for (int input = 0; input < kInputCount; ++input) showInput(input);
     controls_.get<QLabel>("lblAlias", -1)->setText(controls_.get<QLineEdit>("txtAlias", -1)->text());
     controls_.get<QLabel>("lblType", -1)->setText(controls_.get<ChoiceBox>("cmbTypeOfUnit", -1)->value());

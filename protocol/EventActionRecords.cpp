@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "protocol/EventTable.h"
+#include "model/EventTable.h"
 #include "protocol/RecordWriter.h"
 #include "protocol/SendLimits.h"
 
@@ -11,7 +11,7 @@ namespace koru {
 
 EncoderSteps EncodeEventActions(const UnitConfiguration& config, EncodeContext& context) {
     RecordWriter out(Record::EventActions, config, context);
-    const std::vector<EventList> events = EventsInSendingOrder(config);
+    const std::vector<EventList> events = EventsInPairOrder(config);
     std::size_t pairs = 0;
     for (const EventList& event : events) {
         if (event.on) pairs += event.actions->size();

@@ -1,5 +1,6 @@
 #include "protocol/TimeCode.h"
 
+#include "model/TimeUnits.h"
 #include "protocol/NumberText.h"
 #include "protocol/StepFailure.h"
 
@@ -7,13 +8,10 @@ namespace koru {
 
 namespace {
 
-// Tenths of a second per time unit.
+// Tenths of a second per time unit; a text that names no unit counts as tenths.
 double TenthsPerUnit(std::string_view unit) {
-    if (unit == "ms") return 0.01;
-    if (unit == "s") return 10;
-    if (unit == "min") return 600;
-    if (unit == "h") return 36000;
-    return 1;
+    const TimeUnit* known = FindTimeUnit(unit);
+    return known != nullptr ? known->tenthsOfSecond : 1;
 }
 
 constexpr double kClampTenths = 144000000;    // 400 hours

@@ -5,8 +5,9 @@
 #include <string_view>
 #include <utility>
 
+#include "model/EventTable.h"
 #include "model/SettingCatalog.h"
-#include "protocol/EventTable.h"
+#include "model/TimeUnits.h"
 #include "protocol/NumberText.h"
 #include "protocol/RecordTable.h"
 #include "protocol/RecordWriter.h"
@@ -41,10 +42,6 @@ std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-bool IsTimeUnit(std::string_view unit) {
-    return unit == "ms" || unit == "s" || unit == "min" || unit == "h";
-}
-
 bool IsWhole(double value, double step) {
     return RoundHalfEven(value / step) * step == value;
 }
@@ -60,7 +57,7 @@ void CheckSend(const UnitConfiguration& config, Findings& findings) {
 void CheckEventEntries(const UnitConfiguration& config, Findings& findings) {
     EncodeContext context;
     EncodeRecord(Record::Actions, config, context);
-    for (const EventList& event : EventsInSendingOrder(config)) {
+    for (const EventList& event : EventsInPairOrder(config)) {
         if (!event.on) continue;
         for (const std::string& entry : *event.actions) {
             if (context.actionTable.find(entry) == ActionTable::kNoAction) {
@@ -246,7 +243,7 @@ bool IsEditorAction(const std::string& list, const std::string& entry) {
         return n >= 5 && p[0] == "Send:" && IsCells(p[1], 4) && IsCells(p[2], 8) && p[3] == "to";
     }
     if (list == "Timer action") {
-        if (n == 5 && p[0] == "Timer") return IsNumberIn(p[1], 1, kTimerCount) && p[2] == "=" && IsTimeUnit(p[4]);
+        if (n == 5 && p[0] == "Timer") return IsNumberIn(p[1], 1, kTimerCount) && p[2] == "=" && FindTimeUnit(p[4]) != nullptr;
         return n == 3 && (p[0] == "Start" || p[0] == "Stop" || p[0] == "Restart") && p[1] == "timer" &&
                IsNumberIn(p[2], 1, kTimerCount);
     }

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/UnitConfiguration.h"
+#include "editor/tabs/EventRows.h"
 
 namespace koru {
 
@@ -105,8 +105,10 @@ InputSleepPage::InputSleepPage(FieldFactory& factory, QWidget* parent) : TabPage
     QGroupBox* sleep = factory.group(page, QStringLiteral("Sleep setup"), "fraSleepSetup");
     layout->addWidget(sleep);
     auto* sleepRow = new QHBoxLayout(sleep);
-    sleepRow->addWidget(factory.flag(sleep, "chkSleepModeOn", -1, QStringLiteral("Enable sleep mode")));
+    QCheckBox* sleepMode = factory.flag(sleep, "chkSleepModeOn", -1, QStringLiteral("Enable sleep mode"));
+    sleepRow->addWidget(sleepMode);
     QWidget* edge = factory.frame(sleep, "fraSleepHighLow");
+    ShowWhenOn(sleepMode, edge);
     auto* edgeRow = new QHBoxLayout(edge);
     edgeRow->setContentsMargins(0, 0, 0, 0);
     edgeRow->addWidget(factory.option(edge, "optSleepLow", -1, QStringLiteral("Sleep event on low")));

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/UnitConfiguration.h"
+#include "editor/tabs/EventRows.h"
 
 namespace koru {
 
@@ -53,12 +53,16 @@ QWidget* CellCaptions(QWidget* parent, int cellWidth) {
     return header;
 }
 
-// Returns the width of one cell.
-int AddMask(FieldFactory& factory, QWidget* parent, QGridLayout* grid, int mask) {
-    const QString name = QStringLiteral("Mask %1").arg(mask + 1);
-    QCheckBox* on = factory.flag(parent, "chkBitMaskOn", mask, QStringLiteral("On Mask %1").arg(mask + 1),
+// One mask: its switch, and the frame with its cells, its "Actions" button and its list. Returns the width of
+// one cell.
+int AddMask(FieldFactory& factory, QWidget* parent, QGridLayout* grid, const EventDescription& masks, int mask) {
+    const QString name = EventRowName(masks, mask);
+    const QString onCaption = QString::fromLatin1(masks.onCaption.data(), static_cast<qsizetype>(masks.onCaption.size()))
+                                  .arg(mask + 1);
+    QCheckBox* on = factory.flag(parent, masks.onControl, masks.controlIndex(mask), onCaption,
                                  name + QLatin1String(": On"));
-    QWidget* frame = factory.frame(parent, "fraMask", mask);
+    QWidget* frame = factory.frame(parent, masks.frameControl, masks.frameControlIndex(mask));
+    ShowWhenOn(on, frame);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(0, 0, 0, 0);
     int cellWidth = 0;
@@ -76,13 +80,45 @@ int AddMask(FieldFactory& factory, QWidget* parent, QGridLayout* grid, int mask)
         row->addLayout(cells);
         row->addSpacing(6);
     }
-    row->addWidget(factory.button(frame, "cmdAddActionBitMask", mask, QStringLiteral("&Actions"),
+    row->addWidget(factory.button(frame, masks.buttonControl, masks.controlIndex(mask), QStringLiteral("&Actions"),
                                   name + QLatin1String(": Actions")));
-    row->addWidget(factory.list(frame, "lstBitMask", mask, kActionListRows, name + QLatin1String(": action list")),
+    row->addWidget(factory.list(frame, masks.listControl, masks.controlIndex(mask), kActionListRows,
+                                name + QLatin1String(": action list")),
                    1);
     grid->addWidget(on, mask + 1, 0);
     grid->addWidget(frame, mask + 1, 1);
     return cellWidth;
+}
+
+// The masks' frame: the cell captions over 24 masks.
+QGroupBox* MaskBox(FieldFactory& factory, QWidget* page, const EventBoxRows& box) {
+    QGroupBox* frame = factory.group(page, QString::fromLatin1(box.caption.data(), static_cast<qsizetype>(box.caption.size())));
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnStretch(1, 1);
+    int cellWidth = 0;
+    for (const EventDescription* masks : box.events) {
+        for (int mask = 0; mask < masks->items(); ++mask) cellWidth = AddMask(factory, frame, grid, *masks, mask);
+    }
+    grid->addWidget(CellCaptions(frame, cellWidth), 0, 1);
+    return frame;
+}
+
+// A frame of events without conditions of their own (the sleep event).
+QGroupBox* EventsBox(FieldFactory& factory, QWidget* page, const EventBoxRows& box) {
+    QGridLayout* grid = nullptr;
+    QGroupBox* frame = EventBox(factory, page, box.caption, grid);
+    int line = 0;
+    for (const EventDescription* event : box.events) {
+        for (int item = 0; item < event->items(); ++item) {
+            const EventRow row = AddEventRow(factory, frame, grid, line++, *event, item);
+            AddActionList(factory, row, *event, item, EventRowName(*event, item));
+        }
+    }
+    return frame;
+}
+
+bool HasMasks(const EventBoxRows& box) {
+    return box.events.front()->details == EventDetails::MaskCells;
 }
 
 }  // namespace
@@ -90,23 +126,14 @@ int AddMask(FieldFactory& factory, QWidget* parent, QGridLayout* grid, int mask)
 IoEventsPage::IoEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, "Frame3", parent) {
     QWidget* page = content();
     auto* layout = new QVBoxLayout(page);
-
-    QGroupBox* sleep = factory.group(page, QStringLiteral("Sleep event"));
-    auto* sleepGrid = new QGridLayout(sleep);
-    sleepGrid->setColumnStretch(2, 1);
-    const QStringList captions{QStringLiteral("Sleep input activated:")};
-    const EventRow row =
-        AddEventRow(factory, sleep, sleepGrid, 0, captions, {"chkSleepOn"}, QStringLiteral("On"), {"fraSleepActions"});
-    AddActionList(factory, row, {"cmdAddActionSleep"}, {"lstSleepActions"}, RowName(captions));
-    layout->addWidget(sleep);
-
-    QGroupBox* masks = factory.group(page, QStringLiteral("I/O events"));
-    auto* grid = new QGridLayout(masks);
-    grid->setColumnStretch(1, 1);
-    int cellWidth = 0;
-    for (int mask = 0; mask < kMaskCount; ++mask) cellWidth = AddMask(factory, masks, grid, mask);
-    grid->addWidget(CellCaptions(masks, cellWidth), 0, 1);
-    layout->addWidget(masks);
+    const std::vector<EventBoxRows> boxes = EventBoxes(Section::IoEvent);
+    // The sleep event above the masks.
+    for (const EventBoxRows& box : boxes) {
+        if (!HasMasks(box)) layout->addWidget(EventsBox(factory, page, box));
+    }
+    for (const EventBoxRows& box : boxes) {
+        if (HasMasks(box)) layout->addWidget(MaskBox(factory, page, box));
+    }
     layout->addStretch(1);
 }
 

@@ -4,7 +4,7 @@
 
 #include "editor/ControlSet.h"
 #include "editor/dialogs/AddActionDialog.h"
-#include "model/EventActionLists.h"
+#include "model/EventTable.h"
 #include "tests/editor/WindowTesting.h"
 
 namespace koru {
@@ -156,14 +156,13 @@ TEST_F(ActionListEditingTest, SleepModeIsOfferedOnlyWhileSleepModeIsEnabled) {
 }
 
 // Every "Actions" button of the event tabs opens the dialog on its own event's list; the remote events'
-// buttons stay as they are.
+// buttons, which the unit has no number for, stay as they are.
 TEST_F(ActionListEditingTest, EveryActionsButtonEditsItsOwnList) {
-    for (const EventListButton& button : EventListButtons()) {
-        const int count = button.count == 0 ? 1 : button.count;
-        for (int i = 0; i < count; ++i) {
-            const int index = button.count == 0 ? -1 : i;
-            const QString name = ObjectName(button.button, index);
-            *EventActionList(config, button.list, index) = {name.toStdString()};
+    for (const EventDescription& event : Events()) {
+        if (!event.sent()) continue;
+        for (int item = 0; item < event.items(); ++item) {
+            const QString name = ObjectName(event.buttonControl, event.controlIndex(item));
+            event.actions(config, item) = {name.toStdString()};
             auto* pushButton = w.get<QPushButton>(name);
             ASSERT_TRUE(pushButton->isEnabled()) << name.toStdString();
             pushButton->click();
