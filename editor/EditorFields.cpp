@@ -3,17 +3,18 @@
 #include <array>
 #include <string>
 
+#include "model/TimeUnits.h"
+
 namespace koru {
 
 namespace {
 
 constexpr std::array<std::string_view, 4> kPingChoices{"No ping", "Short ping time", "Long ping time", "User defined"};
-constexpr std::array<std::string_view, 4> kTimeUnits{"ms", "s", "min", "h"};
 constexpr std::array<std::string_view, 4> kOneToFour{"1", "2", "3", "4"};
 constexpr std::array<std::string_view, 20> kOneToTwenty{"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10",
                                                          "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"};
 
-constexpr std::array<EditorField, 19> kEditorFields{{
+const std::array<EditorField, 19> kEditorFields{{
     // Tab 0: the overview's copies of fields on other tabs.
     {"lblAlias", -1, 1, FieldKind::Label},
     {"lblType", -1, 1, FieldKind::Label},
@@ -32,7 +33,7 @@ constexpr std::array<EditorField, 19> kEditorFields{{
     {"txtOutputFlagAction", 0, 12, FieldKind::Cell, {}, FieldCheck::ActionCell, 1, "-"},
     {"cmbTimerNr", 0, 4, FieldKind::Choice, kOneToFour},
     {"txtTimeAction", -1, 1, FieldKind::Number, {}, FieldCheck::Time, 4},
-    {"cmbUnitAction", -1, 1, FieldKind::Choice, kTimeUnits},
+    {"cmbUnitAction", -1, 1, FieldKind::Choice, TimeUnitNames()},
     {"cmbCounterNr", 0, 4, FieldKind::Choice, kOneToFour},
     {"txtCountAction", -1, 1, FieldKind::Number, {}, FieldCheck::NumberOrEmpty, 9},
     {"txtIncCount", -1, 1, FieldKind::Number, {}, FieldCheck::NumberOrEmpty, 9},

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "editor/AskingOperation.h"
 #include "editor/ChoiceBox.h"
 #include "editor/DialogText.h"
 #include "editor/FieldFactory.h"
@@ -28,7 +29,6 @@
 #include "editor/tabs/RemoteEventsPage.h"
 #include "editor/tabs/TimerCounterActionsPage.h"
 #include "editor/tabs/TimerCounterCommEventsPage.h"
-#include "model/LibraryQuestions.h"
 #include "model/UnitFile.h"
 #include "platform/UserDialogs.h"
 #include "platform/widgets/WidgetText.h"
@@ -174,19 +174,13 @@ void MainWindow::promptSaveUnit(std::function<void()> then) {
 }
 
 void MainWindow::askToSave(std::function<void(bool goOn)> answered) {
-    if (config_.unit.id.empty()) {
-        answered(true);
-        return;
-    }
-    dialogs_.askYesNo(std::string(kSaveUnitQuestion), std::string(kSaveUnitTitle),
-                      [this, answered = std::move(answered)](bool yes) {
-                          FixedAnswer answer(yes);
-                          const LibraryResult saved = library_.PromptSaveUnit(config_, answer);
-                          report(saved, std::string(kSaveUnitTitle));
-                          if (saved.done()) updateTitle();
-                          // A save the user asked for that failed stops the command: the unit stays open.
-                          answered(saved.status == LibraryStatus::Done || saved.status == LibraryStatus::NotDone);
-                      });
+    const LibraryOperation save = [this](Consent consent) { return library_.PromptSaveUnit(config_, consent); };
+    RunAsking(dialogs_, save, [this, answered = std::move(answered)](const LibraryResult& saved) {
+        report(saved, std::string(kSaveUnitTitle));
+        if (saved.done()) updateTitle();
+        // A save the user asked for that failed stops the command: the unit stays open.
+        answered(saved.status == LibraryStatus::Done || saved.status == LibraryStatus::NotDone);
+    });
 }
 
 bool MainWindow::openUnitFile(const std::string& path) {

@@ -12,8 +12,8 @@
 //                          "cmbMessageNumber", "lstDest"); control<QListWidget>(name) casts.
 //   - fieldText(name)      the text of an editor-only field as the unit's bytes ("txtOutputFlagAction(4)").
 //   - library(), dialogs() the unit library and the user's dialogs (message boxes, questions, file choosers;
-//                          no nested event loops). Library questions: ask through dialogs() first, then run the
-//                          library operation with FixedAnswer (model/LibraryQuestions.h).
+//                          no nested event loops). A library operation's question: RunAsking
+//                          (editor/AskingOperation.h).
 //   - refreshUnitLists()   rebuilds lstUnitInSystem, lstDest and lstDestOutputFlag from the library.
 //   - setWindowEnabled()   switches the window's fields and menus off while a dialog works alone; dialogs that
 //                          are children of the window stay usable.

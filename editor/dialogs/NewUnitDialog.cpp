@@ -69,9 +69,9 @@ void NewUnitDialog::createUnit() {
     // Runs only while the dialog is open: a unit made after it closed would reach no window.
     const QPointer<NewUnitDialog> self(this);
     const LibraryOperation create = [self, id = *idText, alias = *alias,
-                                     type = *type](LibraryQuestions& questions) {
-        if (self == nullptr) return LibraryResult{LibraryStatus::NotDone, {}, {}};
-        return self->library_.NewUnit(id, alias, type, self->config_, questions);
+                                     type = *type](Consent consent) {
+        if (self == nullptr) return LibraryResult{LibraryStatus::NotDone, {}, {}, {}};
+        return self->library_.NewUnit(id, alias, type, self->config_, consent);
     };
     RunAsking(dialogs_, create, [dialog = self](const LibraryResult& result) {
         if (dialog == nullptr) return;

@@ -15,10 +15,15 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <span>
+#include <string_view>
+
 #include "editor/send/DeviceChooser.h"
 #include "editor/send/LineLamp.h"
+#include "model/LineChoices.h"
 #include "platform/widgets/WidgetText.h"
 #include "protocol/SessionPlanner.h"
+#include "protocol/link/LinkOptions.h"
 #include "protocol/link/LinkSettings.h"
 #include "protocol/link/SerialLink.h"
 
@@ -36,6 +41,14 @@ QString LogLine(const std::string& entry) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
+}
+
+QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+QStringList Texts(std::span<const std::string_view> options) {
+    QStringList texts;
+    for (std::string_view option : options) texts.append(Latin1(option));
+    return texts;
 }
 
 QString Indexed(const char* control, int index) {
@@ -74,16 +87,15 @@ SerialSetupDialog::SerialSetupDialog(LinkSettings& settings, SerialLink& link, c
     auto* settingsFrame = new QGroupBox(QStringLiteral("Settings"), this);
     settingsFrame->setObjectName(QStringLiteral("fraSettings"));
     auto* settingsLayout = new QHBoxLayout(settingsFrame);
-    settingsLayout->addWidget(buildOptions("fraBaudRate", QStringLiteral("Baud rate"), "opt_BaudRate",
-                                           {"300", "600", "1200", "2400", "4800", "9600", "19200", "38400", "57600",
-                                            "115200"},
-                                           2, baud_));
-    settingsLayout->addWidget(buildOptions("fraParity", QStringLiteral("Parity"), "opt_Parity",
-                                           {"None", "Odd", "Even"}, 1, parity_));
-    settingsLayout->addWidget(buildOptions("fraDataBits", QStringLiteral("Data bits"), "opt_DataBits",
-                                           {"5", "6", "7", "8"}, 1, dataBits_));
-    settingsLayout->addWidget(buildOptions("fraStopBits", QStringLiteral("Stop bits"), "optStopBits", {"1", "2"}, 1,
-                                           stopBits_));
+    QStringList parities;
+    for (const ParityOption& option : kParityOptions) parities.append(Latin1(option.caption));
+    settingsLayout->addWidget(
+        buildOptions("fraBaudRate", QStringLiteral("Baud rate"), "opt_BaudRate", Texts(kBaudRates), 2, baud_));
+    settingsLayout->addWidget(buildOptions("fraParity", QStringLiteral("Parity"), "opt_Parity", parities, 1, parity_));
+    settingsLayout->addWidget(
+        buildOptions("fraDataBits", QStringLiteral("Data bits"), "opt_DataBits", Texts(kDataBits), 1, dataBits_));
+    settingsLayout->addWidget(
+        buildOptions("fraStopBits", QStringLiteral("Stop bits"), "optStopBits", Texts(kStopBits), 1, stopBits_));
     QGroupBox* timeoutFrame = buildTimeout();
     settingFrames_ = {portFrame, settingsFrame, timeoutFrame};
     devices_ = new DeviceChooser(settings_, devices, this);

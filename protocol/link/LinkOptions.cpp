@@ -1,49 +1,48 @@
 #include "protocol/link/LinkOptions.h"
 
-#include <array>
-#include <type_traits>
+#include <algorithm>
 
+#include "model/LineChoices.h"
 #include "platform/PortSettings.h"
 
 namespace koru {
 
 namespace {
 
-constexpr std::array<int, 10> kBaudOptions{300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
-constexpr std::array<char, 3> kParityOptions{'N', 'O', 'E'};
-constexpr std::array<int, 4> kDataBitOptions{5, 6, 7, 8};
-constexpr std::array<int, 2> kStopBitOptions{1, 2};
-
-template <typename Options, typename Value>
-int indexOf(const Options& options, Value value) {
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        if (options[i] == value) return static_cast<int>(i);
-    }
-    return -1;
+template <typename Options>
+int IndexOf(const Options& options, std::string_view text) {
+    const auto found = std::find(options.begin(), options.end(), text);
+    return found == options.end() ? -1 : static_cast<int>(found - options.begin());
 }
 
 template <typename Options>
-std::string optionText(const Options& options, int index) {
+std::string OptionText(const Options& options, int index) {
     if (index < 0 || index >= static_cast<int>(options.size())) return {};
-    if constexpr (std::is_same_v<typename Options::value_type, char>) {
-        return std::string(1, options[static_cast<std::size_t>(index)]);
-    } else {
-        return std::to_string(options[static_cast<std::size_t>(index)]);
-    }
+    return std::string(options[static_cast<std::size_t>(index)]);
+}
+
+int ParityIndex(char letter) {
+    const auto found = std::find_if(kParityOptions.begin(), kParityOptions.end(),
+                                    [letter](const ParityOption& option) { return option.letter == letter; });
+    return found == kParityOptions.end() ? -1 : static_cast<int>(found - kParityOptions.begin());
 }
 
 }  // namespace
 
 std::string LinkOptions::settingsString() const {
-    return optionText(kBaudOptions, baud) + "," + optionText(kParityOptions, parity) + "," +
-           optionText(kDataBitOptions, dataBits) + "," + optionText(kStopBitOptions, stopBits);
+    const std::string letter =
+        parity >= 0 && parity < static_cast<int>(kParityOptions.size())
+            ? std::string(1, kParityOptions[static_cast<std::size_t>(parity)].letter)
+            : std::string();
+    return OptionText(kBaudRates, baud) + "," + letter + "," + OptionText(kDataBits, dataBits) + "," +
+           OptionText(kStopBits, stopBits);
 }
 
 LinkOptions LinkOptions::fromSettings(const std::string& settings) {
     const auto parsed = PortSettings::parse(settings);
     if (!parsed) return LinkOptions{};
-    return {indexOf(kBaudOptions, parsed->baud), indexOf(kParityOptions, parsed->parity),
-            indexOf(kDataBitOptions, parsed->dataBits), indexOf(kStopBitOptions, parsed->stopBits)};
+    return {IndexOf(kBaudRates, std::to_string(parsed->baud)), ParityIndex(parsed->parity),
+            IndexOf(kDataBits, std::to_string(parsed->dataBits)), IndexOf(kStopBits, std::to_string(parsed->stopBits))};
 }
 
 }  // namespace koru

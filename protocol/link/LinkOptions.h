@@ -1,16 +1,26 @@
 #pragma once
 
-// The line-setting option groups of the settings dialog, as control indexes; -1 is "nothing selected".
+// The line-setting option groups of the settings dialog, as the index of the selected option in each group;
+// -1 is "nothing selected". The options are the serial line's choices (model/LineChoices.h), the parity
+// options those below.
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace koru {
 
+struct ParityOption {
+    char letter;  // in the settings string
+    std::string_view caption;
+};
+inline constexpr std::array<ParityOption, 3> kParityOptions{{{'N', "None"}, {'O', "Odd"}, {'E', "Even"}}};
+
 struct LinkOptions {
-    int baud = 5;      // 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200
-    int parity = 0;    // N, O, E
-    int dataBits = 3;  // 5, 6, 7, 8
-    int stopBits = 0;  // 1, 2
+    int baud = 5;      // 9600
+    int parity = 0;    // N
+    int dataBits = 3;  // 8
+    int stopBits = 0;  // 1
 
     // "9600,N,8,1"; a group with nothing selected contributes an empty part.
     std::string settingsString() const;
