@@ -58,19 +58,19 @@ std::optional<std::string> upperPingProblem(const NetworkGraph& graph, int holde
     const std::string upper = TextForMessage(network.upperUnit);
     if (network.upperPing.empty()) return graph.shown(holder) + " has the upper unit " + upper + " but no upper ping entry";
     if (pings(network.upperPing, network.upperUnit)) return std::nullopt;
-    return "the upper ping entry of " + graph.shown(holder) + ", " + ping + ", does not name its upper unit " + upper;
+    return "The upper ping entry of " + graph.shown(holder) + ", " + ping + ", does not name its upper unit " + upper;
 }
 
 std::optional<std::string> lowerPingProblem(const NetworkGraph& graph, int holder) {
     const NetworkSetup& network = graph.units[holder].links.network;
     if (network.lowerPing.size() != network.lowerUnits.size()) {
-        return "the lower ping list of " + graph.shown(holder) + " has " + std::to_string(network.lowerPing.size()) +
+        return "The lower ping list of " + graph.shown(holder) + " has " + std::to_string(network.lowerPing.size()) +
                " entries for its " + std::to_string(network.lowerUnits.size()) + " lower units";
     }
     for (std::size_t k = 0; k < network.lowerUnits.size(); ++k) {
         if (pings(network.lowerPing[k], network.lowerUnits[k])) continue;
         const std::string position = std::to_string(k + 1);
-        return "the lower ping entry " + position + " of " + graph.shown(holder) + ", \"" +
+        return "The lower ping entry " + position + " of " + graph.shown(holder) + ", \"" +
                TextForMessage(network.lowerPing[k]) + "\", does not name its lower unit " + position + ", " +
                TextForMessage(network.lowerUnits[k]);
     }
@@ -182,7 +182,7 @@ std::vector<bool> FindUpperLoops(const NetworkGraph& graph, std::vector<NetworkF
         if (unit >= 0 && visit[unit] == Visit::OnPath) {
             std::vector<int> loop(std::find(path.begin(), path.end(), unit), path.end());
             std::rotate(loop.begin(), std::min_element(loop.begin(), loop.end()), loop.end());
-            std::string text = "a loop of upper units: ";
+            std::string text = "A loop of upper units: ";
             for (const int member : loop) {
                 text += graph.shown(member) + " -> ";
                 inLoop[member] = true;
@@ -208,7 +208,7 @@ void FindDuplicateIds(const NetworkGraph& graph, std::vector<NetworkFinding>& fi
             files += "\"" + TextForMessage(graph.units[units[i]].fileName) + "\"";
         }
         const std::string id = graph.units[units.front()].links.unit.id;
-        add(findings, Kind::DuplicateId, std::move(units), "the unit files " + files + " hold the same ID " + id);
+        add(findings, Kind::DuplicateId, std::move(units), "The unit files " + files + " hold the same ID " + id);
     }
 }
 
