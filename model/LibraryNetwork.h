@@ -24,22 +24,24 @@ public:
     const NetworkMap& map() const { return map_; }
     const std::filesystem::path& unitsFolder() const { return folder_; }
 
-private:
     // What tells that a file changed without reading it.
     struct Stamp {
         unsigned long long device = 0, inode = 0, size = 0;
         long long modifiedSeconds = 0, modifiedNanoseconds = 0;
         bool operator==(const Stamp&) const = default;
     };
+
+private:
     struct KnownFile {
         Stamp stamp;
         UnitFileScan scan;
+        unsigned generation = 0;  // the last Update that saw the file
     };
 
     std::filesystem::path folder_;
     std::map<std::filesystem::path::string_type, KnownFile> files_;  // by the name on disk
     NetworkMap map_;
-    bool updated_ = false;
+    unsigned generation_ = 0;
 };
 
 }  // namespace koru

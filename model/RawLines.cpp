@@ -14,6 +14,17 @@ std::optional<std::string_view> RawLines::next() {
     return line;
 }
 
+void RawLines::SkipPlainLines() {
+    while (position_ < bytes_.size()) {
+        const char first = bytes_[position_];
+        if (first == '-' || first == ' ' || first == '\t' || first == '\r') return;
+        const std::size_t end = bytes_.find('\n', position_);
+        ++number_;
+        ended_ = end != std::string_view::npos;
+        position_ = ended_ ? end + 1 : bytes_.size();
+    }
+}
+
 std::string CleanedLine(std::string_view rawLine) {
     return LineCursor(rawLine).ReadCleanLine().value_or(std::string());
 }

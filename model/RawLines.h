@@ -16,6 +16,9 @@ public:
 
     // The next line without its LF (a CR before it stays); nullopt at the end.
     std::optional<std::string_view> next();
+    // Passes over the lines that cannot be section headings, those that begin with anything but "-", a blank, a
+    // TAB or a CR, without looking further into them; `number` counts them.
+    void SkipPlainLines();
     // The number of the line `next` gave last.
     int number() const { return number_; }
     // Whether that line ended with an LF (only the last line of a file may not).

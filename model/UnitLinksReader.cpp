@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "model/FileNames.h"
+#include "model/FileSyntax.h"
 #include "model/RawLines.h"
 #include "model/RegularFile.h"
 #include "model/Sections.h"
@@ -34,7 +35,11 @@ SectionsSeen readNetworkSections(std::string_view bytes, const std::string& file
     std::string sectionName;
     SectionsSeen seen;
     RawLines lines(bytes);
-    while (const std::optional<std::string_view> raw = lines.next()) {
+    while (true) {
+        // Outside the two sections only the headings matter.
+        if (reader == nullptr) lines.SkipPlainLines();
+        const std::optional<std::string_view> raw = lines.next();
+        if (!raw) break;
         if (std::optional<std::string> heading = SectionHeadingOf(*raw)) {
             sectionName = std::move(*heading);
             const std::optional<Section> section = SectionByName(sectionName);
@@ -51,13 +56,12 @@ SectionsSeen readNetworkSections(std::string_view bytes, const std::string& file
         if (reader == nullptr) continue;
         const std::string line = CleanedLine(*raw);
         if (line.empty()) continue;
-        const std::string idBefore = scratch.unit.id;
         if (ReadFailure failure = reader->apply(line, scratch)) {
             seen.failure =
                 FileError{fileName, lines.number(), TextForMessage("section \"" + sectionName + "\": " + *failure)};
             return seen;
         }
-        if (scratch.unit.id != idBefore) links.idLine = lines.number();
+        if (reader == readers[0].get() && KeyOf(line) == "Id" && ValueOf(line) != "-") links.idLine = lines.number();
     }
     links.unit = scratch.unit;
     links.network = scratch.network;
