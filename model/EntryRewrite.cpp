@@ -4,13 +4,12 @@
 #include "model/NetworkGraph.h"
 #include "model/RawLines.h"
 #include "model/TextRules.h"
+#include "model/UnitFile.h"
 #include "model/Windows1252.h"
 
 namespace koru {
 
 namespace {
-
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 // How a key of the Network section holds entries.
 enum class Holds { Nothing, Entry, Entries, Ping, Pings };
@@ -74,9 +73,9 @@ std::string RewriteNetworkEntries(std::string_view bytes, const std::vector<Entr
     std::string out;
     out.reserve(bytes.size() + 256);
     std::vector<EntryRename> written = renames;
-    if (bytes.starts_with(kUtf8Mark)) {
-        out += kUtf8Mark;
-        bytes.remove_prefix(kUtf8Mark.size());
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        out += kUtf8ByteOrderMark;
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
         for (EntryRename& rename : written) {
             rename.oldEntry = Windows1252ToUtf8(rename.oldEntry);
             rename.newEntry = Windows1252ToUtf8(rename.newEntry);

@@ -8,13 +8,12 @@
 #include "model/RegularFile.h"
 #include "model/Sections.h"
 #include "model/UnitName.h"
+#include "model/UnitFile.h"
 #include "model/Windows1252.h"
 
 namespace koru {
 
 namespace {
-
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 // What the pass over the sections found besides the settings.
 struct SectionsSeen {
@@ -103,9 +102,9 @@ void ReadUnitLinks(std::string_view bytes, UnitFileScan& scan) {
     const std::string file = scan.path.string();
     std::string converted;
     std::string_view text = bytes;
-    if (bytes.starts_with(kUtf8Mark)) {
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
         // A UTF-8 file is read as a load reads it: converted to Windows-1252 first.
-        if (Utf8ToWindows1252(bytes.substr(kUtf8Mark.size()), converted)) {
+        if (Utf8ToWindows1252(bytes.substr(kUtf8ByteOrderMark.size()), converted)) {
             scan.problem = noUnitIn(bytes, file);
             return;
         }
