@@ -9,7 +9,6 @@
 #include "cli/Commands.h"
 #include "cli/InterruptNotifier.h"
 #include "cli/SendOptions.h"
-#include "platform/MemorySettingsStore.h"
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
 #include "platform/QtSettingsStore.h"
@@ -122,9 +121,8 @@ int runSend(const QStringList& arguments) {
         return kExitFailed;
     }
 
-    MemorySettingsStore store;
     CliMessageBoxes messages;
-    const std::unique_ptr<SendStack> stack = SendStack::Live(messages, store, config);
+    const std::unique_ptr<SendStack> stack = SendStack::Live(messages, config);
     SerialLink& link = stack->link();
     SendSession& send = stack->send();
     link.setPort(stored ? portNumber : 1, device);

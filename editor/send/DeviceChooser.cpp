@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 
 #include "platform/SerialDevices.h"
-#include "protocol/link/LinkSettings.h"
+#include "editor/send/LinkSettings.h"
 
 namespace koru {
 

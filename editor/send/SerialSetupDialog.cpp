@@ -23,8 +23,8 @@
 #include "model/LineChoices.h"
 #include "platform/widgets/WidgetText.h"
 #include "protocol/SessionPlanner.h"
-#include "protocol/link/LinkOptions.h"
-#include "protocol/link/LinkSettings.h"
+#include "editor/send/LinkOptions.h"
+#include "editor/send/LinkSettings.h"
 #include "protocol/link/SerialLink.h"
 
 namespace koru {
@@ -125,7 +125,7 @@ SerialSetupDialog::SerialSetupDialog(LinkSettings& settings, SerialLink& link, c
     layout->addWidget(linkArea, 1);
     layout->addLayout(buttons);
 
-    connect(save_, &QPushButton::clicked, &settings_, &LinkSettings::serialSave);
+    connect(save_, &QPushButton::clicked, &settings_, &LinkSettings::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
     connect(&settings_, &LinkSettings::hideRequested, this, &QDialog::hide);
     connect(&settings_, &LinkSettings::portsChanged, this, [this] {
@@ -224,8 +224,8 @@ QWidget* SerialSetupDialog::buildLink() {
 
     connect_ = Button(area, "PortConnect", QStringLiteral("&Connect"));
     disconnect_ = Button(area, "PortDisconnect", QStringLiteral("&Disconnect"));
-    connect(connect_, &QPushButton::clicked, &settings_, &LinkSettings::PortConnect_Click);
-    connect(disconnect_, &QPushButton::clicked, &settings_, &LinkSettings::PortDisconnect_Click);
+    connect(connect_, &QPushButton::clicked, &settings_, &LinkSettings::connectPort);
+    connect(disconnect_, &QPushButton::clicked, &settings_, &LinkSettings::disconnectPort);
 
     auto* lamps = new QHBoxLayout;
     lamps->addWidget(connect_);

@@ -66,8 +66,7 @@ EventRow AddEventRow(FieldFactory& factory, QWidget* parent, QGridLayout* grid, 
     QList<QLabel*> labels;
     for (const QString& caption : EventCaptions(event, item)) labels.append(FieldFactory::caption(parent, caption));
     const QString onCaption = Numbered(event.onCaption, item);
-    parts.on = factory.flag(parent, event.onControl, event.controlIndex(item), onCaption,
-                            EventRowName(event, item) + QLatin1String(": ") + onCaption);
+    parts.on = factory.eventSwitch(parent, event, item, onCaption, EventRowName(event, item) + QLatin1String(": ") + onCaption);
     labels.front()->setBuddy(parts.on);
     parts.frame = factory.frame(parent, event.frameControl, event.frameControlIndex(item));
     parts.frameLayout = new QHBoxLayout(parts.frame);
@@ -88,10 +87,10 @@ EventRow AddEventRow(FieldFactory& factory, QWidget* parent, QGridLayout* grid, 
 
 QListWidget* AddActionList(FieldFactory& factory, const EventRow& row, const EventDescription& event, int item,
                            const QString& name) {
-    QPushButton* actions = factory.button(row.frame, event.buttonControl, event.controlIndex(item),
-                                          QStringLiteral("&Actions"), name + QLatin1String(": Actions"));
-    QListWidget* entries = factory.list(row.frame, event.listControl, event.controlIndex(item), kActionListRows,
-                                        name + QLatin1String(": action list"));
+    QPushButton* actions =
+        factory.actionsButton(row.frame, event, item, QStringLiteral("&Actions"), name + QLatin1String(": Actions"));
+    QListWidget* entries =
+        factory.eventList(row.frame, event, item, kActionListRows, name + QLatin1String(": action list"));
     row.frameLayout->addWidget(actions, 0, Qt::AlignTop);
     row.frameLayout->addWidget(entries, 1);
     return entries;

@@ -16,17 +16,18 @@ namespace koru {
 
 namespace {
 
+// A group of a mask's cells: its caption and its cells of a mask.
 struct CellGroup {
     const char* caption;
-    std::string_view control;
     int cells;
+    const Text& (*cell)(const IoMask& mask, int k);
 };
 
 constexpr CellGroup kCellGroups[] = {
-    {"Input A", "txtInputA", kMaskInputCells},
-    {"Input B", "txtInputB", kMaskInputCells},
-    {"Output", "txtOutput", kMaskOutputCells},
-    {"Flags", "txtFlag", kMaskFlagCells},
+    {"Input A", kMaskInputCells, [](const IoMask& mask, int k) -> const Text& { return mask.inputA[k]; }},
+    {"Input B", kMaskInputCells, [](const IoMask& mask, int k) -> const Text& { return mask.inputB[k]; }},
+    {"Output", kMaskOutputCells, [](const IoMask& mask, int k) -> const Text& { return mask.outputs[k]; }},
+    {"Flags", kMaskFlagCells, [](const IoMask& mask, int k) -> const Text& { return mask.flags[k]; }},
 };
 
 // The column captions over the cells of every mask: each group's caption and its cell numbers, in columns as
@@ -59,8 +60,7 @@ int AddMask(FieldFactory& factory, QWidget* parent, QGridLayout* grid, const Eve
     const QString name = EventRowName(masks, mask);
     const QString onCaption = QString::fromLatin1(masks.onCaption.data(), static_cast<qsizetype>(masks.onCaption.size()))
                                   .arg(mask + 1);
-    QCheckBox* on = factory.flag(parent, masks.onControl, masks.controlIndex(mask), onCaption,
-                                 name + QLatin1String(": On"));
+    QCheckBox* on = factory.eventSwitch(parent, masks, mask, onCaption, name + QLatin1String(": On"));
     QWidget* frame = factory.frame(parent, masks.frameControl, masks.frameControlIndex(mask));
     ShowWhenOn(on, frame);
     auto* row = new QHBoxLayout(frame);
@@ -72,7 +72,8 @@ int AddMask(FieldFactory& factory, QWidget* parent, QGridLayout* grid, const Eve
         const QString caption = QString::fromLatin1(group.caption);
         for (int k = 0; k < group.cells; ++k) {
             const QString cellName = name + QLatin1String(": ") + caption + QLatin1Char(' ') + QString::number(k + 1);
-            QLineEdit* cell = factory.text(frame, group.control, mask * group.cells + k, cellName);
+            const IoMask& values = factory.values().ioEvents.masks[static_cast<std::size_t>(mask)];
+            QLineEdit* cell = factory.text(frame, group.cell(values, k), cellName);
             cell->setToolTip(cellName);
             cells->addWidget(cell);
             cellWidth = cell->width();
@@ -80,11 +81,8 @@ int AddMask(FieldFactory& factory, QWidget* parent, QGridLayout* grid, const Eve
         row->addLayout(cells);
         row->addSpacing(6);
     }
-    row->addWidget(factory.button(frame, masks.buttonControl, masks.controlIndex(mask), QStringLiteral("&Actions"),
-                                  name + QLatin1String(": Actions")));
-    row->addWidget(factory.list(frame, masks.listControl, masks.controlIndex(mask), kActionListRows,
-                                name + QLatin1String(": action list")),
-                   1);
+    row->addWidget(factory.actionsButton(frame, masks, mask, QStringLiteral("&Actions"), name + QLatin1String(": Actions")));
+    row->addWidget(factory.eventList(frame, masks, mask, kActionListRows, name + QLatin1String(": action list")), 1);
     grid->addWidget(on, mask + 1, 0);
     grid->addWidget(frame, mask + 1, 1);
     return cellWidth;
@@ -123,7 +121,7 @@ bool HasMasks(const EventBoxRows& box) {
 
 }  // namespace
 
-IoEventsPage::IoEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, "Frame3", parent) {
+IoEventsPage::IoEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, controls::kIoEventsTab, parent) {
     QWidget* page = content();
     auto* layout = new QVBoxLayout(page);
     const std::vector<EventBoxRows> boxes = EventBoxes(Section::IoEvent);

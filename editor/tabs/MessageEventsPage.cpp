@@ -20,11 +20,12 @@ constexpr int kMatchSpacing = 6;
 // A received text's match: the text and whether it comes by radio or by serial line. Returns the width it
 // takes, which the rows without a text keep free.
 int AddMatch(FieldFactory& factory, const EventRow& row, int item, const QString& name) {
-    QLineEdit* text = factory.text(row.frame, "txtMessage", item, name + QLatin1String(": text"));
+    const MessageEvent& message = factory.values().messageEvents.messages[static_cast<std::size_t>(item)];
+    QLineEdit* text = factory.text(row.frame, message.text, name + QLatin1String(": text"));
     text->setFixedWidth(FieldWidth(text, 24));
-    QCheckBox* radio = factory.flag(row.frame, "chkFromRadio", item, QStringLiteral("Radio"), name + QLatin1String(": Radio"));
+    QCheckBox* radio = factory.flag(row.frame, message.fromRadio, QStringLiteral("Radio"), name + QLatin1String(": Radio"));
     QCheckBox* serial =
-        factory.flag(row.frame, "chkFromUart", item, QStringLiteral("Serial port"), name + QLatin1String(": Serial port"));
+        factory.flag(row.frame, message.fromSerial, QStringLiteral("Serial port"), name + QLatin1String(": Serial port"));
     row.frameLayout->addWidget(text, 0, Qt::AlignTop);
     row.frameLayout->addWidget(radio, 0, Qt::AlignTop);
     row.frameLayout->addWidget(serial, 0, Qt::AlignTop);
@@ -78,7 +79,7 @@ void AddRows(FieldFactory& factory, QGroupBox* frame, const std::vector<const Ev
 
 }  // namespace
 
-MessageEventsPage::MessageEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, "fraMessage", parent) {
+MessageEventsPage::MessageEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, controls::kMessageEventsTab, parent) {
     QWidget* page = content();
     auto* layout = new QVBoxLayout(page);
     for (const EventBoxRows& box : EventBoxes(Section::MessageEvent)) {

@@ -12,12 +12,12 @@
 
 namespace koru {
 
-RemoteEventsPage::RemoteEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, "fraRemotes", parent) {
+RemoteEventsPage::RemoteEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, controls::kRemoteEventsTab, parent) {
     QWidget* page = content();
     auto* layout = new QVBoxLayout(page);
     for (const EventBoxRows& box : EventBoxes(Section::RemoteEvent)) {
         QGroupBox* events = factory.group(page, QString::fromLatin1(box.caption.data(), static_cast<qsizetype>(box.caption.size())),
-                                          "fraRemoteEvent");
+                                          controls::kRemoteEvents);
         layout->addWidget(events);
         events->hide();
         auto* grid = new QGridLayout(events);
@@ -27,9 +27,10 @@ RemoteEventsPage::RemoteEventsPage(FieldFactory& factory, QWidget* parent) : Tab
                 const QString name = EventRowName(*event, item);
                 const EventRow row = AddEventRow(factory, events, grid, line++, *event, item);
                 row.on->setEnabled(event->switchable);
-                row.frameLayout->addWidget(factory.button(row.frame, "cmdAddButton", item, QStringLiteral("Add controls")));
-                row.frameLayout->addWidget(
-                    factory.list(row.frame, "lstButtons", item, kActionListRows, name + QLatin1String(": controls")), 1);
+                const TextList& controls = factory.values().remoteEvents[static_cast<std::size_t>(item)].controls;
+                row.frameLayout->addWidget(factory.button(row.frame, controls::kAddRemoteControls, item));
+                row.frameLayout->addWidget(factory.list(row.frame, controls, kActionListRows, name + QLatin1String(": controls")),
+                                           1);
                 AddActionList(factory, row, *event, item, name);
             }
         }

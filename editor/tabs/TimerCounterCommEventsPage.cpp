@@ -26,10 +26,10 @@ void AddCaptionedLists(FieldFactory& factory, const EventRow& row, const std::ve
     for (const EventDescription* event : lists) {
         const QString caption = QString::fromLatin1(event->listCaption.data(), static_cast<qsizetype>(event->listCaption.size()));
         const QString listName = name + QLatin1Char(' ') + caption.chopped(1).toLower();
-        QPushButton* button = factory.button(row.frame, event->buttonControl, event->controlIndex(item),
-                                             QStringLiteral("&Actions"), listName + QLatin1String(": Actions"));
-        QListWidget* list = factory.list(row.frame, event->listControl, event->controlIndex(item), kActionListRows,
-                                         listName + QLatin1String(": action list"));
+        QPushButton* button = factory.actionsButton(row.frame, *event, item, QStringLiteral("&Actions"),
+                                                    listName + QLatin1String(": Actions"));
+        QListWidget* list =
+            factory.eventList(row.frame, *event, item, kActionListRows, listName + QLatin1String(": action list"));
         grid->addWidget(FieldFactory::caption(row.frame, caption, list), line, 0, Qt::AlignTop);
         grid->addWidget(button, line, 1, Qt::AlignTop);
         grid->addWidget(list, line++, 2);
@@ -65,7 +65,7 @@ void AddEventBox(FieldFactory& factory, QWidget* page, QVBoxLayout* column, cons
 }  // namespace
 
 TimerCounterCommEventsPage::TimerCounterCommEventsPage(FieldFactory& factory, QWidget* parent)
-    : TabPage(factory, "fraTimerCounterCommEvents", parent) {
+    : TabPage(factory, controls::kTimerCounterCommEventsTab, parent) {
     QWidget* page = content();
     auto* columns = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;

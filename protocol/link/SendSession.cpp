@@ -7,20 +7,6 @@
 
 namespace koru {
 
-std::string_view ButtonCaption(ButtonMode mode) {
-    switch (mode) {
-        case ButtonMode::Abort:
-            return "Abort";
-        case ButtonMode::Close:
-            return "Close";
-        case ButtonMode::TryAgain:
-            return "Try again";
-        case ButtonMode::Ok:
-            return "OK";
-    }
-    return "";
-}
-
 SendSession::SendSession(SerialLink& link, PacketSender& sender, SessionState& session, MessageBoxes& boxes,
                          const UnitConfiguration& live)
     : link_(link), sender_(sender), session_(session), boxes_(boxes), live_(live) {
@@ -55,7 +41,6 @@ void SendSession::init_session() {
 
 bool SendSession::start(const SendSelection& selection) {
     if (running()) return false;
-    selection_ = selection;
     session_.setErrorScore(0.0);
     SendProgress next = progress_;
     next.status.clear();
@@ -74,7 +59,6 @@ bool SendSession::start(const SendSelection& selection) {
 // Every group is encoded from the copy before the start line goes out; the steps are then replayed in
 // order, so log entries and messages still come between the packets they belong to.
 void SendSession::send_to_koru(const SendSelection& selection) {
-    selection_ = selection;
     count_ = selection.count();
     SendProgress next = progress_;
     next.minimum = 0;
@@ -274,11 +258,7 @@ void SendSession::pressButton() {
             showAborted();
             return;
         case ButtonMode::TryAgain:
-            session_.setErrorScore(0.0);
-            next.button = ButtonMode::Abort;
-            next.value = 0;
-            setProgress(next);
-            start(selection_);
+            emit retryRequested();
             return;
         case ButtonMode::Close:
             next.value = 0;

@@ -9,7 +9,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/UnitConfiguration.h"
@@ -28,11 +27,8 @@ namespace koru {
 inline constexpr const char* kAbortedText = "Operation aborted";
 inline constexpr const char* kGivingUpText = "Error in communication, aborting....";
 
-// The progress dialog's one button: its caption is its mode.
+// The progress dialog's one button: what pressing it does (the dialog names it).
 enum class ButtonMode { Abort, Close, TryAgain, Ok };
-
-// "Abort", "Close", "Try again" or "OK".
-std::string_view ButtonCaption(ButtonMode mode);
 
 // The progress dialog as data.
 struct SendProgress {
@@ -60,7 +56,8 @@ public:
     // session values (also when the send dialog loads).
     void init_session();
 
-    // The progress dialog's button, by its mode.
+    // The progress dialog's button, by its mode. "Try again" asks for a new send (retryRequested): whoever
+    // started the send starts it again, through the same checks as any other send.
     void pressButton();
 
     const SendProgress& progress() const { return progress_; }
@@ -81,6 +78,7 @@ signals:
     void ended(bool saved);
     void hideRequested();
     void unloadRequested();
+    void retryRequested();
 
 private:
     enum class Phase { Idle, StartLine, Groups, EndLine, Verdict };
@@ -114,7 +112,6 @@ private:
     UnitConfiguration config_;  // what this send carries
 
     SendProgress progress_;
-    SendSelection selection_;
     Phase phase_ = Phase::Idle;
     int count_ = 0;
     std::vector<EncodedRecord> groups_;

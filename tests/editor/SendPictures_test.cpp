@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
 #include "platform/QtSerialDevices.h"
 #include "tests/editor/SendRig.h"
 
@@ -35,7 +37,7 @@ TEST(SendPictures, TheSendWindowsFitOnTheScreen) {
         }
     };
 
-    rig.window->control<QAbstractButton>(QStringLiteral("cmdSetup"))->click();
+    rig.window->controls().overview.send->click();
     picture("31-send-to-unit", rig.sendDialog());
     SendRig::click(rig.sendDialog(), QStringLiteral("cmdOk"));
 

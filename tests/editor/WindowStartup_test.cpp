@@ -7,7 +7,6 @@
 #include <QTabWidget>
 
 #include "editor/ChoiceBox.h"
-#include "editor/EditorFields.h"
 #include "model/SettingCatalog.h"
 #include "tests/editor/WindowFixture.h"
 
@@ -65,7 +64,7 @@ TEST_F(WindowStartup, NewWindowShowsTheDefaults) {
     }
 }
 
-// Every setting of the catalog and every editor-only control has exactly one control of its kind.
+// Every setting of the catalog has exactly one control of its kind, which names it for assistive tools.
 TEST_F(WindowStartup, EveryFieldHasExactlyOneControlOfItsKind) {
     const auto expectKind = [this](const QString& name, FieldKind kind) {
         QWidget* control = get(name);
@@ -88,12 +87,6 @@ TEST_F(WindowStartup, EveryFieldHasExactlyOneControlOfItsKind) {
     for (const Setting& setting : Settings()) {
         for (int index = 0; index < setting.size(); ++index) {
             expectKind(QString::fromStdString(ControlName(setting, index)), setting.kind);
-        }
-    }
-    for (const EditorField& field : EditorFields()) {
-        for (int i = 0; i < field.count; ++i) {
-            const int index = field.firstIndex < 0 ? -1 : field.firstIndex + i;
-            expectKind(ObjectName(field.control, index), field.kind);
         }
     }
 }
@@ -168,7 +161,7 @@ TEST_F(WindowStartup, FoldersAreCreatedAndTheUnitListsFilled) {
     EXPECT_EQ(items("lstUnitInSystem"), QStringList({pumpOst, pump}));
     EXPECT_EQ(items("lstDest"), QStringList({"[Serial port]", "[Upper unit]", pumpOst, pump, "[General Broadcast]"}));
     EXPECT_EQ(items("lstDestOutputFlag"), QStringList({"-", "[Upper unit]", pumpOst, pump, "[General Broadcast]"}));
-    EXPECT_EQ(window->fieldText("lstUnitInSystem"), "");
+    EXPECT_EQ(get<QListWidget>("lstUnitInSystem")->currentRow(), -1);
 }
 
 TEST_F(WindowStartup, WindowEnabledStateCoversFieldsAndMenus) {
@@ -177,7 +170,7 @@ TEST_F(WindowStartup, WindowEnabledStateCoversFieldsAndMenus) {
     EXPECT_FALSE(window->isWindowEnabled());
     EXPECT_FALSE(get("txtAlias")->isEnabled());
     EXPECT_FALSE(window->menuBar()->isEnabled());
-    window->configuration().unit.id = "0000000001";
+    ASSERT_TRUE(open("-Unit\r\nId=0000000001\r\n"));
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
     window->setWindowEnabled(true);

@@ -1,4 +1,4 @@
-#include "protocol/link/LinkOptions.h"
+#include "editor/send/LinkOptions.h"
 
 #include <algorithm>
 
