@@ -138,7 +138,7 @@ int runSend(const QStringList& arguments) {
         PrintError("korucfg send: [" + std::to_string(send.progress().value + (written ? 1 : 0)) + "/" +
                    std::to_string(selection.count()) + "] record " + std::to_string(RecordNumber(record)) +
                    ": " +
-                   (written ? "sent, state " + std::string(SessionState::text(stack->session().get_state()))
+                   (written ? "sent, state " + std::string(SessionState::text(stack->session().state()))
                             : "failed"));
     });
     QObject::connect(&link, &SerialLink::portLost, [](const QString& detail) {

@@ -172,7 +172,7 @@ void DefineTimerActions(const UnitConfiguration& config, ActionDefinitions& defs
                 time = parts[3];
                 unit = parts[4];
             }
-            std::string fields = kind == ActionKind::SetTimer ? "0000" + encode_time(time, unit) : std::string();
+            std::string fields = kind == ActionKind::SetTimer ? "0000" + TimeCode(time, unit) : std::string();
             fields += ":" + Index3(LeadingNumber(timer) - 1) + ";";
             out.append(fields);
         });

@@ -96,7 +96,7 @@ EncoderSteps EncodeInputs(const UnitConfiguration& config, EncodeContext& contex
                     out.step([&] { out.append(AnaloguePerMille(level, offset, scale, bounds) + ":"); });
                 }
                 // A negative scaled range has no power of ten: the scale fields stay empty.
-                if (!out.step([&] { out.append(encode_scale(input.scale, input.offset, bounds.min, bounds.max) + ";"); })) {
+                if (!out.step([&] { out.append(ScaleCode(input.scale, input.offset, bounds.min, bounds.max) + ";"); })) {
                     out.append("::;");
                 }
             }
@@ -160,7 +160,7 @@ EncoderSteps EncodeTimers(const UnitConfiguration& config, EncodeContext& contex
         out.append(FlagField(config.timerEvents[index].on));
         out.append(":");
         const TimerSetup& timer = config.timers[index];
-        out.step([&] { out.append(encode_time(timer.time, timer.unit) + ";"); });
+        out.step([&] { out.append(TimeCode(timer.time, timer.unit) + ";"); });
     }
     out.handOver();
     return out.take();

@@ -17,7 +17,7 @@ void RecordWriter::setOrigin(std::string section, std::string subsection) {
 }
 
 std::string RecordWriter::hex(std::string_view text) {
-    UnitNumber number = MyHex(text, config_.network.upperUnit);
+    UnitNumber number = UnitNumberHex(text, config_.network.upperUnit);
     for (EncoderStep& step : number.steps) push(std::move(step));
     return std::move(number.text);
 }

@@ -99,7 +99,7 @@ EncoderSteps EncodeNetwork(const UnitConfiguration& config, EncodeContext& conte
     out.append(":");
     out.append(FlagField(config.radio.gateway == GatewayMode::On));
     out.append(":");
-    out.step([&] { out.append(encode_time(network.userPingTime, network.userPingUnit) + ":"); });
+    out.step([&] { out.append(TimeCode(network.userPingTime, network.userPingUnit) + ":"); });
     out.append(std::to_string(network.lowerUnits.size() + 1));
     out.append(";");
     out.handOver();

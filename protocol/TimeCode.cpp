@@ -22,7 +22,7 @@ constexpr double kLargestCount = 4000;
 
 }  // namespace
 
-std::string encode_time(std::string_view value, std::string_view unit) {
+std::string TimeCode(std::string_view value, std::string_view unit) {
     const double number = ValidNumber(value).value_or(1.0);
     const double tenths = number * TenthsPerUnit(unit);
     char scale = '0';

@@ -106,7 +106,7 @@ void SendController::showCommSettings() {
 void SendController::sendParameters() {
     if (!sendDialogLoaded_) {
         ensureLinkLoaded();
-        stack_.send().init_session();
+        stack_.send().prepare();
         sendDialogLoaded_ = true;
     }
     ShowInFront(sendDialog_);

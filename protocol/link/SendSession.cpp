@@ -28,7 +28,7 @@ void SendSession::setProgress(const SendProgress& progress) {
     emit progressChanged();
 }
 
-void SendSession::init_session() {
+void SendSession::prepare() {
     config_ = live_;
     link_.clearLog();
     const SessionHeader header = BuildSessionHeader(config_);
@@ -36,7 +36,7 @@ void SendSession::init_session() {
         if (step.kind == EncoderStep::Kind::LinkLog) link_.log(step.text);
         if (step.kind == EncoderStep::Kind::MessageBox) boxes_.show(step.text, step.title, MessageIcon::None);
     }
-    session_.init_session(header.text);
+    session_.begin(header.text);
 }
 
 bool SendSession::start(const SendSelection& selection) {
@@ -51,14 +51,14 @@ bool SendSession::start(const SendSelection& selection) {
     if (!link_.connected()) return false;
     next.visible = true;
     setProgress(next);
-    init_session();
-    send_to_koru(selection);
+    prepare();
+    run(selection);
     return true;
 }
 
 // Every group is encoded from the copy before the start line goes out; the steps are then replayed in
 // order, so log entries and messages still come between the packets they belong to.
-void SendSession::send_to_koru(const SendSelection& selection) {
+void SendSession::run(const SendSelection& selection) {
     count_ = selection.count();
     SendProgress next = progress_;
     next.minimum = 0;
@@ -103,7 +103,7 @@ void SendSession::handOver(const std::string& text, PacketSender::Mode mode, boo
                            std::optional<PacketRef> packet) {
     waiting_ = true;
     handing_ = packet;
-    sender_.do_send(text, mode, [this, written](bool result) {
+    sender_.send(text, mode, [this, written](bool result) {
         if (written != nullptr) *written = result;
         handing_.reset();
         waiting_ = false;
@@ -198,7 +198,7 @@ void SendSession::stepGroup() {
     stepIndex_ = 0;
     packetIndex_ = 0;
     if (DescribeRecord(record).logsStatusAfter) {
-        link_.log("\r\nStatus: " + std::string(SessionState::text(session_.get_state())));
+        link_.log("\r\nStatus: " + std::string(SessionState::text(session_.state())));
     }
     emit groupSent(record, groupResult_);
     if (!groupResult_) {

@@ -54,7 +54,7 @@ public:
 
     // Copies the configuration, builds the session header from it, empties the link log and resets the
     // session values (also when the send dialog loads).
-    void init_session();
+    void prepare();
 
     // The progress dialog's button, by its mode. "Try again" asks for a new send (retryRequested): whoever
     // started the send starts it again, through the same checks as any other send.
@@ -88,7 +88,7 @@ private:
         std::size_t index;
     };
 
-    void send_to_koru(const SendSelection& selection);
+    void run(const SendSelection& selection);
     void pump();
     void step();
     void stepGroup();

@@ -16,7 +16,7 @@ using State = SessionState::State;
 // A link that has sent a packet and awaits its answer.
 struct WaitingRig : LinkRig {
     WaitingRig() {
-        session.init_session(test::kHeader42);
+        session.begin(test::kHeader42);
         session.state_event(SessionState::Event::StartPacket);
         link.connectPort();
     }
@@ -38,7 +38,7 @@ TEST_P(LinkReceiveTest, HandlesOnlyChunksEndingTheReply) {
 
     for (const std::string& chunk : c.chunks) rig.port.receive(chunk);
 
-    EXPECT_EQ(rig.session.get_state(), c.state);
+    EXPECT_EQ(rig.session.state(), c.state);
     EXPECT_EQ(rig.link.receiveBuffer(), c.buffer);
     const auto& entries = rig.link.linkLog().entries();
     const auto received = std::find_if(entries.begin(), entries.end(),
@@ -80,10 +80,10 @@ TEST(SerialLinkTest, ThreeTimeoutsForceOkWhileConnectedAndKeepForcing) {
     rig.link.setSendTimerEnabled(true);
 
     rig.clock.advance(6000ms);
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
 
     rig.clock.advance(3000ms);
-    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    EXPECT_EQ(rig.session.state(), State::Ok);
     EXPECT_DOUBLE_EQ(rig.session.errorScore(), 1.0);
     EXPECT_EQ(rig.link.stateDisplay(), "ok");
     EXPECT_EQ(rig.link.linkLog().text().rfind("Comstatus forced OK\r\n...TIMEOUT...\r\n...TIMEOUT...\r\n...TIMEOUT...", 0),
@@ -103,19 +103,19 @@ TEST(SerialLinkTest, AnyOtherEntryBreaksARunOfTimeouts) {
     rig.clock.advance(6000ms);
     rig.link.log("\r\nStatus: waitM");
     rig.clock.advance(6000ms);
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
     rig.clock.advance(3000ms);
-    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    EXPECT_EQ(rig.session.state(), State::Ok);
 }
 
 TEST(SerialLinkTest, TimeoutsWhileDisconnectedForceNothing) {
     LinkRig rig;
-    rig.session.init_session(test::kHeader42);
+    rig.session.begin(test::kHeader42);
     rig.session.state_event(SessionState::Event::StartPacket);
     rig.link.setSendTimerEnabled(true);
     rig.clock.advance(9000ms);
     EXPECT_EQ(rig.link.linkLog().text(), "\r\n...TIMEOUT...\r\n...TIMEOUT...\r\n...TIMEOUT...debug output");
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
     EXPECT_DOUBLE_EQ(rig.session.errorScore(), 0.0);
 }
 
@@ -134,9 +134,9 @@ TEST(SerialLinkTest, HeldEventsWaitForRelease) {
     rig.link.holdEvents();
     rig.port.receive("M1;");
     rig.port.receive("C1;\r\n");
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
     rig.link.releaseEvents();
-    EXPECT_EQ(rig.session.get_state(), State::Ok);  // both chunks read as one
+    EXPECT_EQ(rig.session.state(), State::Ok);  // both chunks read as one
 }
 
 TEST(SerialLinkTest, LostDeviceClosesAndSaysSo) {
