@@ -106,7 +106,7 @@ void CheckMaskCells(const UnitConfiguration& config, Findings& findings) {
     }
 }
 
-void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
+void CheckRadioNumbers(const UnitConfiguration& config, Findings& findings) {
     const RadioSetup& radio = config.radio;
     if (const auto channel = ValidNumber(radio.channel)) {
         const double whole = RoundHalfEven(*channel);
@@ -132,7 +132,9 @@ void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
         findings.add("Network", "User ping time", Quoted(network.userPingTime) + " is not a number; sent as 1 " +
                                                       network.userPingUnit);
     }
+}
 
+void CheckTimerAndCounterNumbers(const UnitConfiguration& config, Findings& findings) {
     for (int t = 0; t < kTimerCount; ++t) {
         const TimerSetup& timer = config.timers[static_cast<std::size_t>(t)];
         const std::string subsection = "+Timer" + std::to_string(t + 1);
@@ -153,7 +155,9 @@ void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
             findings.add("Counter", "+Counter" + std::to_string(c + 1), Quoted(counter) + " is outside 0 to 999999999");
         }
     }
+}
 
+void CheckInputNumbers(const UnitConfiguration& config, Findings& findings) {
     const InputSection& input = config.input;
     if (input.voltageRange == VoltageRange::User) {
         for (const auto& [name, text] : {std::pair{"Voltage range minimum", &input.userMinVolt},
@@ -276,7 +280,9 @@ std::vector<CheckFinding> CheckUnit(const UnitConfiguration& config) {
     CheckSend(config, findings);
     CheckEventEntries(config, findings);
     CheckMaskCells(config, findings);
-    CheckNumbers(config, findings);
+    CheckRadioNumbers(config, findings);
+    CheckTimerAndCounterNumbers(config, findings);
+    CheckInputNumbers(config, findings);
     CheckChoices(config, findings);
     CheckActionEntries(config, findings);
     CheckTexts(config, findings);
