@@ -61,7 +61,7 @@ NetworkMapWindow::NetworkMapWindow(NetworkMapHost& host, std::filesystem::path u
     settle_->setInterval(kSettleTime);
     buildLayout();
     connectParts();
-    resize(640, 720);
+    resize(900, 720);  // most findings read whole on one line
 }
 
 NetworkMapWindow::~NetworkMapWindow() = default;
@@ -104,7 +104,7 @@ void NetworkMapWindow::buildLayout() {
     splitter->addWidget(top);
     splitter->addWidget(bottom);
     splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 1);
+    splitter->setStretchFactor(1, 2);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);

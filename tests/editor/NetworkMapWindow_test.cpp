@@ -348,5 +348,27 @@ TEST_F(NetworkMapWindowTest, TheMenuItemAndTheNamesOfTheViews) {
     EXPECT_EQ(findings()->accessibleName(), "Problems and warnings");
 }
 
+class MapPictures : public NetworkMapWindowTest {};
+
+// The map of the sample network and the alias fix's question fit on a 1280x800 screen. With KORU_SHOTS_DIR set
+// (scripts/screenshots.sh does, on a virtual display), each is also saved as a picture.
+TEST_F(MapPictures, TheMapAndTheAliasFixFitOnTheScreen) {
+    ASSERT_TRUE(w.window->openUnitFile(unitFile("0000000042(Pumpstation)").string()));
+    NetworkMapWindow* map = showMap();
+    findings()->setCurrentIndex(findings()->model()->index(findings()->model()->rowCount() - 1, 0));
+    test::Click(map, "cmdFixAliases");
+    QWidget* dialog = w.openDialog<AliasFixDialog>();
+    ASSERT_NE(dialog, nullptr);
+    const QString folder = qEnvironmentVariable("KORU_SHOTS_DIR");
+    dialog->adjustSize();
+    for (const auto& [name, shown] : {std::pair{"40-network-map", static_cast<QWidget*>(map)}, {"41-fix-old-aliases", dialog}}) {
+        EXPECT_LE(shown->frameGeometry().width(), 1280) << name;
+        EXPECT_LE(shown->frameGeometry().height(), 800) << name;
+        if (!folder.isEmpty()) {
+            EXPECT_TRUE(shown->grab().save(folder + "/" + name + ".png")) << name;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace koru
