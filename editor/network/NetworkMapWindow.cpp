@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
 #include <QTreeView>
@@ -89,6 +90,7 @@ void NetworkMapWindow::buildLayout() {
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);  // Escape, as in a dialog
 
     auto* top = new QWidget(this);
     auto* topLayout = new QVBoxLayout(top);

@@ -330,7 +330,8 @@ TEST_F(NetworkMapWindowTest, FixingOldAliasesListsAsksAndKeepsTheOpenUnitInStep)
     EXPECT_EQ(test::ReadBytes(pump).find("0000000103(Well 3)"), std::string::npos);
 }
 
-// View > Network map (Ctrl+M) right after File; the tree and the list have names for reading software.
+// View > Network map (Ctrl+M) right after File; the tree and the list have names for reading software; Escape
+// closes the map as it closes a dialog.
 TEST_F(NetworkMapWindowTest, TheMenuItemAndTheNamesOfTheViews) {
     const QList<QAction*> menus = w.window->menuBar()->actions();
     ASSERT_GE(menus.size(), 2);
@@ -346,6 +347,9 @@ TEST_F(NetworkMapWindowTest, TheMenuItemAndTheNamesOfTheViews) {
     EXPECT_TRUE(command->mapWindow()->isVisible());
     EXPECT_EQ(tree()->accessibleName(), "Network of the library");
     EXPECT_EQ(findings()->accessibleName(), "Problems and warnings");
+    QApplication::setActiveWindow(command->mapWindow());  // the offscreen platform activates no window itself
+    QTest::keyClick(tree(), Qt::Key_Escape);
+    EXPECT_FALSE(command->mapWindow()->isVisible());
 }
 
 class MapPictures : public NetworkMapWindowTest {};
