@@ -28,6 +28,7 @@ struct PacketDelivery {
 
 // One box of the send dialog and the records it sent.
 struct GroupDelivery {
+    std::string name;  // on the command line, e.g. "radio"; "record-N" for a record no box covers
     std::string caption;
     std::vector<Record> records;
     std::size_t packets = 0;
