@@ -9,11 +9,15 @@
 #include "cli/Commands.h"
 #include "cli/InterruptNotifier.h"
 #include "cli/SendOptions.h"
+#include "model/SendHistory.h"
+#include "platform/LibraryLocation.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
 #include "platform/QtSettingsStore.h"
+#include "protocol/GroupChanges.h"
 #include "protocol/SendPreflight.h"
+#include "protocol/link/SendRecorder.h"
 #include "protocol/link/SendStack.h"
 #include "protocol/link/StoredLinkSettings.h"
 
@@ -54,10 +58,26 @@ void PrintSessionEnd(const SendSession& send) {
     PrintError(send.saved() ? kVerdictSaved : kVerdictFailed);
 }
 
+// --changed: the groups whose packets differ from what the unit last acknowledged from the library, or
+// that never were. The names go to standard error.
+SendSelection ChangedSelection(const UnitConfiguration& config, SendHistory& history) {
+    const std::optional<std::string> unitId = HistoryUnitId(config.unit.id);
+    // A unit without a unit number has no history; the preflight refuses it.
+    if (!unitId) return SendSelection::fromBoxes({});
+    const std::vector<GroupChange> changes = CompareWithState(config, history.readState(*unitId));
+    for (const std::string& problem : history.takeProblems()) PrintError("korucfg send: " + problem);
+    std::string names;
+    for (const GroupChange& change : changes) {
+        if (change.changed()) names += (names.empty() ? "" : ", ") + std::string(change.box->name);
+    }
+    if (!names.empty()) PrintError("korucfg send: changed groups: " + names);
+    return SendSelection::fromBoxes(ChangedBoxes(changes));
+}
+
 }  // namespace
 
 // A live send over a serial device: one progress line per group, the messages, the delivery report and,
-// last, the verdict on standard error. Nothing is stored.
+// last, the verdict on standard error. Every session is logged in the library's send history.
 int runSend(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -79,7 +99,15 @@ int runSend(const QStringList& arguments) {
     const QCommandLineOption timeout(
         "timeout", "Reply time-out in ms, at least 1000 (default 3000; with a COM port the one stored by the window).",
         "MS", "3000");
-    parser.addOptions({port, settings, timeout});
+    const QCommandLineOption library("library",
+                                     "The library whose send history logs the session (default: beside the "
+                                     "program, or the per-user library when installed).",
+                                     "DIR");
+    const QCommandLineOption changed("changed",
+                                     "Send exactly the groups whose packets differ from what the unit last "
+                                     "acknowledged from the library (or that it never acknowledged); when none "
+                                     "has, say so and send nothing. Not with --select.");
+    parser.addOptions({port, settings, timeout, library, changed});
     const SendOptions sendOptions;
     sendOptions.addTo(parser);
     if (auto status = ParseCommandLine(parser, arguments, "send")) return *status;
@@ -110,9 +138,27 @@ int runSend(const QStringList& arguments) {
         PrintError("korucfg send: --timeout needs a number of milliseconds");
         return kExitUsage;
     }
+    if (parser.isSet(changed) && parser.isSet(sendOptions.select)) {
+        PrintError("korucfg send: --changed chooses the groups itself; give it without --select");
+        return kExitUsage;
+    }
+    const UnitLibrary unitLibrary = LocateLibrary(parser.value(library));
+    std::error_code noFolder;
+    if (parser.isSet(library) && !std::filesystem::is_directory(unitLibrary.root(), noFolder)) {
+        PrintError("korucfg send: the library folder " + parser.value(library).toStdString() + " does not exist");
+        return kExitUsage;
+    }
     SendSelection selection;
     UnitConfiguration config;
     if (!sendOptions.apply(parser, "korucfg send", selection, config)) return kExitUsage;
+    if (parser.isSet(changed)) {
+        SendHistory history(unitLibrary.root());
+        selection = ChangedSelection(config, history);
+        if (selection.count() == 0) {
+            PrintError("korucfg send: no group has changed since the unit last acknowledged it; nothing was sent");
+            return kExitOk;
+        }
+    }
 
     // A unit that cannot be sent as it stands opens no session at all.
     const std::vector<CheckFinding> reasons = SendPreflight(config, selection);
@@ -135,6 +181,11 @@ int runSend(const QStringList& arguments) {
         PrintError("korucfg send: COM" + std::to_string(portNumber) + " is " + device + ", " + link.lineSettings() +
                    ", reply time-out " + std::to_string(link.replyTimeout().count()) + " ms");
     }
+
+    // The history is written before the end of the session is reported, so the verdict stays last.
+    const SendRecorder* recorder = SendRecorder::Attach(*stack, unitLibrary.root(), "korucfg");
+    QObject::connect(recorder, &SendRecorder::problem,
+                     [](const QString& problem) { PrintError("korucfg send: " + problem.toStdString()); });
 
     QObject::connect(&send, &SendSession::groupSent, [&](Record record, bool written) {
         PrintError("korucfg send: [" + std::to_string(send.progress().value + (written ? 1 : 0)) + "/" +

@@ -26,6 +26,8 @@ constexpr Command kCommands[] = {
     {"new", "create a unit from its default file", koru::cli::runNew},
     {"delete", "delete a unit file of the library", koru::cli::runDelete},
     {"send", "send a configuration to a unit over a serial device", koru::cli::runSend},
+    {"history", "list the sessions the library's send log holds", koru::cli::runHistory},
+    {"diff", "compare two units, or a unit with what it last acknowledged", koru::cli::runDiff},
     {"simulate", "answer like a unit on a pseudo-terminal", koru::cli::runSimulate},
 };
 

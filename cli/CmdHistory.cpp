@@ -1,0 +1,56 @@
+#include <QCommandLineParser>
+
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "cli/LibraryCommand.h"
+#include "model/SendHistory.h"
+
+namespace koru::cli {
+
+namespace {
+
+// "TIME  ID(ALIAS)  DEVICE  PROGRAM  VERDICT  group: outcome; ..." in the log's Windows-1252 text.
+std::string HistoryLine(const SendLogEntry& entry) {
+    std::string outcomes;
+    for (const GroupOutcome& outcome : entry.outcomes) {
+        if (!outcomes.empty()) outcomes += "; ";
+        outcomes += outcome.group + ": " + outcome.outcome;
+    }
+    const std::string unit = entry.alias.empty() ? entry.unitId : entry.unitId + "(" + entry.alias + ")";
+    return entry.time + "  " + unit + "  " + entry.device + "  " + entry.program + "  " +
+           entry.verdict + "  " + outcomes;
+}
+
+}  // namespace
+
+// Prints the send log of the library, oldest first: every session, or those to one unit.
+int runHistory(const QStringList& arguments) {
+    const QString usage = "Usage: korucfg history [--library DIR] [ID]";
+    QCommandLineParser parser;
+    if (auto status = ParseLibraryCommand(parser, arguments, usage)) return *status;
+    const QStringList ids = parser.positionalArguments();
+    std::optional<std::string> unitId;
+    if (ids.size() > 1 || (ids.size() == 1 && !(unitId = HistoryUnitId(LocalBytes(ids.front()))))) {
+        PrintLibraryError(ids.size() > 1 ? "history takes one unit ID at most."
+                                         : "\"" + LocalBytes(ids.front()) + "\" is no unit ID.");
+        PrintError(LocalBytes(usage));
+        return kExitUsage;
+    }
+    const UnitLibrary library = LibraryFrom(parser);
+    if (const auto problem = library.UnitsFolderProblem()) {
+        PrintLibraryError(*problem);
+        return kExitFailed;
+    }
+    SendHistory history(library.root());
+    const SendLogContents log = history.readLog();
+    for (const std::string& problem : history.takeProblems()) PrintLibraryError(problem);
+    if (log.problem) return kExitFailed;
+    std::string out;
+    for (const SendLogEntry& entry : log.entries) {
+        if (!unitId || entry.unitId == *unitId) out += ShownText(HistoryLine(entry)) + "\n";
+    }
+    WriteStdout(out);
+    return kExitOk;
+}
+
+}  // namespace koru::cli
