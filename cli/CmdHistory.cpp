@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/LibraryCommand.h"
 #include "model/SendHistory.h"
+#include "protocol/LastSend.h"
 
 namespace koru::cli {
 
@@ -46,8 +47,8 @@ int runHistory(const QStringList& arguments) {
     for (const std::string& problem : history.takeProblems()) PrintLibraryError(problem);
     if (log.problem) return kExitFailed;
     std::string out;
-    for (const SendLogEntry& entry : log.entries) {
-        if (!unitId || entry.unitId == *unitId) out += ShownText(HistoryLine(entry)) + "\n";
+    for (const SendLogEntry& entry : unitId ? EntriesOf(log, *unitId) : log.entries) {
+        out += ShownText(HistoryLine(entry)) + "\n";
     }
     WriteStdout(out);
     return kExitOk;

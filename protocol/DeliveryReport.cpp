@@ -103,7 +103,7 @@ std::vector<std::string> DeliveryReport::lines() const {
 }
 
 std::string DescribeGroup(const GroupDelivery& group) {
-    if (group.complete) return group.packets == 0 ? "nothing to send" : "acknowledged";
+    if (group.complete) return std::string(group.packets == 0 ? kNothingToSendText : kAcknowledgedText);
     std::string text;
     switch (group.failure.delivery) {
         case Delivery::NotSent:
