@@ -92,7 +92,13 @@ int runDiff(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption sent("sent", "Compare FILEs, loaded in order, with what the unit last acknowledged "
                                           "from the library.");
-    if (auto status = ParseLibraryCommand(parser, arguments, kUsage, {sent})) return *status;
+    const QString description =
+        "Prints the settings that differ (section, subsection, key, the value in each), then the groups of the\n"
+        "send dialog whose packets differ. With --sent, FILEs (loaded in order) are compared with what the unit\n"
+        "last acknowledged from the library: a group has changed when its packets differ from those it last\n"
+        "acknowledged, when it never was, or when a later session wrote to it unconfirmed.\n"
+        "Exit status: 0 the same (nothing printed), 1 different, 2 trouble.";
+    if (auto status = ParseLibraryCommand(parser, arguments, kUsage, {sent}, description)) return *status;
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(sent)) {
         if (!files.isEmpty()) {

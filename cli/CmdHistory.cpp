@@ -28,7 +28,11 @@ std::string HistoryLine(const SendLogEntry& entry) {
 int runHistory(const QStringList& arguments) {
     const QString usage = "Usage: korucfg history [--library DIR] [ID]";
     QCommandLineParser parser;
-    if (auto status = ParseLibraryCommand(parser, arguments, usage)) return *status;
+    const QString description =
+        "Prints the send log of the library, oldest first, one line per session (all units, or the unit ID):\n"
+        "when it ended, the unit, the device, the program, the verdict and what became of each group.\n"
+        "Damaged lines of the log are skipped and said on standard error.";
+    if (auto status = ParseLibraryCommand(parser, arguments, usage, {}, description)) return *status;
     const QStringList ids = parser.positionalArguments();
     std::optional<std::string> unitId;
     if (ids.size() > 1 || (ids.size() == 1 && !(unitId = HistoryUnitId(LocalBytes(ids.front()))))) {

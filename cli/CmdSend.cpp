@@ -84,6 +84,7 @@ int runSend(const QStringList& arguments) {
         "Load FILEs in order over a new configuration and send it to a unit.\n"
         "A unit that cannot be sent as it stands (what korucfg check lists first) opens no session.\n"
         "Progress, the delivery report of every selected group and, last, the verdict go to standard error.\n"
+        "Every session is logged in the library's send history (korucfg history, korucfg diff --sent).\n"
         "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130 or 143 after Ctrl+C or\n"
         "SIGTERM (the session is aborted with its abort line).");
     parser.addHelpOption();

@@ -14,7 +14,8 @@ const QString kHelpOption = QStringLiteral("help");
 }  // namespace
 
 std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QStringList& arguments,
-                                       const QString& usage, QList<QCommandLineOption> options) {
+                                       const QString& usage, QList<QCommandLineOption> options,
+                                       const QString& description) {
     options.append({kLibraryOption,
                     "The library folder (default: beside the program, or the per-user library when installed).",
                     "DIR"});
@@ -29,7 +30,7 @@ std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QString
         return kExitUsage;
     }
     if (parser.isSet(kHelpOption)) {
-        QString help = usage + "\n\nOptions:\n";
+        QString help = usage + (description.isEmpty() ? QString() : "\n\n" + description) + "\n\nOptions:\n";
         for (const QCommandLineOption& option : options) {
             QString names;
             for (const QString& name : option.names()) {
