@@ -100,21 +100,12 @@ int runDiff(const QStringList& arguments) {
         "Exit status: 0 the same (nothing printed), 1 different, 2 trouble.";
     if (auto status = ParseLibraryCommand(parser, arguments, kUsage, {sent}, description)) return *status;
     const QStringList files = parser.positionalArguments();
-    if (parser.isSet(sent)) {
-        if (!files.isEmpty()) {
-            const UnitLibrary library = LibraryFrom(parser);
-            if (const auto problem = library.UnitsFolderProblem()) {
-                PrintLibraryError(*problem);
-                return kExitUsage;
-            }
-            return DiffSent(library, files);
-        }
-    } else if (files.size() == 2) {
-        return DiffFiles(files[0], files[1]);
+    if (!parser.isSet(sent)) {
+        return files.size() == 2 ? DiffFiles(files[0], files[1]) : UsageError("diff needs two FILEs.", kUsage);
     }
-    PrintLibraryError(parser.isSet(sent) ? "diff --sent needs a FILE." : "diff needs two FILEs.");
-    PrintError(LocalBytes(kUsage));
-    return kExitUsage;
+    if (files.isEmpty()) return UsageError("diff --sent needs a FILE.", kUsage);
+    const std::optional<UnitLibrary> library = ReadableLibraryFrom(parser);
+    return library ? DiffSent(*library, files) : kExitUsage;
 }
 
 }  // namespace koru::cli

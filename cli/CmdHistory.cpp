@@ -35,18 +35,13 @@ int runHistory(const QStringList& arguments) {
     if (auto status = ParseLibraryCommand(parser, arguments, usage, {}, description)) return *status;
     const QStringList ids = parser.positionalArguments();
     std::optional<std::string> unitId;
-    if (ids.size() > 1 || (ids.size() == 1 && !(unitId = HistoryUnitId(LocalBytes(ids.front()))))) {
-        PrintLibraryError(ids.size() > 1 ? "history takes one unit ID at most."
-                                         : "\"" + LocalBytes(ids.front()) + "\" is no unit ID.");
-        PrintError(LocalBytes(usage));
-        return kExitUsage;
+    if (ids.size() > 1) return UsageError("history takes one unit ID at most.", usage);
+    if (ids.size() == 1 && !(unitId = HistoryUnitId(LocalBytes(ids.front())))) {
+        return UsageError("\"" + LocalBytes(ids.front()) + "\" is no unit ID.", usage);
     }
-    const UnitLibrary library = LibraryFrom(parser);
-    if (const auto problem = library.UnitsFolderProblem()) {
-        PrintLibraryError(*problem);
-        return kExitFailed;
-    }
-    SendHistory history(library.root());
+    const std::optional<UnitLibrary> library = ReadableLibraryFrom(parser);
+    if (!library) return kExitFailed;
+    SendHistory history(library->root());
     const SendLogContents log = history.readLog();
     for (const std::string& problem : history.takeProblems()) PrintLibraryError(problem);
     if (log.problem) return kExitFailed;

@@ -48,6 +48,21 @@ std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QString
 
 UnitLibrary LibraryFrom(const QCommandLineParser& parser) { return LocateLibrary(parser.value(kLibraryOption)); }
 
+std::optional<UnitLibrary> ReadableLibraryFrom(const QCommandLineParser& parser) {
+    UnitLibrary library = LibraryFrom(parser);
+    if (const auto problem = library.UnitsFolderProblem()) {
+        PrintLibraryError(*problem);
+        return std::nullopt;
+    }
+    return library;
+}
+
+int UsageError(const std::string& message, const QString& usage) {
+    PrintLibraryError(message);
+    PrintError(LocalBytes(usage));
+    return kExitUsage;
+}
+
 std::string LocalBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 void PrintLibraryError(const std::string& message) { PrintError("korucfg: " + message); }

@@ -25,6 +25,12 @@ std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QString
 // The library under --library DIR, else beside the program or in the user's data folder (LocateLibrary).
 UnitLibrary LibraryFrom(const QCommandLineParser& parser);
 
+// The same, when its units can be listed; otherwise prints why and returns nullopt.
+std::optional<UnitLibrary> ReadableLibraryFrom(const QCommandLineParser& parser);
+
+// Prints "korucfg: " and the message, then the usage; returns the usage error status.
+int UsageError(const std::string& message, const QString& usage);
+
 // A command-line text as the 8-bit text of the system's code page.
 std::string LocalBytes(const QString& text);
 
