@@ -8,14 +8,12 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/InterruptNotifier.h"
+#include "cli/SendHistoryOptions.h"
 #include "cli/SendOptions.h"
-#include "model/SendHistory.h"
-#include "platform/LibraryLocation.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
 #include "platform/QtSettingsStore.h"
-#include "protocol/GroupChanges.h"
 #include "protocol/SendPreflight.h"
 #include "protocol/link/SendRecorder.h"
 #include "protocol/link/SendStack.h"
@@ -58,22 +56,6 @@ void PrintSessionEnd(const SendSession& send) {
     PrintError(send.saved() ? kVerdictSaved : kVerdictFailed);
 }
 
-// --changed: the groups whose packets differ from what the unit last acknowledged from the library, or
-// that never were. The names go to standard error.
-SendSelection ChangedSelection(const UnitConfiguration& config, SendHistory& history) {
-    const std::optional<std::string> unitId = HistoryUnitId(config.unit.id);
-    // A unit without a unit number has no history; the preflight refuses it.
-    if (!unitId) return SendSelection::fromBoxes({});
-    const std::vector<GroupChange> changes = CompareWithState(config, history.readState(*unitId));
-    for (const std::string& problem : history.takeProblems()) PrintError("korucfg send: " + problem);
-    std::string names;
-    for (const GroupChange& change : changes) {
-        if (change.changed()) names += (names.empty() ? "" : ", ") + std::string(change.box->name);
-    }
-    if (!names.empty()) PrintError("korucfg send: changed groups: " + names);
-    return SendSelection::fromBoxes(ChangedBoxes(changes));
-}
-
 }  // namespace
 
 // A live send over a serial device: one progress line per group, the messages, the delivery report and,
@@ -100,15 +82,9 @@ int runSend(const QStringList& arguments) {
     const QCommandLineOption timeout(
         "timeout", "Reply time-out in ms, at least 1000 (default 3000; with a COM port the one stored by the window).",
         "MS", "3000");
-    const QCommandLineOption library("library",
-                                     "The library whose send history logs the session (default: beside the "
-                                     "program, or the per-user library when installed).",
-                                     "DIR");
-    const QCommandLineOption changed("changed",
-                                     "Send exactly the groups whose packets differ from what the unit last "
-                                     "acknowledged from the library (or that it never acknowledged); when none "
-                                     "has, say so and send nothing. Not with --select.");
-    parser.addOptions({port, settings, timeout, library, changed});
+    parser.addOptions({port, settings, timeout});
+    const SendHistoryOptions historyOptions;
+    historyOptions.addTo(parser);
     const SendOptions sendOptions;
     sendOptions.addTo(parser);
     if (auto status = ParseCommandLine(parser, arguments, "send")) return *status;
@@ -139,26 +115,12 @@ int runSend(const QStringList& arguments) {
         PrintError("korucfg send: --timeout needs a number of milliseconds");
         return kExitUsage;
     }
-    if (parser.isSet(changed) && parser.isSet(sendOptions.select)) {
-        PrintError("korucfg send: --changed chooses the groups itself; give it without --select");
-        return kExitUsage;
-    }
-    const UnitLibrary unitLibrary = LocateLibrary(parser.value(library));
-    std::error_code noFolder;
-    if (parser.isSet(library) && !std::filesystem::is_directory(unitLibrary.root(), noFolder)) {
-        PrintError("korucfg send: the library folder " + parser.value(library).toStdString() + " does not exist");
-        return kExitUsage;
-    }
     SendSelection selection;
     UnitConfiguration config;
     if (!sendOptions.apply(parser, "korucfg send", selection, config)) return kExitUsage;
-    if (parser.isSet(changed)) {
-        SendHistory history(unitLibrary.root());
-        selection = ChangedSelection(config, history);
-        if (selection.count() == 0) {
-            PrintError("korucfg send: no group has changed since the unit last acknowledged it; nothing was sent");
-            return kExitOk;
-        }
+    std::filesystem::path libraryRoot;
+    if (auto status = historyOptions.apply(parser, parser.isSet(sendOptions.select), config, libraryRoot, selection)) {
+        return *status;
     }
 
     // A unit that cannot be sent as it stands opens no session at all.
@@ -184,7 +146,7 @@ int runSend(const QStringList& arguments) {
     }
 
     // The history is written before the end of the session is reported, so the verdict stays last.
-    const SendRecorder* recorder = SendRecorder::Attach(*stack, unitLibrary.root(), "korucfg");
+    const SendRecorder* recorder = SendRecorder::Attach(*stack, libraryRoot, "korucfg");
     QObject::connect(recorder, &SendRecorder::problem,
                      [](const QString& problem) { PrintError("korucfg send: " + problem.toStdString()); });
 
