@@ -189,12 +189,13 @@ UnitSendStateRead ParseUnitSendState(std::string_view text) {
         if (!heading) return {std::nullopt, "it ends early, after line " + std::to_string(lines.number())};
         if (*heading == kEnd) break;
         bool read = false;
+        // Each record and each copy stands once.
         if (heading->starts_with("-Record ")) {
             const auto number = Number(heading->substr(8));
-            read = number && ReadRecord(lines, state.records[*number]);
+            read = number && !state.records.contains(*number) && ReadRecord(lines, state.records[*number]);
         } else if (heading->starts_with("-Unit file ")) {
             const auto key = Number(heading->substr(11));
-            read = key && ReadUnitFile(lines, state.unitFiles[*key]);
+            read = key && !state.unitFiles.contains(*key) && ReadUnitFile(lines, state.unitFiles[*key]);
         }
         if (!read) {
             const std::string line = std::to_string(lines.number());

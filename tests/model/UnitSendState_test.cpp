@@ -72,6 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "KORU send state 1\r\nUnit=1\r\n-Record 3\r\nAcknowledged=t\r\nUnit file=0\r\nPackets=1\r\n"
                    "Packet=3:%G1;\r\nUnconfirmed=\r\n-End\r\n",
                    "line 7 is damaged"},
+        DamageCase{"RecordTwice",
+                   "KORU send state 1\r\nUnit=1\r\n-Record 3\r\nAcknowledged=\r\nUnit file=0\r\nPackets=0\r\n"
+                   "Unconfirmed=m\r\n-Record 3\r\n-End\r\n",
+                   "line 8 is damaged"},
         DamageCase{"UnknownHeading", "KORU send state 1\r\nUnit=1\r\n-Remarks\r\n-End\r\n", "line 3 is damaged"},
         DamageCase{"TextAfterTheEnd", "KORU send state 1\r\nUnit=1\r\n-End\r\nmore\r\n",
                    "line 4: text after the end"}),
