@@ -15,7 +15,7 @@ std::string FileError::describe() const { return file + ":" + std::to_string(lin
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf8Mark = kUtf8ByteOrderMark;
 
 // The section readers of one load, made when their section first appears. Each load starts fresh.
 class LoadState {
