@@ -1,6 +1,7 @@
 #include "editor/network/NetworkMapWindow.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -127,7 +128,6 @@ void NetworkMapWindow::connectParts() {
     connect(scanner_, &NetworkScanner::scanned, this, [this] {
         watchFolder();
         showStatus();
-        emit scanEnded();
     });
     connect(scanner_, &NetworkScanner::aliasesFixed, this, &NetworkMapWindow::reportFix);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, settle_, qOverload<>(&QTimer::start));
@@ -146,7 +146,7 @@ void NetworkMapWindow::connectParts() {
 // The folder may not exist yet when the window opens, and a folder that was removed and made again is a new one.
 void NetworkMapWindow::watchFolder() {
     if (!watcher_->directories().isEmpty() || !std::filesystem::is_directory(unitsFolder_)) return;
-    watcher_->addPath(QString::fromStdString(unitsFolder_.string()));
+    watcher_->addPath(QFile::decodeName(unitsFolder_.c_str()));
 }
 
 void NetworkMapWindow::showMap() {
@@ -170,7 +170,8 @@ void NetworkMapWindow::changeEvent(QEvent* event) {
 bool NetworkMapWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tree_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && plain) {
             openUnitAt(tree_->currentIndex());
             return true;
         }
@@ -196,8 +197,8 @@ void NetworkMapWindow::showNewMap() {
 
 void NetworkMapWindow::showStatus() {
     const std::shared_ptr<const NetworkMap> map = scanner_->map();
-    const bool busy = scanner_->busy();
-    fixButton_->setEnabled(map && !busy && hasOldAliases(*map));
+    // A fix may be asked for while a scan runs: it reads every file afresh anyway.
+    fixButton_->setEnabled(map && !scanner_->fixing() && hasOldAliases(*map));
     if (!map) {
         status_->setText(unitFiles_ < 0 ? QStringLiteral("Reading the units...")
                                         : QString::fromStdString("Reading " + Counted(static_cast<std::size_t>(unitFiles_),
@@ -231,7 +232,7 @@ void NetworkMapWindow::openUnitAt(const QModelIndex& index) {
 
 void NetworkMapWindow::fixAliases() {
     const std::shared_ptr<const NetworkMap> map = scanner_->map();
-    if (!map || scanner_->busy()) return;
+    if (!map || scanner_->fixing()) return;
     const std::vector<AliasFix> fixes = PlanAliasFixes(*map);
     if (fixes.empty()) return;
     auto* dialog = new AliasFixDialog(fixes, this);
@@ -244,7 +245,7 @@ void NetworkMapWindow::fixAliases() {
 // The open unit takes the new entries before the files are rewritten, so no save of the main window, not even
 // one made while the fix runs, can write its old entries back over the fix.
 void NetworkMapWindow::startFix(const std::vector<AliasFix>& fixes) {
-    if (scanner_->busy()) return;
+    if (scanner_->fixing()) return;
     const UnitIdentity open = host_.openUnit();
     const int renamed = host_.renameOpenUnitEntries(fixes);
     openUnitRenamed_.clear();

@@ -54,8 +54,6 @@ public:
 signals:
     // A map read anew is on the screen.
     void mapShown();
-    // A scan ended, whether or not it found anything new.
-    void scanEnded();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -32,6 +32,7 @@ public:
 
     // A scan or a fix is under way.
     bool busy() const { return scanning_ || fixing_; }
+    bool fixing() const { return fixing_; }
     // A map has been read at least once.
     bool hasMap() const { return map_ != nullptr; }
     std::shared_ptr<const NetworkMap> map() const { return map_; }

@@ -187,7 +187,7 @@ TEST_F(NetworkMapWindowTest, TheOpenUnitIsSelectedAndFollowsTheWindow) {
 
 struct OpenCase {
     const char* name;
-    bool enter;       // Enter on the selected unit, else a double-click
+    Qt::Key key;      // a key on the selected unit (Enter comes from the keypad), or Key_unknown for a double-click
     bool saveFirst;  // the answer to the save question
 };
 
@@ -201,9 +201,9 @@ TEST_P(OpeningUnits, AUnitOpensAfterTheSaveQuestion) {
     showMap();
     const QModelIndex well = rowOf("0000000101(Well 1)");
     w.dialogs.answers = {GetParam().saveFirst};
-    if (GetParam().enter) {
+    if (GetParam().key != Qt::Key_unknown) {
         tree()->setCurrentIndex(well);
-        QTest::keyClick(tree(), Qt::Key_Return);
+        QTest::keyClick(tree(), GetParam().key, GetParam().key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     } else {
         const QPoint at = tree()->visualRect(well).center();
         QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, at);
@@ -220,8 +220,10 @@ TEST_P(OpeningUnits, AUnitOpensAfterTheSaveQuestion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, OpeningUnits,
-                         testing::Values(OpenCase{"DoubleClickSaving", false, true}, OpenCase{"EnterSaving", true, true},
-                                         OpenCase{"DoubleClickNotSaving", false, false}),
+                         testing::Values(OpenCase{"DoubleClickSaving", Qt::Key_unknown, true},
+                                         OpenCase{"ReturnSaving", Qt::Key_Return, true},
+                                         OpenCase{"KeypadEnterNotSaving", Qt::Key_Enter, false},
+                                         OpenCase{"DoubleClickNotSaving", Qt::Key_unknown, false}),
                          test::RowName());
 
 struct ChangeCase {
