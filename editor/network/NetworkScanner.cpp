@@ -75,8 +75,10 @@ void NetworkScanner::onScanned(std::shared_ptr<const NetworkMap> map) {
     scanning_ = false;
     if (std::exchange(scanAgain_, false)) startScan();
     if (map) {
-        map_ = std::move(map);
+        std::shared_ptr<const NetworkMap> old = std::exchange(map_, std::move(map));
         emit mapChanged();
+        // The views have let go of the old map: freeing thousands of units is work for the scanner's thread.
+        QMetaObject::invokeMethod(worker_, [old = std::move(old)]() mutable { old.reset(); }, Qt::QueuedConnection);
     }
     emit scanned();
 }
