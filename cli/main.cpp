@@ -27,6 +27,8 @@ constexpr Command kCommands[] = {
     {"delete", "delete a unit file of the library", koru::cli::runDelete},
     {"network", "show the library's radio network as a tree and list its inconsistencies", koru::cli::runNetwork},
     {"send", "send a configuration to a unit over a serial device", koru::cli::runSend},
+    {"history", "list the sessions the library's send log holds", koru::cli::runHistory},
+    {"diff", "compare two units, or a unit with what it last acknowledged", koru::cli::runDiff},
     {"simulate", "answer like a unit on a pseudo-terminal", koru::cli::runSimulate},
 };
 

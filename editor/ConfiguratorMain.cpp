@@ -11,6 +11,7 @@
 
 #include "editor/MainWindow.h"
 #include "editor/UnitEditing.h"
+#include "editor/network/NetworkMapCommand.h"
 #include "editor/send/SendController.h"
 #include "platform/BuildInfo.h"
 #include "platform/LibraryLocation.h"
@@ -114,8 +115,9 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     QtUserDialogs dialogs;
     MainWindow window(LocateLibrary(parser.value(QStringLiteral("library"))), dialogs);
     dialogs.setParent(&window);
-    SendController::AttachLive(window);  // "&Settings" before the "&Help" of the unit editing
+    SendController::AttachLive(window);
     AttachUnitEditing(window);
+    AttachNetworkMap(window);
     QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (shown) new FirstPaint(window, std::move(shown));
     window.show();

@@ -52,6 +52,7 @@ struct MenuTitle {
 };
 constexpr MenuTitle kMenus[] = {
     {"&File", "mnuFile", &WindowMenus::file},
+    {"&View", "mnuView", &WindowMenus::view},
     {"&Settings", "mnuSettings", &WindowMenus::settings},
     {"&Help", "mnuHelp", &WindowMenus::help},
 };
@@ -78,6 +79,7 @@ const std::vector<MenuItem>& MenuItems() {
         {&M::file, "mnuImportKoru", "&Import KORU unit", {}, &M::importUnit},
         {&M::file, nullptr, nullptr, {}, nullptr},
         {&M::file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &M::exit},
+        {&M::view, "mnuNetworkMap", "&Network map", QKeySequence(Qt::CTRL | Qt::Key_M), &M::networkMap},
         {&M::settings, "mnuCommSettings", "&Communication Settings", {}, &M::commSettings},
         {&M::help, "mnuAbout", "&About", {}, &M::about},
     };
@@ -195,6 +197,7 @@ void MainWindow::refreshUnitLists() {
     SetListItems(controls_.network.units, WidgetTexts(lists.units));
     SetListItems(controls_.messageActions.destinations, WidgetTexts(lists.messageDestinations));
     SetListItems(controls_.outputFlagActions.destinations, WidgetTexts(lists.outputFlagDestinations));
+    emit unitFilesChanged();
 }
 
 void MainWindow::setWindowEnabled(bool enabled) {
@@ -227,7 +230,10 @@ void MainWindow::askToSave(std::function<void(bool goOn)> answered) {
     const LibraryOperation save = [this](Consent consent) { return library_.PromptSaveUnit(config_, consent); };
     RunAsking(dialogs_, save, [this, answered = std::move(answered)](const LibraryResult& saved) {
         report(saved, std::string(kSaveUnitTitle));
-        if (saved.done()) updateTitle();
+        if (saved.done()) {
+            updateTitle();
+            emit unitFilesChanged();
+        }
         // A save the user asked for that failed stops the command: the unit stays open.
         answered(saved.status == LibraryStatus::Done || saved.status == LibraryStatus::NotDone);
     });
@@ -255,7 +261,9 @@ void MainWindow::openUnit() {
 void MainWindow::saveUnit() {
     const LibraryResult saved = library_.SaveUnit(config_);
     report(saved, std::string(kSaveUnitTitle));
-    if (saved.done()) updateTitle();
+    if (!saved.done()) return;
+    updateTitle();
+    emit unitFilesChanged();
 }
 
 void MainWindow::importParameters() {

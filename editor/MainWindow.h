@@ -22,6 +22,8 @@
 //   - promptSaveUnit(then) "Do you want to save unit?" when a unit is open, then `then` (not called when a save
 //                          the user asked for failed; the failure has been shown).
 //   - programEnding()      emitted once the window closes for good: close your windows.
+//   - unitFilesChanged()   emitted after the window wrote or deleted unit files: a save (also the save question's),
+//                          and every refreshUnitLists(), which New and Delete call when they are done.
 
 #include <QMainWindow>
 
@@ -74,6 +76,8 @@ struct WindowMenus {
     QAction* exportUnit = nullptr;
     QAction* importUnit = nullptr;
     QAction* exit = nullptr;
+    QMenu* view = nullptr;
+    QAction* networkMap = nullptr;
     QMenu* settings = nullptr;
     QAction* commSettings = nullptr;
     QMenu* help = nullptr;
@@ -118,6 +122,7 @@ public:
 
 signals:
     void programEnding();
+    void unitFilesChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

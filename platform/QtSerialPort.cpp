@@ -48,9 +48,12 @@ QtSerialPort::~QtSerialPort() {
     QObject::disconnect(&port_, nullptr, nullptr, nullptr);
 }
 
-void QtSerialPort::setDevice(const std::string& device) { port_.setPortName(QString::fromStdString(device)); }
+void QtSerialPort::setDevice(const std::string& device) {
+    device_ = device;
+    port_.setPortName(QString::fromStdString(device));
+}
 
-std::string QtSerialPort::device() const { return port_.portName().toStdString(); }
+std::string QtSerialPort::device() const { return device_; }
 
 bool QtSerialPort::setSettings(const std::string& settings, PortError& error) {
     const auto parsed = PortSettings::parse(settings);

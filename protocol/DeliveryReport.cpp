@@ -58,8 +58,9 @@ bool DeliveryReport::allAcknowledged() const {
 std::vector<GroupDelivery> DeliveryReport::groups() const {
     std::vector<GroupDelivery> groups;
     std::vector<Record> covered;
-    auto add = [&](std::string caption, const std::vector<Record>& records) {
+    auto add = [&](std::string name, std::string caption, const std::vector<Record>& records) {
         GroupDelivery group;
+        group.name = std::move(name);
         group.caption = std::move(caption);
         for (Record record : records) {
             if (!selection_.has(record)) continue;
@@ -83,11 +84,12 @@ std::vector<GroupDelivery> DeliveryReport::groups() const {
     };
     for (const SendGroupDescription& row : SendGroupTable()) {
         const std::vector<Record> records = RecordsOf(row.group);
-        if (selection_.has(records.front())) add(row.caption, records);
+        if (selection_.has(records.front())) add(row.name, row.caption, records);
     }
     for (const RecordDescription& row : RecordsInSendOrder()) {
         if (selection_.has(row.record) && std::find(covered.begin(), covered.end(), row.record) == covered.end()) {
-            add("Record " + std::to_string(RecordNumber(row.record)), {row.record});
+            const std::string number = std::to_string(RecordNumber(row.record));
+            add("record-" + number, "Record " + number, {row.record});
         }
     }
     return groups;
@@ -102,7 +104,7 @@ std::vector<std::string> DeliveryReport::lines() const {
 }
 
 std::string DescribeGroup(const GroupDelivery& group) {
-    if (group.complete) return group.packets == 0 ? "nothing to send" : "acknowledged";
+    if (group.complete) return std::string(group.packets == 0 ? kNothingToSendText : kAcknowledgedText);
     std::string text;
     switch (group.failure.delivery) {
         case Delivery::NotSent:

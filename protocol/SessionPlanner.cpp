@@ -83,4 +83,13 @@ SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelecti
     return transcript;
 }
 
+RecordPackets PlanRecordPackets(const UnitConfiguration& config) {
+    RecordPackets packets;
+    const std::size_t headerLength = BuildSessionHeader(config).text.size();
+    for (const EncodedRecord& record : EncodeSelection(config, SendSelection::Of(SendGroups::All()), headerLength)) {
+        packets[static_cast<std::size_t>(RecordNumber(record.record))] = record.packets();
+    }
+    return packets;
+}
+
 }  // namespace koru

@@ -59,6 +59,7 @@ bool SendSession::start(const SendSelection& selection) {
 // Every group is encoded from the copy before the start line goes out; the steps are then replayed in
 // order, so log entries and messages still come between the packets they belong to.
 void SendSession::run(const SendSelection& selection) {
+    selection_ = selection;
     count_ = selection.count();
     SendProgress next = progress_;
     next.minimum = 0;
@@ -81,6 +82,7 @@ void SendSession::run(const SendSelection& selection) {
     saved_ = false;
     stoppedEarly_ = false;
     phase_ = Phase::StartLine;
+    emit started();
     pump();
 }
 
@@ -240,6 +242,12 @@ void SendSession::end(bool saved) {
     awaited_.reset();
     saved_ = saved;
     emit ended(saved);
+}
+
+std::string SendSession::verdict() const {
+    if (saved_) return kVerdictSaved;
+    if (!progress_.status.empty()) return progress_.status;
+    return stoppedEarly_ ? kStoppedEarlyText : kVerdictFailed;
 }
 
 void SendSession::showAborted() {

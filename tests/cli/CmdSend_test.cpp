@@ -20,32 +20,7 @@ const QString kKorucfg = QStringLiteral(KORU_BIN_DIR "/korucfg");
 const std::string kSaved = "Selected parameters saved in Koru\n";
 const std::string kFailed = "An error occured while communicating with Koru unit \n";
 
-// `korucfg simulate --once` in its own process, so that a blocking korucfg run can talk to it.
-class SimulatorProcess {
-public:
-    SimulatorProcess(const QStringList& options, const std::string& transcript) : transcript_(transcript) {
-        process_.start(kKorucfg, QStringList{"simulate", "--once", "--transcript", QString::fromStdString(transcript)} +
-                                     options);
-        if (process_.waitForReadyRead(10000)) device_ = QString::fromUtf8(process_.readLine()).trimmed();
-    }
-    ~SimulatorProcess() {
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-    const QString& device() const { return device_; }
-    // Everything the unit received, once it has seen the session's end or abort line.
-    std::string received() {
-        process_.waitForFinished(5000);
-        return test::ReadBytes(transcript_);
-    }
-
-private:
-    QProcess process_;
-    std::string transcript_;
-    QString device_;
-};
+using test::SimulatorProcess;
 
 QString BaseUnit(const test::TempDir& dir) { return QString::fromStdString(test::WriteBaseUnit(dir.path())); }
 
@@ -73,7 +48,8 @@ TEST(CmdSendTest, ACleanSessionWritesTheEncodedBytesAndReportsEveryGroup) {
     SimulatorProcess simulator({"--split", "--delay", "300"}, (dir / "t.bin").string());
 
     const test::ProgramRun run = test::RunKorucfg(
-        {"send", "--port", simulator.device(), "--select", "radio,network,serial", "--timeout", "1000", unit});
+        {"send", "--port", simulator.device(), "--select", "radio,network,serial", "--timeout", "1000", "--library",
+         test::PathArgument(dir.path()), unit});
 
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
@@ -103,7 +79,8 @@ TEST_P(CmdSendFaultTest, EndsWithTheFailureVerdictAndNamesTheGroup) {
     const QString unit = BaseUnit(dir);
     SimulatorProcess simulator(c.simulatorOptions, (dir / "t.bin").string());
 
-    const test::ProgramRun run = test::RunKorucfg({"send", "--port", simulator.device(), "--timeout", "1000", unit});
+    const test::ProgramRun run = test::RunKorucfg(
+        {"send", "--port", simulator.device(), "--timeout", "1000", "--library", test::PathArgument(dir.path()), unit});
 
     EXPECT_EQ(run.exitCode, 1) << run.err;
     EXPECT_EQ(run.out, "");
@@ -181,7 +158,8 @@ TEST_P(CmdSendInterruptTest, AbortsTheSessionAndReports) {
     test::TempDir dir;
     SimulatorProcess simulator({"--silent-from", "2"}, (dir / "t.bin").string());
     QProcess send;
-    send.start(kKorucfg, {"send", "--port", simulator.device(), "--timeout", "1000", BaseUnit(dir)});
+    send.start(kKorucfg, {"send", "--port", simulator.device(), "--timeout", "1000", "--library",
+                          test::PathArgument(dir.path()), BaseUnit(dir)});
     QByteArray err;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
@@ -234,7 +212,8 @@ TEST_P(CmdSendComPortTest, SendsAsTheWindowWould) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.path().string()));
     send.setProcessEnvironment(environment);
-    send.start(kKorucfg, QStringList{"send", "--port", "COM2", "--select", "radio"} + GetParam().options + QStringList{unit});
+    send.start(kKorucfg, QStringList{"send", "--port", "COM2", "--select", "radio", "--library", test::PathArgument(dir.path())} +
+                             GetParam().options + QStringList{unit});
     ASSERT_TRUE(send.waitForFinished(30000));
     const std::string err = send.readAllStandardError().toStdString();
     EXPECT_EQ(send.exitCode(), 0) << err;

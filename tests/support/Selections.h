@@ -3,7 +3,9 @@
 // Send selections for tests, by record.
 
 #include <initializer_list>
+#include <vector>
 
+#include "protocol/RecordTable.h"
 #include "protocol/SendSelection.h"
 
 namespace koru::test {
@@ -12,6 +14,13 @@ inline SendSelection Records(std::initializer_list<Record> records) {
     SendSelection selection;
     for (Record record : records) selection.set(record);
     return selection;
+}
+
+// Every record, in send order.
+inline std::vector<Record> SendOrder() {
+    std::vector<Record> records;
+    for (const RecordDescription& row : RecordsInSendOrder()) records.push_back(row.record);
+    return records;
 }
 
 // Every visible box of the send dialog checked.
