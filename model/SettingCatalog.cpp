@@ -367,22 +367,6 @@ std::string ControlName(const Setting& setting, int index) {
     return std::string(setting.control) + "(" + std::to_string(setting.firstIndex + index) + ")";
 }
 
-const Setting* FindSettingByControl(std::string_view control, int controlIndex, int* index) {
-    for (const Setting& setting : Table()) {
-        if (setting.control != control) continue;
-        const bool array = setting.firstIndex >= 0;
-        if (!array && controlIndex < 0) {
-            if (index != nullptr) *index = 0;
-            return &setting;
-        }
-        if (array && controlIndex >= setting.firstIndex && controlIndex < setting.firstIndex + setting.size()) {
-            if (index != nullptr) *index = controlIndex - setting.firstIndex;
-            return &setting;
-        }
-    }
-    return nullptr;
-}
-
 std::string FieldValue(const Setting& setting, const UnitConfiguration& config, int index) {
     UnitConfiguration& c = Mutable(config);
     switch (setting.kind) {
@@ -390,17 +374,6 @@ std::string FieldValue(const Setting& setting, const UnitConfiguration& config, 
         case FieldKind::Option: return FlagText(setting.group->get(config, index) == setting.option);
         case FieldKind::List: return JoinList(setting.list(c, index));
         default: return setting.text(c, index);
-    }
-}
-
-void SetFieldValue(const Setting& setting, UnitConfiguration& config, int index, std::string_view value) {
-    switch (setting.kind) {
-        case FieldKind::Flag: setting.flag(config, index) = value == "1"; return;
-        case FieldKind::Option:
-            if (value == "1") setting.group->set(config, index, setting.option);
-            return;
-        case FieldKind::List: SplitList(value, setting.list(config, index)); return;
-        default: setting.text(config, index) = std::string(value); return;
     }
 }
 

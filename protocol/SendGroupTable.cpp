@@ -41,11 +41,6 @@ const SendGroupDescription* Named(std::string_view name) {
 
 std::span<const SendGroupDescription> SendGroupTable() { return kGroups; }
 
-const SendGroupDescription& DescribeSendGroup(SendGroup group) {
-    return *std::find_if(kGroups.begin(), kGroups.end(),
-                         [group](const SendGroupDescription& row) { return row.group == group; });
-}
-
 std::vector<Record> RecordsOf(SendGroup group) {
     std::vector<Record> records;
     for (const RecordDescription& row : RecordsInSendOrder()) {

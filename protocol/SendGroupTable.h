@@ -28,8 +28,6 @@ struct SendGroupDescription {
 // Every group, in the dialog's order.
 std::span<const SendGroupDescription> SendGroupTable();
 
-const SendGroupDescription& DescribeSendGroup(SendGroup group);
-
 // The records `group` sends, in send order.
 std::vector<Record> RecordsOf(SendGroup group);
 

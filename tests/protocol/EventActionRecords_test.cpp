@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "protocol/RecordEncoders.h"
+#include "model/EventTable.h"
+#include "protocol/RecordTable.h"
 #include "tests/protocol/StepTexts.h"
 
 namespace koru {
@@ -70,6 +71,38 @@ TEST(Record13, EventsGoInTheirFixedOrder) {
     }
     EXPECT_EQ(events, "119 147 158 159 32 33 34 35 36 37 83 161 177 48 49 50 51 52 91 90 1 16 17 2 ");
     EXPECT_EQ(all.substr(0, 12), "13:24:0:119:");
+}
+
+// Every event of the event table the unit has a number for reaches the wire with that number as soon as it is
+// on with an action; the others (the remote events) never do.
+TEST(Record13, EveryEventOfTheTableReachesTheWireWithItsNumber) {
+    for (const EventDescription& event : Events()) {
+        for (int item = 0; item < event.items(); ++item) {
+            SCOPED_TRACE(event.subsection(item));
+            UnitConfiguration config;
+            config.counterActions = {"Reset Counter 1"};
+            event.on(config, item) = true;
+            event.actions(config, item) = {"Reset Counter 1"};
+            const std::string expected = event.sent() ? "13:1:0:" + std::to_string(event.eventNumber(item)) + ":0;" : "";
+            EXPECT_EQ(AllRecords(Pairs(config)), expected);
+        }
+    }
+}
+
+// The record an event's switch also goes in changes with the switch.
+TEST(Record13, AnEventsSwitchAlsoReachesItsOwnRecord) {
+    for (const EventDescription& event : Events()) {
+        if (event.switchRecord == 0) continue;
+        for (int item = 0; item < event.items(); ++item) {
+            SCOPED_TRACE(event.subsection(item));
+            UnitConfiguration config;
+            EncodeContext context;
+            const Record record = static_cast<Record>(event.switchRecord);
+            const std::string off = AllRecords(EncodeRecord(record, config, context));
+            event.on(config, item) = true;
+            EXPECT_NE(AllRecords(EncodeRecord(record, config, context)), off);
+        }
+    }
 }
 
 TEST(Record13, DisabledEventsAndUnknownEntries) {
