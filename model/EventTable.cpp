@@ -22,201 +22,133 @@ bool& TypeOn(C& c, int) { return c.messageType(T).on; }
 template <MessageType T>
 TextList& TypeActions(C& c, int) { return c.messageType(T).actions; }
 
-// Builds one row of the table.
-class Row {
-public:
-    Row(Section section, std::string_view heading, bool& (*on)(C&, int), TextList& (*actions)(C&, int)) {
-        e_.section = section;
-        e_.heading = heading;
-        e_.count = 0;
-        e_.onKey = "On";
-        e_.actionsKey = "Actions";
-        e_.readAnywhere = false;
-        e_.sharesOn = false;
-        e_.details = D::None;
-        e_.on = on;
-        e_.actions = actions;
-        e_.number = kNoEventNumber;
-        e_.pairRank = 0;
-        e_.switchRecord = 0;
-        e_.switchable = true;
-        e_.firstIndex = -1;
-        e_.frameIndex = -1;
-    }
-
-    // A numbered run of `count` events; its controls are arrays from index 0.
-    Row& run(int count) {
-        e_.count = count;
-        e_.firstIndex = 0;
-        return *this;
-    }
-    Row& keys(std::string_view on, std::string_view actions) {
-        e_.onKey = on;
-        e_.actionsKey = actions;
-        return *this;
-    }
-    Row& anywhere() {
-        e_.readAnywhere = true;
-        return *this;
-    }
-    Row& sharesOn() {
-        e_.sharesOn = true;
-        return *this;
-    }
-    Row& details(EventDetails details) {
-        e_.details = details;
-        return *this;
-    }
-    // The event number, the place of its pairs in record 13, and the record that also carries its switch.
-    Row& unit(int number, int pairRank, int switchRecord = 0) {
-        e_.number = number;
-        e_.pairRank = pairRank;
-        e_.switchRecord = switchRecord;
-        return *this;
-    }
-    Row& notSwitchable() {
-        e_.switchable = false;
-        return *this;
-    }
-    Row& controls(std::string_view on, std::string_view list, std::string_view button, int firstIndex = -2) {
-        e_.onControl = on;
-        e_.listControl = list;
-        e_.buttonControl = button;
-        if (firstIndex != -2) e_.firstIndex = firstIndex;
-        return *this;
-    }
-    Row& frame(std::string_view control, int index = -1) {
-        e_.frameControl = control;
-        e_.frameIndex = index;
-        return *this;
-    }
-    Row& shown(std::string_view box, std::string_view caption, std::string_view caption2 = {}) {
-        e_.box = box;
-        e_.caption = caption;
-        e_.caption2 = caption2;
-        return *this;
-    }
-    Row& listCaption(std::string_view caption) {
-        e_.listCaption = caption;
-        return *this;
-    }
-    Row& rowName(std::string_view name) {
-        e_.rowName = name;
-        return *this;
-    }
-    Row& onCaption(std::string_view caption) {
-        e_.onCaption = caption;
-        return *this;
-    }
-
-    operator EventDescription() const { return e_; }
-
-private:
-    EventDescription e_{};
-};
-
-// A communication event: one switch and one list under a named heading, in a frame of the window's
-// "fraCommOnOff" array (the unit booting event has a frame of its own).
-template <CommEvent E>
-Row Comm(std::string_view heading, int number, int pairRank) {
-    return Row(S::CommunicationEvent, heading, CommOn<E>, CommActions<E>).unit(number, pairRank);
-}
-
-// A message-type event: its controls are element `slot` of the type arrays.
-template <MessageType T>
-Row Type(std::string_view heading, int pairRank, std::string_view caption) {
-    constexpr int slot = static_cast<int>(T);
-    return Row(S::MessageEvent, heading, TypeOn<T>, TypeActions<T>)
-        .unit(32 + slot, pairRank)
-        .controls("chkTypeOfMessageOn", "lstTypeOfMessActions", "cmdAddActionsTypeOfMessage", slot)
-        .frame("fraTypeOfMessOnOff", slot)
-        .shown("Type of message events", caption);
-}
-
+// The rows, in file order.
 std::vector<EventDescription> BuildEvents() {
     using CE = CommEvent;
     using MT = MessageType;
+    const auto type = [](std::string_view heading, auto on, auto actions, MT slot, int pairRank,
+                         std::string_view caption, bool switchable) {
+        const int index = static_cast<int>(slot);
+        return EventDescription{.section = S::MessageEvent, .heading = heading, .on = on, .actions = actions,
+                                .number = 32 + index, .pairRank = pairRank, .switchable = switchable,
+                                .onControl = "chkTypeOfMessageOn", .listControl = "lstTypeOfMessActions",
+                                .buttonControl = "cmdAddActionsTypeOfMessage", .firstIndex = index,
+                                .frameControl = "fraTypeOfMessOnOff", .frameIndex = index,
+                                .box = "Type of message events", .caption = caption};
+    };
     return {
-        Row(S::IoEvent, "+Mask", AT(c.ioEvents.masks[i].on), AT(c.ioEvents.masks[i].actions))
-            .run(kMaskCount).details(D::MaskCells).unit(96, 1, 6)
-            .controls("chkBitMaskOn", "lstBitMask", "cmdAddActionBitMask").frame("fraMask")
-            .shown("I/O events", {}).rowName("Mask %1").onCaption("On Mask %1"),
-        Row(S::IoEvent, "+Sleep event", AT(c.ioEvents.sleepOn), AT(c.ioEvents.sleepActions))
-            .keys("SleepOn", "SleepActions").anywhere().unit(2, 24)
-            .controls("chkSleepOn", "lstSleepActions", "cmdAddActionSleep").frame("fraSleepActions")
-            .shown("Sleep event", "Sleep input activated:"),
+        {.section = S::IoEvent, .heading = "+Mask", .on = AT(c.ioEvents.masks[i].on),
+         .actions = AT(c.ioEvents.masks[i].actions), .count = kMaskCount, .details = D::MaskCells, .number = 96,
+         .pairRank = 1, .switchRecord = 6, .onControl = "chkBitMaskOn", .listControl = "lstBitMask",
+         .buttonControl = "cmdAddActionBitMask", .firstIndex = 0, .frameControl = "fraMask", .box = "I/O events",
+         .rowName = "Mask %1", .onCaption = "On Mask %1"},
+        {.section = S::IoEvent, .heading = "+Sleep event", .on = AT(c.ioEvents.sleepOn),
+         .actions = AT(c.ioEvents.sleepActions), .onKey = "SleepOn", .actionsKey = "SleepActions",
+         .readAnywhere = true, .number = 2, .pairRank = 24, .onControl = "chkSleepOn",
+         .listControl = "lstSleepActions", .buttonControl = "cmdAddActionSleep", .frameControl = "fraSleepActions",
+         .box = "Sleep event", .caption = "Sleep input activated:"},
 
-        Row(S::TimerEvent, "+Timer", AT(c.timerEvents[i].on), AT(c.timerEvents[i].actions))
-            .run(kTimerCount).unit(80, 11, 8)
-            .controls("chkTimerOn", "lstTimer", "cmdAddActionTimer").frame("fraTimerOnOff")
-            .shown("Timer events", "Timer %1:"),
+        {.section = S::TimerEvent, .heading = "+Timer", .on = AT(c.timerEvents[i].on),
+         .actions = AT(c.timerEvents[i].actions), .count = kTimerCount, .number = 80, .pairRank = 11,
+         .switchRecord = 8, .onControl = "chkTimerOn", .listControl = "lstTimer", .buttonControl = "cmdAddActionTimer",
+         .firstIndex = 0, .frameControl = "fraTimerOnOff", .box = "Timer events", .caption = "Timer %1:"},
 
-        Comm<CE::Online>("+Online", 91, 19)
-            .controls("chkUnitOnline", "lstUnitOnlineActions", "cmdAddActionUnitOnline").frame("fraCommOnOff", 1)
-            .shown("Network events", "Unit online:").rowName("Network: unit online"),
-        Comm<CE::Offline>("+Offline", 90, 20)
-            .controls("chkUnitOffline", "lstUnitOfflineActions", "cmdAddActionUnitOffline").frame("fraCommOnOff", 2)
-            .shown("Network events", "Unit offline:").rowName("Network: unit offline"),
-        Comm<CE::OnRadio>("+On radio", 48, 14)
-            .controls("chkRadioMessage", "lstRadioMessActions", "cmdAddActionOnRadio").frame("fraCommOnOff", 3)
-            .shown("Radio events", "Package received:").rowName("Radio: package received"),
-        Comm<CE::RadioError>("+Radio error", 52, 18)
-            .controls("chkRadioError", "lstRadioErrorAction", "cmdAddActionRadioError").frame("fraCommOnOff", 7)
-            .shown("Radio events", "Receiving error:").rowName("Radio: receiving error"),
-        Comm<CE::RadioAck>("+Radio ACK", 49, 15)
-            .controls("chkRadioACK", "lstRadioAckActions", "cmdAddActionRadioAck").frame("fraCommOnOff", 5)
-            .shown("Radio events", "Acknowledge received: ").rowName("Radio: acknowledge received"),
-        Comm<CE::RadioNak>("+Radio NAK", 50, 16)
-            .controls("chkRadioNAK", "lstRadioNakActions", "cmdAddActionRadioNak").frame("fraCommOnOff", 6)
-            .shown("Radio events", "Not-acknowledge received: ").rowName("Radio: not-acknowledge received"),
-        Comm<CE::NoReceipt>("+No receipt", 51, 17)
-            .controls("chkNoReceipt", "lstNoReceiptActions", "cmdAddActionNoReciept").frame("fraCommOnOff", 0)
-            .shown("Radio events", "No receipt on transmission:").rowName("Radio: no receipt on transmission"),
-        Comm<CE::OnSerial>("+On serial", 16, 22)
-            .controls("chkSerialMessage", "lstSerialMessActions", "cmdAddActionOnSerial").frame("fraCommOnOff", 4)
-            .shown("Serial communcation events", "Package received:").rowName("Serial: package received"),
-        Comm<CE::SerialError>("+Serial error", 17, 23)
-            .controls("chkSerialError", "lstSerialErrorAction", "cmdAddActionSerialError").frame("fraCommOnOff", 8)
-            .shown("Serial communcation events", "Receiving error:").rowName("Serial: receiving error"),
-        Comm<CE::UnitBooting>("+Unit booting", 1, 21)
-            .controls("chkUnitBootingOn", "lstUnitBooting", "cmdAddActionsUnitBooting").frame("fraUnitBoootingOnOff")
-            .shown("Unit events", "Unit booting:").rowName("Unit: unit booting"),
+        {.section = S::CommunicationEvent, .heading = "+Online", .on = CommOn<CE::Online>,
+         .actions = CommActions<CE::Online>, .number = 91, .pairRank = 19, .onControl = "chkUnitOnline",
+         .listControl = "lstUnitOnlineActions", .buttonControl = "cmdAddActionUnitOnline",
+         .frameControl = "fraCommOnOff", .frameIndex = 1, .box = "Network events", .caption = "Unit online:",
+         .rowName = "Network: unit online"},
+        {.section = S::CommunicationEvent, .heading = "+Offline", .on = CommOn<CE::Offline>,
+         .actions = CommActions<CE::Offline>, .number = 90, .pairRank = 20, .onControl = "chkUnitOffline",
+         .listControl = "lstUnitOfflineActions", .buttonControl = "cmdAddActionUnitOffline",
+         .frameControl = "fraCommOnOff", .frameIndex = 2, .box = "Network events", .caption = "Unit offline:",
+         .rowName = "Network: unit offline"},
+        {.section = S::CommunicationEvent, .heading = "+On radio", .on = CommOn<CE::OnRadio>,
+         .actions = CommActions<CE::OnRadio>, .number = 48, .pairRank = 14, .onControl = "chkRadioMessage",
+         .listControl = "lstRadioMessActions", .buttonControl = "cmdAddActionOnRadio",
+         .frameControl = "fraCommOnOff", .frameIndex = 3, .box = "Radio events", .caption = "Package received:",
+         .rowName = "Radio: package received"},
+        {.section = S::CommunicationEvent, .heading = "+Radio error", .on = CommOn<CE::RadioError>,
+         .actions = CommActions<CE::RadioError>, .number = 52, .pairRank = 18, .onControl = "chkRadioError",
+         .listControl = "lstRadioErrorAction", .buttonControl = "cmdAddActionRadioError",
+         .frameControl = "fraCommOnOff", .frameIndex = 7, .box = "Radio events", .caption = "Receiving error:",
+         .rowName = "Radio: receiving error"},
+        {.section = S::CommunicationEvent, .heading = "+Radio ACK", .on = CommOn<CE::RadioAck>,
+         .actions = CommActions<CE::RadioAck>, .number = 49, .pairRank = 15, .onControl = "chkRadioACK",
+         .listControl = "lstRadioAckActions", .buttonControl = "cmdAddActionRadioAck",
+         .frameControl = "fraCommOnOff", .frameIndex = 5, .box = "Radio events",
+         .caption = "Acknowledge received: ", .rowName = "Radio: acknowledge received"},
+        {.section = S::CommunicationEvent, .heading = "+Radio NAK", .on = CommOn<CE::RadioNak>,
+         .actions = CommActions<CE::RadioNak>, .number = 50, .pairRank = 16, .onControl = "chkRadioNAK",
+         .listControl = "lstRadioNakActions", .buttonControl = "cmdAddActionRadioNak",
+         .frameControl = "fraCommOnOff", .frameIndex = 6, .box = "Radio events",
+         .caption = "Not-acknowledge received: ", .rowName = "Radio: not-acknowledge received"},
+        {.section = S::CommunicationEvent, .heading = "+No receipt", .on = CommOn<CE::NoReceipt>,
+         .actions = CommActions<CE::NoReceipt>, .number = 51, .pairRank = 17, .onControl = "chkNoReceipt",
+         .listControl = "lstNoReceiptActions", .buttonControl = "cmdAddActionNoReciept",
+         .frameControl = "fraCommOnOff", .frameIndex = 0, .box = "Radio events",
+         .caption = "No receipt on transmission:", .rowName = "Radio: no receipt on transmission"},
+        {.section = S::CommunicationEvent, .heading = "+On serial", .on = CommOn<CE::OnSerial>,
+         .actions = CommActions<CE::OnSerial>, .number = 16, .pairRank = 22, .onControl = "chkSerialMessage",
+         .listControl = "lstSerialMessActions", .buttonControl = "cmdAddActionOnSerial",
+         .frameControl = "fraCommOnOff", .frameIndex = 4, .box = "Serial communcation events",
+         .caption = "Package received:", .rowName = "Serial: package received"},
+        {.section = S::CommunicationEvent, .heading = "+Serial error", .on = CommOn<CE::SerialError>,
+         .actions = CommActions<CE::SerialError>, .number = 17, .pairRank = 23, .onControl = "chkSerialError",
+         .listControl = "lstSerialErrorAction", .buttonControl = "cmdAddActionSerialError",
+         .frameControl = "fraCommOnOff", .frameIndex = 8, .box = "Serial communcation events",
+         .caption = "Receiving error:", .rowName = "Serial: receiving error"},
+        {.section = S::CommunicationEvent, .heading = "+Unit booting", .on = CommOn<CE::UnitBooting>,
+         .actions = CommActions<CE::UnitBooting>, .number = 1, .pairRank = 21, .onControl = "chkUnitBootingOn",
+         .listControl = "lstUnitBooting", .buttonControl = "cmdAddActionsUnitBooting",
+         .frameControl = "fraUnitBoootingOnOff", .box = "Unit events", .caption = "Unit booting:",
+         .rowName = "Unit: unit booting"},
 
         // A counter has one switch for its two lists: "On counter:" (Actions1) and "On zero:" (Actions2).
-        Row(S::CounterEvent, "+Counter", AT(c.counterEvents[i].on), AT(c.counterEvents[i].onCounter))
-            .run(kCounterCount).keys("On", "Actions1").unit(176, 13, 14)
-            .controls("chkCounterOn", "lstCounter", "cmdAddActionCounter").frame("fraCounterOnOff")
-            .shown("Counter events", "Counter %1:").listCaption("On counter:"),
-        Row(S::CounterEvent, "+Counter", AT(c.counterEvents[i].on), AT(c.counterEvents[i].onZero))
-            .run(kCounterCount).keys("On", "Actions2").sharesOn().unit(160, 12, 14)
-            .controls("chkCounterOn", "lstCounterZero", "cmdAddActionsCounterZero").frame("fraCounterOnOff")
-            .shown("Counter events", "Counter %1:").listCaption("On zero:"),
+        {.section = S::CounterEvent, .heading = "+Counter", .on = AT(c.counterEvents[i].on),
+         .actions = AT(c.counterEvents[i].onCounter), .count = kCounterCount, .actionsKey = "Actions1",
+         .number = 176, .pairRank = 13, .switchRecord = 14, .onControl = "chkCounterOn", .listControl = "lstCounter",
+         .buttonControl = "cmdAddActionCounter", .firstIndex = 0, .frameControl = "fraCounterOnOff",
+         .box = "Counter events", .caption = "Counter %1:", .listCaption = "On counter:"},
+        {.section = S::CounterEvent, .heading = "+Counter", .on = AT(c.counterEvents[i].on),
+         .actions = AT(c.counterEvents[i].onZero), .count = kCounterCount, .actionsKey = "Actions2",
+         .sharesOn = true, .number = 160, .pairRank = 12, .switchRecord = 14, .onControl = "chkCounterOn",
+         .listControl = "lstCounterZero", .buttonControl = "cmdAddActionsCounterZero", .firstIndex = 0,
+         .frameControl = "fraCounterOnOff", .box = "Counter events", .caption = "Counter %1:",
+         .listCaption = "On zero:"},
 
         // 20 received texts, the two no-match events (elements 20 and 21 of the message arrays) and the
         // message types, Configuration (type slot 5) written before Remote and Broadcast.
-        Row(S::MessageEvent, "+Message", AT(c.messageEvents.messages[i].on), AT(c.messageEvents.messages[i].actions))
-            .run(kMessageCount).details(D::MessageMatch).unit(128, 2, 7)
-            .controls("chkMessageOn", "lstMessage", "cmdAddActionMessage").frame("fraMessageOnOff")
-            .shown("Message events", "Message %1:"),
-        Row(S::MessageEvent, "+No match radio", AT(c.messageEvents.noMatchRadio.on),
-            AT(c.messageEvents.noMatchRadio.actions))
-            .unit(159, 4).controls("chkMessageOn", "lstMessage", "cmdAddActionMessage", kMessageCount)
-            .frame("fraMessageOnOff", kMessageCount).shown("Message events", "No match:", "Radio:"),
-        Row(S::MessageEvent, "+No match serial", AT(c.messageEvents.noMatchSerial.on),
-            AT(c.messageEvents.noMatchSerial.actions))
-            .unit(158, 3).controls("chkMessageOn", "lstMessage", "cmdAddActionMessage", kMessageCount + 1)
-            .frame("fraMessageOnOff", kMessageCount + 1).shown("Message events", "No match:", "Serial interface:"),
-        Type<MT::Transparant>("+Transparant", 5, "Transparent message:"),
-        Type<MT::Question>("+Question", 6, "Question:").notSwitchable(),
-        Type<MT::IoCommand>("+IO command", 7, "I/O command:"),
-        Type<MT::Configuration>("+Configuration", 10, "Configuration command:"),
-        Type<MT::Remote>("+Remote", 8, "Remote command:").notSwitchable(),
-        Type<MT::Broadcast>("+Broadcast", 9, "Broadcast message:"),
+        {.section = S::MessageEvent, .heading = "+Message", .on = AT(c.messageEvents.messages[i].on),
+         .actions = AT(c.messageEvents.messages[i].actions), .count = kMessageCount, .details = D::MessageMatch,
+         .number = 128, .pairRank = 2, .switchRecord = 7, .onControl = "chkMessageOn", .listControl = "lstMessage",
+         .buttonControl = "cmdAddActionMessage", .firstIndex = 0, .frameControl = "fraMessageOnOff",
+         .box = "Message events", .caption = "Message %1:"},
+        {.section = S::MessageEvent, .heading = "+No match radio", .on = AT(c.messageEvents.noMatchRadio.on),
+         .actions = AT(c.messageEvents.noMatchRadio.actions), .number = 159, .pairRank = 4,
+         .onControl = "chkMessageOn", .listControl = "lstMessage", .buttonControl = "cmdAddActionMessage",
+         .firstIndex = kMessageCount, .frameControl = "fraMessageOnOff", .frameIndex = kMessageCount,
+         .box = "Message events", .caption = "No match:", .caption2 = "Radio:"},
+        {.section = S::MessageEvent, .heading = "+No match serial", .on = AT(c.messageEvents.noMatchSerial.on),
+         .actions = AT(c.messageEvents.noMatchSerial.actions), .number = 158, .pairRank = 3,
+         .onControl = "chkMessageOn", .listControl = "lstMessage", .buttonControl = "cmdAddActionMessage",
+         .firstIndex = kMessageCount + 1, .frameControl = "fraMessageOnOff", .frameIndex = kMessageCount + 1,
+         .box = "Message events", .caption = "No match:", .caption2 = "Serial interface:"},
+        type("+Transparant", TypeOn<MT::Transparant>, TypeActions<MT::Transparant>, MT::Transparant, 5,
+             "Transparent message:", true),
+        type("+Question", TypeOn<MT::Question>, TypeActions<MT::Question>, MT::Question, 6, "Question:", false),
+        type("+IO command", TypeOn<MT::IoCommand>, TypeActions<MT::IoCommand>, MT::IoCommand, 7, "I/O command:", true),
+        type("+Configuration", TypeOn<MT::Configuration>, TypeActions<MT::Configuration>, MT::Configuration, 10,
+             "Configuration command:", true),
+        type("+Remote", TypeOn<MT::Remote>, TypeActions<MT::Remote>, MT::Remote, 8, "Remote command:", false),
+        type("+Broadcast", TypeOn<MT::Broadcast>, TypeActions<MT::Broadcast>, MT::Broadcast, 9,
+             "Broadcast message:", true),
 
-        Row(S::RemoteEvent, "+Remote event", AT(c.remoteEvents[i].on), AT(c.remoteEvents[i].actions))
-            .run(kRemoteEventCount).details(D::RemoteControls).notSwitchable()
-            .controls("chkRemoteAction", "lstRemoteAction", "cmdAddActionRemote").frame("fraRemote")
-            .shown("Remote events", "Remote event %1:"),
+        {.section = S::RemoteEvent, .heading = "+Remote event", .on = AT(c.remoteEvents[i].on),
+         .actions = AT(c.remoteEvents[i].actions), .count = kRemoteEventCount, .details = D::RemoteControls,
+         .switchable = false, .onControl = "chkRemoteAction", .listControl = "lstRemoteAction",
+         .buttonControl = "cmdAddActionRemote", .firstIndex = 0, .frameControl = "fraRemote",
+         .box = "Remote events", .caption = "Remote event %1:"},
     };
 }
 

@@ -29,37 +29,37 @@ inline constexpr int kNoEventNumber = -1;
 
 struct EventDescription {
     // Where the unit file keeps it.
-    Section section;
-    std::string_view heading;  // "+Online"; a numbered run's heading without its number ("+Mask")
-    int count;                 // events of a numbered run; 0 for one event under a named heading
-    std::string_view onKey;
-    std::string_view actionsKey;
-    bool readAnywhere;  // its keys apply wherever they stand in the section (the sleep event)
-    bool sharesOn;      // a second list of the event before it, under the same switch (a counter's "On zero")
-    EventDetails details;
-    bool& (*on)(UnitConfiguration& config, int item);
-    TextList& (*actions)(UnitConfiguration& config, int item);
+    Section section = {};
+    std::string_view heading = {};  // "+Online"; a numbered run's heading without its number ("+Mask")
+    bool& (*on)(UnitConfiguration& config, int item) = nullptr;
+    TextList& (*actions)(UnitConfiguration& config, int item) = nullptr;
+    int count = 0;  // events of a numbered run; 0 for one event under a named heading
+    std::string_view onKey = "On";
+    std::string_view actionsKey = "Actions";
+    bool readAnywhere = false;  // its keys apply wherever they stand in the section (the sleep event)
+    bool sharesOn = false;      // a second list of the event before it, under the same switch (a counter's)
+    EventDetails details = EventDetails::None;
 
     // What the unit knows of it.
-    int number;          // the event number of the first event; kNoEventNumber when it has none
-    int pairRank;        // the place of its event-action pairs among record 13's
-    int switchRecord;    // the record that also carries its switch; 0 when only record 13 tells of it
-    bool switchable;     // the window lets the user switch it on
+    int number = kNoEventNumber;  // the event number of the first event of a run
+    int pairRank = 0;             // the place of its event-action pairs among record 13's
+    int switchRecord = 0;         // the record that also carries its switch; 0 when only record 13 tells of it
+    bool switchable = true;       // the window lets the user switch it on
 
     // How the window shows it. Controls of a numbered run are control arrays from `firstIndex`; a named
     // event's controls may be one element of an array (`firstIndex` >= 0) or single (-1).
-    std::string_view onControl;
-    std::string_view listControl;
-    std::string_view buttonControl;  // its "Actions" button
-    int firstIndex;
-    std::string_view frameControl;  // shown while the switch is on
-    int frameIndex;                 // a named event's frame index in its array; -1 for a single frame
-    std::string_view box;           // the captioned frame of the tab it stands in
-    std::string_view caption;       // the row's caption; "%1" stands for the event's number in its run
+    std::string_view onControl = {};
+    std::string_view listControl = {};
+    std::string_view buttonControl = {};  // its "Actions" button
+    int firstIndex = -1;
+    std::string_view frameControl = {};  // shown while the switch is on
+    int frameIndex = -1;                 // a named event's frame index in its array; -1 for a single frame
+    std::string_view box = {};           // the captioned frame of the tab it stands in
+    std::string_view caption = {};       // the row's caption; "%1" stands for the event's number in its run
     std::string_view caption2 = {};      // a second caption beside the first ("No match:" "Radio:")
     std::string_view listCaption = {};   // the list's own caption when the switch has two lists
     std::string_view rowName = {};       // the row for assistive tools, when its captions do not tell it
-    std::string_view onCaption = "On";   // the switch's caption
+    std::string_view onCaption = "On";
 
     bool numbered() const { return count > 0; }
     int items() const { return numbered() ? count : 1; }
