@@ -5,7 +5,7 @@
 # units are the sample unit, the default files, pairs of them loaded in order, and the generated units that
 # BEFORE_BIN's koru_write_units writes. For every unit and both builds it keeps standard output, standard error
 # and the exit status of: encode (every group, then each group alone), normalize, export --sections all and
-# check; and each command's --help. Any difference is listed and the script fails.
+# check; the diff of each unit with the next; the generated units' network; and each command's --help. Any difference is listed and the script fails.
 # --pictures also takes scripts/screenshots.sh with each build and compares the pictures pixel by pixel
 # (imagemagick's compare); a picture that differs is listed with the number of differing pixels.
 # Keeps everything it wrote under $KORU_COMPARE_DIR (default: a new temporary folder), for a closer look.
@@ -21,8 +21,11 @@ pictures=${3:-}
 work=${KORU_COMPARE_DIR:-$(mktemp -d)}
 mkdir -p "$work/units" "$work/before" "$work/after"
 
-# The units: written once, by the earlier build, so both builds read the same bytes.
-"$before/koru_write_units" "$work/units"
+# The units: written once, by the earlier build's writer (or the later one's where the earlier build has
+# none), so both builds read the same bytes.
+writer=$before/koru_write_units
+[ -x "$writer" ] || writer=$after/koru_write_units
+"$writer" "$work/units"
 cp docs/samples/pumpstation.kuf "$work/units/"
 cp "files/Default Files/"*.kdf "$work/units/"
 units=("$work/units/"*)
@@ -41,7 +44,7 @@ run() {
   done
 }
 
-for command in encode normalize export check send simulate units new delete; do
+for command in encode normalize export check send simulate units new delete network history diff; do
   run "help-$command" "$command" --help
 done
 for unit in "${units[@]}"; do
@@ -58,14 +61,28 @@ run "base+generated-7.normalize" normalize "$work/units/KORU Starter-kit.kdf" "$
 "$before/korucfg" export --sections all "$work/units/generated-3.kuf" > "$work/units/import.kpf"
 run "pumpstation+import.normalize" normalize "$work/units/pumpstation.kuf" "$work/units/import.kpf"
 run "pumpstation+import.encode" encode "$work/units/pumpstation.kuf" "$work/units/import.kpf"
+# The differences of settings and of send groups' packets between neighbouring units.
+previous=
+for unit in "${units[@]}"; do
+  [ -n "$previous" ] && run "$(basename "$previous")~$(basename "$unit").diff" diff "$previous" "$unit"
+  previous=$unit
+done
+# The generated units as a library, each in its file "ID().kuf": the network, as a tree and as a graph.
+mkdir -p "$work/library/Units"
+for unit in "$work/units/"generated-*.kuf; do
+  id=$(grep -a -m1 '^Id=' "$unit" | tr -d '\r' | cut -d= -f2)
+  cp "$unit" "$work/library/Units/$id().kuf"
+done
+run "library.network" network --library "$work/library"
+run "library.network-dot" network --library "$work/library" --dot
 
 outputs=$(find "$work/before" -type f | wc -l)
 status=0
 if diff -r -q "$work/before" "$work/after" > "$work/differences"; then
   echo "korucfg: $outputs outputs of ${#units[@]} units and the help texts, all byte-identical"
 else
-  echo "korucfg: these outputs differ (of $outputs):"
-  cat "$work/differences"
+  echo "korucfg: $(wc -l < "$work/differences") of $outputs outputs differ:"
+  sed -e "s|$work/||g" -e 's/^Files //' -e 's/ and .*//' "$work/differences" | head -40
   status=1
 fi
 
