@@ -139,43 +139,43 @@ QListWidget* FieldFactory::makeList(QWidget* parent, const QString& name, int vi
     return list;
 }
 
-QLineEdit* FieldFactory::text(QWidget* parent, const Text& value, const QString& accessible) {
-    const Item item = settingOf(&value);
-    QLineEdit* field = makeText(parent, SettingName(*item.setting, item.index), item.setting->kind,
-                                item.setting->typingLimit, accessible);
+template <class Make>
+auto FieldFactory::bound(const void* value, Make make) {
+    const Item item = settingOf(value);
+    auto* field = make(*item.setting, SettingName(*item.setting, item.index));
     bind(field, item);
     return field;
 }
 
+QLineEdit* FieldFactory::text(QWidget* parent, const Text& value, const QString& accessible) {
+    return bound(&value, [&](const Setting& setting, const QString& name) {
+        return makeText(parent, name, setting.kind, setting.typingLimit, accessible);
+    });
+}
+
 ChoiceBox* FieldFactory::choice(QWidget* parent, const Text& value, const QString& accessible) {
-    const Item item = settingOf(&value);
-    ChoiceBox* box = makeChoice(parent, SettingName(*item.setting, item.index), item.setting->choices,
-                                item.setting->editableChoice, accessible);
-    bind(box, item);
-    return box;
+    return bound(&value, [&](const Setting& setting, const QString& name) {
+        return makeChoice(parent, name, setting.choices, setting.editableChoice, accessible);
+    });
 }
 
 QLabel* FieldFactory::value(QWidget* parent, const Text& value, const QString& accessible) {
-    const Item item = settingOf(&value);
-    QLabel* label = makeValue(parent, SettingName(*item.setting, item.index), accessible);
-    bind(label, item);
-    return label;
+    return bound(&value, [&](const Setting&, const QString& name) { return makeValue(parent, name, accessible); });
 }
 
 QCheckBox* FieldFactory::flag(QWidget* parent, const bool& value, const QString& caption, const QString& accessible) {
-    const Item item = settingOf(&value);
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(SettingName(*item.setting, item.index));
-    Name(box, accessible.isEmpty() ? caption : accessible);
-    bind(box, item);
-    return box;
+    return bound(&value, [&](const Setting&, const QString& name) {
+        auto* box = new QCheckBox(caption, parent);
+        box->setObjectName(name);
+        Name(box, accessible.isEmpty() ? caption : accessible);
+        return box;
+    });
 }
 
 QListWidget* FieldFactory::list(QWidget* parent, const TextList& value, int visibleRows, const QString& accessible) {
-    const Item item = settingOf(&value);
-    QListWidget* list = makeList(parent, SettingName(*item.setting, item.index), visibleRows, accessible);
-    bind(list, item);
-    return list;
+    return bound(&value, [&](const Setting&, const QString& name) {
+        return makeList(parent, name, visibleRows, accessible);
+    });
 }
 
 QRadioButton* FieldFactory::option(QWidget* parent, const OptionGroup& group, int item, std::string_view value,

@@ -123,6 +123,9 @@ private:
     Item settingOf(const void* value) const;
     Item optionOf(const OptionGroup& group, int item, std::string_view value) const;
     void bind(QWidget* widget, Item item);
+    // The field `make(setting, object name)` makes for the setting whose value is at `value`, bound to it.
+    template <class Make>
+    auto bound(const void* value, Make make);
     void noteCheck(QWidget* widget, FieldCheck check);
     QLineEdit* makeText(QWidget* parent, const QString& name, FieldKind kind, int typingLimit, const QString& accessible);
     ChoiceBox* makeChoice(QWidget* parent, const QString& name, std::span<const std::string_view> choices,
