@@ -14,6 +14,7 @@
 #include "platform/PortSettings.h"
 #include "platform/QtSettingsStore.h"
 #include "protocol/SendPreflight.h"
+#include "protocol/link/LinkTimings.h"
 #include "protocol/link/SendStack.h"
 #include "protocol/link/StoredLinkSettings.h"
 
@@ -23,10 +24,12 @@ namespace {
 
 constexpr int kExitBySignal = 128;  // a command ended by signal N exits with 128 + N
 
-std::optional<long> positiveNumber(const QString& text) {
+// A time-out the link takes as it is: whole milliseconds in its range.
+std::optional<long> replyTimeout(const QString& text) {
     bool ok = false;
     const long value = text.toLong(&ok);
-    return ok && value > 0 ? std::optional<long>(value) : std::nullopt;
+    const bool inRange = value >= timing::kMinimumReplyTimeout.count() && value <= timing::kMaximumReplyTimeout.count();
+    return ok && inRange ? std::optional<long>(value) : std::nullopt;
 }
 
 // "COM1" to "COM3" name a port of the settings dialog: the device chosen for it (the system's own serial
@@ -77,7 +80,8 @@ int runSend(const QStringList& arguments) {
         "settings", "Line settings (default 9600,n,8,1; with a COM port those stored by the window).", "S",
         kDefaultPortSettings);
     const QCommandLineOption timeout(
-        "timeout", "Reply time-out in ms, at least 1000 (default 3000; with a COM port the one stored by the window).",
+        "timeout",
+        "Reply time-out in ms, 1000 to 3600000 (default 3000; with a COM port the one stored by the window).",
         "MS", "3000");
     parser.addOptions({port, settings, timeout});
     const SendOptions sendOptions;
@@ -104,11 +108,14 @@ int runSend(const QStringList& arguments) {
     if (stored && !parser.isSet(timeout)) {
         timeoutMs = StoredReplyTimeout(userSettings).count();
     } else {
-        timeoutMs = positiveNumber(parser.value(timeout));
-    }
-    if (!timeoutMs) {
-        PrintError("korucfg send: --timeout needs a number of milliseconds");
-        return kExitUsage;
+        timeoutMs = replyTimeout(parser.value(timeout));
+        if (!timeoutMs) {
+            PrintError("korucfg send: --timeout takes whole milliseconds from " +
+                       std::to_string(timing::kMinimumReplyTimeout.count()) + " to " +
+                       std::to_string(timing::kMaximumReplyTimeout.count()) + ", not \"" +
+                       parser.value(timeout).toStdString() + "\"");
+            return kExitUsage;
+        }
     }
     SendSelection selection;
     UnitConfiguration config;

@@ -48,9 +48,13 @@ QtSerialPort::~QtSerialPort() {
     QObject::disconnect(&port_, nullptr, nullptr, nullptr);
 }
 
-void QtSerialPort::setDevice(const std::string& device) { port_.setPortName(QString::fromStdString(device)); }
+void QtSerialPort::setDevice(const std::string& device) {
+    device_ = device;
+    port_.setPortName(QString::fromStdString(device));
+}
 
-std::string QtSerialPort::device() const { return port_.portName().toStdString(); }
+// As given: QSerialPort names "/dev/ttyUSB0" "ttyUSB0".
+std::string QtSerialPort::device() const { return device_; }
 
 bool QtSerialPort::setSettings(const std::string& settings, PortError& error) {
     const auto parsed = PortSettings::parse(settings);

@@ -37,6 +37,7 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort port_;
+    std::string device_;
     std::string settings_;
     bool dtr_ = true;
     bool rts_ = true;

@@ -66,7 +66,10 @@ bool SerialLink::probe(PortError& error) {
 void SerialLink::connectPort() {
     PortError error;
     if (!port_.open(error)) {
-        boxes_.show("Error connecting. " + error.description, "Error", MessageIcon::Exclamation);
+        // The box goes away; the log keeps why, and which device it was.
+        const std::string reason = "Error connecting. " + port_.device() + ": " + error.description;
+        log(reason);
+        boxes_.show(reason, "Error", MessageIcon::Exclamation);
         emit connectFailed();
         return;
     }

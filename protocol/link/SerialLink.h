@@ -52,8 +52,8 @@ public:
     // Opens and closes the port once, to learn whether it exists.
     bool probe(PortError& error);
 
-    // Opens the link; a failure shows "Error connecting. " with the reason and asks for the settings
-    // dialog. Closing also clears the connected state.
+    // Opens the link; a failure shows and logs "Error connecting. " with the device and the reason and
+    // asks for the settings dialog. Closing also clears the connected state.
     void connectPort();
     void disconnectPort();
     bool connected() const { return connected_; }

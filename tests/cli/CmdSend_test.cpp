@@ -216,6 +216,7 @@ INSTANTIATE_TEST_SUITE_P(Signals, CmdSendInterruptTest,
 
 struct ComPortCase {
     const char* name;
+    const char* stored;  // the line settings as the settings file holds them
     QStringList options;
     const char* used;  // what korucfg says it sends over, after the device
 };
@@ -229,7 +230,7 @@ TEST_P(CmdSendComPortTest, SendsAsTheWindowWould) {
     const QString unit = BaseUnit(dir);
     SimulatorProcess simulator({}, (dir / "t.bin").string());
     test::WriteBytes(dir / "KORU Configurator.conf", "[serialsetup]\nComDevice2=" + simulator.device().toStdString() +
-                                                         "\nComPortS=\"19200,E,7,1\"\nTOslider=5000\n");
+                                                         "\nComPortS=" + GetParam().stored + "\nTOslider=5000\n");
     QProcess send;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.path().string()));
@@ -246,10 +247,27 @@ TEST_P(CmdSendComPortTest, SendsAsTheWindowWould) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, CmdSendComPortTest,
-    ::testing::Values(ComPortCase{"StoredSettings", {}, "19200,E,7,1, reply time-out 5000 ms"},
-                      ComPortCase{"OptionsWin", {"--settings", "9600,o,8,2", "--timeout", "1000"},
+    ::testing::Values(ComPortCase{"StoredSettings", "\"19200,E,7,1\"", {}, "19200,E,7,1, reply time-out 5000 ms"},
+                      // A hand-edited or older settings file writes them without quotes.
+                      ComPortCase{"StoredWithoutQuotes", "19200,e,7,2", {}, "19200,e,7,2, reply time-out 5000 ms"},
+                      ComPortCase{"OptionsWin", "\"19200,E,7,1\"", {"--settings", "9600,o,8,2", "--timeout", "1000"},
                                   "9600,o,8,2, reply time-out 1000 ms"}),
     test::RowName());
+
+// A stored value that is no line settings stops the send before anything opens, named as the file holds it.
+TEST(CmdSendTest, StoredSettingsThatAreNoLineSettingsAreNamedAsWritten) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "KORU Configurator.conf", "[serialsetup]\nComDevice2=/dev/null\nComPortS=19200,q,7,1\n");
+    QProcess send;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.path().string()));
+    send.setProcessEnvironment(environment);
+    send.start(kKorucfg, {"send", "--port", "COM2", BaseUnit(dir)});
+    ASSERT_TRUE(send.waitForFinished(30000));
+    EXPECT_EQ(send.exitCode(), 2);
+    EXPECT_EQ(send.readAllStandardError().toStdString(),
+              "korucfg send: the stored settings \"19200,q,7,1\" are not baud,parity,data bits,stop bits\n");
+}
 
 struct UsageCase {
     const char* name;
@@ -277,7 +295,10 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"EmptyPort", {"--port", "", "UNIT"}, 2, "no --port DEVICE"},
         UsageCase{"NoFile", {"--port", "/dev/null"}, 2, "no FILE"},
         UsageCase{"BadSettings", {"--port", "/dev/null", "--settings", "9600,q,8,1", "UNIT"}, 2, "9600,q,8,1"},
-        UsageCase{"BadTimeout", {"--port", "/dev/null", "--timeout", "soon", "UNIT"}, 2, "--timeout"},
+        UsageCase{"BadTimeout", {"--port", "/dev/null", "--timeout", "soon", "UNIT"}, 2,
+                  "korucfg send: --timeout takes whole milliseconds from 1000 to 3600000, not \"soon\""},
+        UsageCase{"TimeoutUnderASecond", {"--port", "/dev/null", "--timeout", "500", "UNIT"}, 2,
+                  "korucfg send: --timeout takes whole milliseconds from 1000 to 3600000, not \"500\""},
         UsageCase{"UnknownGroup", {"--port", "/dev/null", "--select", "coffee", "UNIT"}, 2, "coffee"},
         UsageCase{"RetransmissionNotANumber", {"--port", "/dev/null", "--retrans-min", "abc", "UNIT"}, 2,
                   "--retrans-min takes milliseconds from 0 to 2500, not \"abc\""},
@@ -286,7 +307,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"RetransmissionWithExponent", {"--port", "/dev/null", "--retrans-max", "1e3", "UNIT"}, 2,
                   "--retrans-max takes milliseconds"},
         UsageCase{"MissingDevice", {"--port", "/dev/no-such-koru-port", "UNIT"}, 1,
-                  "Error connecting. No such file or directory"}),
+                  "Error connecting. /dev/no-such-koru-port: No such file or directory"},
+        UsageCase{"NotASerialDevice", {"--port", "/dev/null", "UNIT"}, 1, "Error connecting. /dev/null: "}),
     test::RowName());
 
 }  // namespace

@@ -271,9 +271,14 @@ TEST(WindowSendTest, ALinkThatCannotOpenShowsTheSettings) {
 
     rig.pressSend();
     ASSERT_FALSE(rig.dialogs.shown.empty());
-    EXPECT_EQ(rig.dialogs.shown.back().text, "Error connecting. No such file or directory");
+    EXPECT_EQ(rig.dialogs.shown.back().text, "Error connecting. /nonexistent/koru-port: No such file or directory");
     EXPECT_EQ(rig.dialogs.shown.back().title, "Error");
     EXPECT_TRUE(rig.settings()->isVisible());
+    // The settings dialog's log says why too.
+    EXPECT_TRUE(Control<QPlainTextEdit>(rig.settings(), "StatusBar")
+                    ->toPlainText()
+                    .startsWith("Error connecting. /nonexistent/koru-port: No such file or directory"))
+        << Control<QPlainTextEdit>(rig.settings(), "StatusBar")->toPlainText().toStdString();
     EXPECT_TRUE(rig.sendDialog()->isVisible());
     EXPECT_FALSE(rig.progress()->isVisible());
 }

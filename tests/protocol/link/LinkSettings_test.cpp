@@ -115,7 +115,7 @@ TEST(LinkSettingsTest, SaveOpensWithOldSettingsThenAppliesNew) {
     rig.settings.setOptions({9, 0, 3, 0});
     rig.settings.serialSave();
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
-    EXPECT_EQ(rig.boxes.shown[0], (test::RecordingMessageBoxes::Shown{"Error connecting. Port already open", "Error",
+    EXPECT_EQ(rig.boxes.shown[0], (test::RecordingMessageBoxes::Shown{"Error connecting. /dev/ttyS1: Port already open", "Error",
                                                                      MessageIcon::Exclamation}));
     EXPECT_EQ(shown.count(), 1);
     EXPECT_EQ(rig.port.settings(), "115200,N,8,1");
