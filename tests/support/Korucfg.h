@@ -18,10 +18,11 @@ struct ProgramRun {
 // A path as a command-line argument.
 inline QString PathArgument(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
-// Runs the korucfg built beside the tests with these arguments and waits for it (at most a minute).
-ProgramRun RunKorucfg(const QStringList& arguments);
+// Runs the korucfg built beside the tests with these arguments and waits for it (at most `limitMs`; a run
+// that takes longer is killed and gives the exit code -1).
+ProgramRun RunKorucfg(const QStringList& arguments, int limitMs = 60000);
 
 // The same for a copy of korucfg elsewhere, such as one installed in a temporary folder.
-ProgramRun RunProgram(const std::string& program, const QStringList& arguments);
+ProgramRun RunProgram(const std::string& program, const QStringList& arguments, int limitMs = 60000);
 
 }  // namespace koru::test
