@@ -180,11 +180,13 @@ void SerialLink::onPortEvent(PortEvent event, const std::string& detail) {
     }
 }
 
-// A reply is handled only when one chunk ends with ";" CR LF; anything else waits in the buffer.
+// A reply is handled once the buffer ends with ";" CR LF, however its pieces came (a USB adapter may hand
+// the LF over in a read of its own); anything else waits in the buffer. Only new bytes can complete a
+// reply: the differing counts that stay in the buffer are not handled again for a read of blanks.
 void SerialLink::receive() {
     const std::string chunk(TrimBlanks(port_.readAll()));
     receiveBuffer_ = std::string(TrimBlanks(receiveBuffer_)) + chunk;
-    if (chunk.ends_with(";\r\n")) {
+    if (!chunk.empty() && receiveBuffer_.ends_with(";\r\n")) {
         log("Received: " + receiveBuffer_);
         setSendTimerEnabled(false);
         const std::string reply = receiveBuffer_;

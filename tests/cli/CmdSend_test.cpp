@@ -87,6 +87,23 @@ TEST(CmdSendTest, ACleanSessionWritesTheEncodedBytesAndReportsEveryGroup) {
     EXPECT_EQ(simulator.received(), plan.out);
 }
 
+// A reply whose line end comes after the sender's pause, in a read of its own (as some USB adapters hand it
+// over), still acknowledges its packet.
+TEST(CmdSendTest, RepliesWhoseLineEndComesApartAreAcknowledged) {
+    for (const char* late : {"1", "2"}) {
+        SCOPED_TRACE(std::string("--split-end ") + late);
+        test::TempDir dir;
+        const QString unit = BaseUnit(dir);
+        SimulatorProcess simulator({"--split-end", late}, (dir / "t.bin").string());
+        const test::ProgramRun run = test::RunKorucfg(
+            {"send", "--port", simulator.device(), "--select", "radio,network", "--timeout", "1000", unit});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(ReportLines(run.err), (std::vector<std::string>{"Network setup (records 2, 15): acknowledged",
+                                                                  "Radio setup (record 3): acknowledged"}))
+            << run.err;
+    }
+}
+
 struct FaultCase {
     const char* name;
     QStringList simulatorOptions;

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QTest>
 
+#include "platform/QtSerialPort.h"
 #include "tests/support/LinkRig.h"
 #include "tests/support/NamedCase.h"
+#include "tests/support/PtyPair.h"
 
 namespace koru {
 namespace {
@@ -51,15 +54,58 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReceiveCase{"WholeReply", {"M1;C1;\r\n"}, State::Ok, "", "Received: M1;C1;\r\n"},
         ReceiveCase{"SplitAfterCount", {"M1;", "C1;\r\n"}, State::Ok, "", "Received: M1;C1;\r\n"},
-        // A reply whose LF comes alone is not recognised until a later chunk ends the reply.
-        ReceiveCase{"LineFeedAlone", {"M1;C1;\r", "\n"}, State::WaitM, "M1;C1;\r\n", ""},
-        ReceiveCase{"LineFeedAloneThenNextReply", {"M1;C1;\r", "\n", "M2;C2;\r\n"}, State::Ok, "",
-                    "Received: M1;C1;\r\nM2;C2;\r\n"},
+        // A USB adapter may hand over the LF in a read of its own: the buffer, not the chunk, ends the reply.
+        ReceiveCase{"LineFeedAlone", {"M1;C1;\r", "\n"}, State::Ok, "", "Received: M1;C1;\r\n"},
+        ReceiveCase{"CarriageReturnAndLineFeedAlone", {"M1;C1;", "\r\n"}, State::Ok, "", "Received: M1;C1;\r\n"},
+        ReceiveCase{"NotYetEnded", {"M1;C1;\r"}, State::WaitM, "M1;C1;\r", ""},
+        // Differing counts stay in the buffer; blanks that arrive later do not hand them over again.
+        ReceiveCase{"DifferingCountsThenBlanks", {"M1;C2;\r\n", "   "}, State::Err, "M1;C2;\r\n",
+                    "Received: M1;C2;\r\n"},
         ReceiveCase{"TrailingBlanks", {"M1;C1;\r\n   "}, State::Ok, "", "Received: M1;C1;\r\n"},
         ReceiveCase{"LeadingBlanks", {"   M1;C1;\r\n"}, State::Ok, "", "Received: M1;C1;\r\n"},
         ReceiveCase{"OverLongBufferEmptied", {std::string(16385, 'x')}, State::WaitM, "", ""},
         ReceiveCase{"BufferAtLimitKept", {std::string(16384, 'x')}, State::WaitM, std::string(16384, 'x'), ""}),
     test::RowName());
+
+TEST(SerialLinkTest, DifferingCountsAreCountedOnceWhateverFollows) {
+    WaitingRig rig;
+    rig.port.receive("M1;C2;\r\n");
+    rig.port.receive("  ");
+    rig.port.receive("");
+    EXPECT_DOUBLE_EQ(rig.session.errorScore(), 1.0);
+}
+
+// A reply cut into two reads anywhere, also between its CR and its LF, through a real pseudo-terminal: the
+// second read completes it and the packet counts as acknowledged.
+TEST(SerialLinkTest, AReplySplitAtAnyPositionIsAcknowledged) {
+    for (const std::string reply : {"M1;C1;\r\n", "M12;C12;\r\n"}) {
+        for (std::size_t at = 1; at < reply.size(); ++at) {
+            SCOPED_TRACE(testing::PrintToString(reply) + " split after " + std::to_string(at));
+            test::PtyPair unit;
+            SessionState session;
+            test::RecordingMessageBoxes boxes;
+            test::VirtualClock clock;
+            QtSerialPort port;
+            SerialLink link(port, boxes, clock, session);
+            link.setPort(1, unit.devicePath());
+            link.connectPort();
+            ASSERT_TRUE(link.connected());
+            session.init_session(test::kHeader42);
+            session.state_event(SessionState::Event::StartPacket);
+            QSignalSpy replies(&link, &SerialLink::replyRead);
+
+            unit.write(reply.substr(0, at));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return link.receiveBuffer() == reply.substr(0, at); }, 2000));
+            unit.write(reply.substr(at));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return replies.count() > 0; }, 2000));
+
+            EXPECT_EQ(replies[0][0].value<ReplyKind>(), ReplyKind::Acknowledgement);
+            EXPECT_EQ(session.get_state(), State::Ok);
+            EXPECT_EQ(link.receiveBuffer(), "");
+            link.disconnectPort();
+        }
+    }
+}
 
 TEST(SerialLinkTest, RepliesAreReportedWithWhatTheySaid) {
     WaitingRig rig;
