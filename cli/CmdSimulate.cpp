@@ -43,9 +43,8 @@ int runSimulate(const QStringList& arguments) {
                                          "the session ends; answers go on as usual.",
                                          "MS");
     const QCommandLineOption flood("flood",
-                                   "From the start line on, write N lines \"OK;\" every 10 ms until the session "
-                                   "ends (with --silent-from 1 a unit that says nothing else).",
-                                   "N");
+                                   "From the start line on, write lines \"OK;\" as fast as the line takes them "
+                                   "until the session ends (with --silent-from 1 a unit that says nothing else).");
     const QCommandLineOption delay("delay", "Answer after MS milliseconds.", "MS");
     const QCommandLineOption answerStartEnd("answer-start-end", "Acknowledge the start and end lines too.");
     const QCommandLineOption transcript("transcript", "Write every received byte to FILE.", "FILE");
@@ -59,7 +58,7 @@ int runSimulate(const QStringList& arguments) {
     if (!readCount(parser, silentFrom, options.silentFrom) || !readCount(parser, errorAt, options.errorAt) ||
         !readCount(parser, mismatchAt, options.mismatchAt) || !readCount(parser, hangUpAt, options.hangUpAt) ||
         !readCount(parser, splitEnd, options.lateBytes) || !readCount(parser, repeatError, repeatMs) ||
-        !readCount(parser, flood, options.floodLines) || !readCount(parser, delay, delayMs) ||
+        !readCount(parser, delay, delayMs) ||
         !parser.positionalArguments().isEmpty()) {
         PrintError("korucfg simulate: packet numbers, counts and delays are whole numbers, no FILE is taken");
         return kExitUsage;
@@ -71,6 +70,7 @@ int runSimulate(const QStringList& arguments) {
     options.delay = std::chrono::milliseconds(delayMs);
     options.repeatError = std::chrono::milliseconds(repeatMs);
     options.splitReplies = parser.isSet(split);
+    options.flood = parser.isSet(flood);
     options.answerStartEnd = parser.isSet(answerStartEnd);
     options.transcriptPath = parser.value(transcript).toStdString();
 

@@ -12,12 +12,6 @@
 
 namespace koru {
 
-namespace {
-
-constexpr std::chrono::milliseconds kFloodInterval{10};
-
-}  // namespace
-
 UnitSimulator::UnitSimulator(SimulatorOptions options) : options_(options), unit_(std::move(options)) {}
 
 UnitSimulator::~UnitSimulator() {
@@ -123,18 +117,17 @@ void UnitSimulator::startUnsolicited() {
         connect(repeatTimer_.get(), &QTimer::timeout, this, [this] { writeBytes("E12;\r\n"); });
         repeatTimer_->start(options_.repeatError);
     }
-    if (options_.floodLines > 0 && !floodTimer_) {
-        floodTimer_ = std::make_unique<QTimer>();
-        std::string flood;
-        for (int line = 0; line < options_.floodLines; ++line) flood += "OK;\r\n";
-        connect(floodTimer_.get(), &QTimer::timeout, this, [this, flood] { writeBytes(flood); });
-        floodTimer_->start(kFloodInterval);
+    if (options_.flood && !flood_ && master_ >= 0) {
+        flood_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Write);
+        std::string lines;
+        while (lines.size() < 4096) lines += "OK;\r\n";
+        connect(flood_.get(), &QSocketNotifier::activated, this, [this, lines] { writeBytes(lines); });
     }
 }
 
 void UnitSimulator::stopUnsolicited() {
     repeatTimer_.reset();
-    floodTimer_.reset();
+    flood_.reset();
 }
 
 void UnitSimulator::answer(const std::string& reply) {
@@ -165,7 +158,7 @@ void UnitSimulator::answer(const std::string& reply) {
 void UnitSimulator::writeBytes(const std::string& bytes) {
     if (master_ < 0) return;
     const ssize_t written = ::write(master_, bytes.data(), bytes.size());
-    (void)written;  // a pseudo-terminal takes a short reply whole; a closed reader is the sender's problem
+    (void)written;  // a pseudo-terminal takes a short reply whole; a flood loses what it cannot take
 }
 
 }  // namespace koru

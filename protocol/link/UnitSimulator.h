@@ -54,7 +54,7 @@ private:
     int slave_ = -1;  // kept open so the line does not hang up while the sender reopens its end
     std::unique_ptr<QSocketNotifier> notifier_;
     std::unique_ptr<QTimer> repeatTimer_;
-    std::unique_ptr<QTimer> floodTimer_;
+    std::unique_ptr<QSocketNotifier> flood_;  // the line can take more
     std::string devicePath_;
     std::string received_;
     std::string pending_;

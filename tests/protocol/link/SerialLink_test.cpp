@@ -107,6 +107,78 @@ TEST(SerialLinkTest, AReplySplitAtAnyPositionIsAcknowledged) {
     }
 }
 
+// A unit that floods the line: what the link keeps of it stays small however much arrives, also when a
+// megabyte piles up during each settling pause.
+TEST(SerialLinkTest, AFloodLeavesBoundedTraces) {
+    WaitingRig rig;
+    std::string flood;
+    while (flood.size() < (1u << 20)) flood += "OK;\r\n";
+    for (int pause = 0; pause < 20; ++pause) {
+        rig.link.holdEvents();
+        rig.port.receive(flood);
+        rig.link.releaseEvents();
+        rig.clock.advance(10ms);
+    }
+    for (int line = 0; line < 1000; ++line) rig.port.receive("OK;\r\n");
+    std::size_t logged = 0;
+    for (const std::string& entry : rig.link.linkLog().entries()) {
+        EXPECT_LE(entry.size(), 1100u) << entry.substr(0, 40);
+        logged += entry.size();
+    }
+    EXPECT_EQ(rig.link.linkLog().entries().size(), LinkLog::kCapacity);
+    EXPECT_LE(logged, 2200000u);
+    EXPECT_LE(rig.link.receiveBuffer().size(), SerialLink::kReceiveLimit);
+}
+
+// However fast a flood comes, the link reads it at most every 10 ms, so it costs little time either; a
+// reply after the flood is still read.
+TEST(SerialLinkTest, AFloodIsReadAtAGentlePace) {
+    WaitingRig rig;
+    std::string block;
+    while (block.size() < 8192) block += "OK;\r\n";
+    const auto reads = [&rig] {
+        const auto& entries = rig.link.linkLog().entries();
+        return std::count_if(entries.begin(), entries.end(),
+                             [](const std::string& entry) { return entry.starts_with("Received: "); });
+    };
+    for (int i = 0; i < 50; ++i) rig.port.receive(block);
+    EXPECT_EQ(reads(), 1);
+    rig.clock.advance(9ms);
+    EXPECT_EQ(reads(), 1);
+    rig.clock.advance(1ms);
+    EXPECT_EQ(reads(), 2);
+    rig.port.receive("M1;C1;\r\n");
+    rig.clock.advance(10ms);
+    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    rig.port.receive("M2;C2;\r\n");  // once the flood is over, replies are read at once again
+    rig.clock.advance(10ms);
+    rig.session.state_event(SessionState::Event::StartPacket);
+    rig.port.receive("M3;C3;\r\n");
+    EXPECT_EQ(rig.session.get_state(), State::Ok);
+}
+
+// A unit that repeats its error report, or a port that keeps failing to open, shows one box at a time; what
+// is not shown stays in the link log (and the delivery report).
+TEST(SerialLinkTest, ShowsOneBoxAtATime) {
+    WaitingRig rig;
+    rig.boxes.keepOpen = true;
+    QSignalSpy replies(&rig.link, &SerialLink::replyRead);
+    for (int report = 0; report < 50; ++report) rig.port.receive("E12;\r\n");
+    rig.link.disconnectPort();
+    rig.port.missingDevices = {rig.port.device()};
+    rig.link.connectPort();
+    EXPECT_EQ(replies.count(), 50);
+    ASSERT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(rig.boxes.shown[0].text, "Koru reports error E12");
+    EXPECT_NE(rig.link.linkLog().text().find("Error connecting. "), std::string::npos);
+
+    rig.boxes.closeAll();
+    rig.link.connectPort();
+    rig.link.connectPort();
+    ASSERT_EQ(rig.boxes.shown.size(), 2u);
+    EXPECT_TRUE(rig.boxes.shown[1].text.starts_with("Error connecting. ")) << rig.boxes.shown[1].text;
+}
+
 TEST(SerialLinkTest, RepliesAreReportedWithWhatTheySaid) {
     WaitingRig rig;
     QSignalSpy replies(&rig.link, &SerialLink::replyRead);
