@@ -191,6 +191,10 @@ TEST(CmdSendTest, AUnitThatCannotBeSentStartsNoSession) {
          "Timer, +Timer1: Error in set_param8(): Overflow"},
         {"alias over the line limit", "-Unit\r\nId=42\r\nAlias=" + std::string(120, 'x') + "\r\n",
          "Unit: packet of 160 characters exceeds the line limit of 139"},
+        {"alias with a quote", "-Unit\r\nId=42\r\nAlias=Pump \"A\"\r\n",
+         "Unit: Alias holds the double quote (\"), which ends the quoted text; a record cannot carry it"},
+        {"text to send with a record's end", "-Unit\r\nId=42\r\n-Message action\r\n+Message4\r\nText=Stop; now\r\n",
+         "Message action, +Message4: Text holds \";\", which ends a record; a record cannot carry it"},
     };
     test::TempDir dir;
     for (const PreflightCase& c : cases) {
@@ -199,7 +203,8 @@ TEST(CmdSendTest, AUnitThatCannotBeSentStartsNoSession) {
         test::PtyPair device;
         const test::ProgramRun run = test::RunKorucfg(
             {"send", "--port", QString::fromStdString(device.devicePath()),
-             QString::fromStdString((dir / "u.kuf").string())});
+             QString::fromStdString((dir / "u.kuf").string())},
+            10000);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_NE(run.err.find("the unit cannot be sent as it stands"), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("\n  " + c.reason), std::string::npos) << run.err;
