@@ -7,8 +7,8 @@
 #include "cli/CliMessageBoxes.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "cli/InterruptNotifier.h"
 #include "cli/SendOptions.h"
+#include "platform/InterruptNotifier.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
@@ -67,8 +67,8 @@ int runSend(const QStringList& arguments) {
         "Load FILEs in order over a new configuration and send it to a unit.\n"
         "A unit that cannot be sent as it stands (what korucfg check lists first) opens no session.\n"
         "Progress, the delivery report of every selected group and, last, the verdict go to standard error.\n"
-        "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130 or 143 after Ctrl+C or\n"
-        "SIGTERM (the session is aborted with its abort line).");
+        "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130, 143 or 129 after Ctrl+C,\n"
+        "SIGTERM or SIGHUP (a closed terminal): the session is aborted with its abort line first.");
     parser.addHelpOption();
     const QCommandLineOption port("port",
                                   "Serial device to send over: a device path, or COM1, COM2 or COM3 for the "

@@ -220,8 +220,8 @@ struct InterruptCase {
 
 class CmdSendInterruptTest : public ::testing::TestWithParam<InterruptCase> {};
 
-// Ctrl+C or SIGTERM during a send: the abort line reaches the unit before the port closes, and the end
-// of the session is reported as always.
+// Ctrl+C, SIGTERM or a closed terminal (SIGHUP) during a send: the abort line reaches the unit before the
+// port closes, and the end of the session is reported as always.
 TEST_P(CmdSendInterruptTest, AbortsTheSessionAndReports) {
     const InterruptCase& c = GetParam();
     test::TempDir dir;
@@ -257,7 +257,8 @@ TEST_P(CmdSendInterruptTest, AbortsTheSessionAndReports) {
 
 INSTANTIATE_TEST_SUITE_P(Signals, CmdSendInterruptTest,
                          ::testing::Values(InterruptCase{"CtrlC", SIGINT, 130},
-                                           InterruptCase{"Terminate", SIGTERM, 143}),
+                                           InterruptCase{"Terminate", SIGTERM, 143},
+                                           InterruptCase{"TerminalClosed", SIGHUP, 129}),
                          test::RowName());
 
 struct ComPortCase {
