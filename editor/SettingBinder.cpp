@@ -53,6 +53,7 @@ QButtonGroup* SettingBinder::groupOf(const Field& field) {
 
 void SettingBinder::take(const Setting& setting, int index, const std::string& value) {
     SetFieldValue(setting, config_, index, value);
+    emit modelChanged();
 }
 
 void SettingBinder::bind(const Field& field) {

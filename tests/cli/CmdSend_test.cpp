@@ -9,43 +9,18 @@
 #include "tests/support/NamedCase.h"
 #include "tests/support/PtyPair.h"
 #include "tests/support/SampleUnits.h"
+#include "tests/support/SimulatorProcess.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {
 namespace {
 
 using test::PrintTo;
+using test::SimulatorProcess;
 
 const QString kKorucfg = QStringLiteral(KORU_BIN_DIR "/korucfg");
 const std::string kSaved = "Selected parameters saved in Koru\n";
 const std::string kFailed = "An error occured while communicating with Koru unit \n";
-
-// `korucfg simulate --once` in its own process, so that a blocking korucfg run can talk to it.
-class SimulatorProcess {
-public:
-    SimulatorProcess(const QStringList& options, const std::string& transcript) : transcript_(transcript) {
-        process_.start(kKorucfg, QStringList{"simulate", "--once", "--transcript", QString::fromStdString(transcript)} +
-                                     options);
-        if (process_.waitForReadyRead(10000)) device_ = QString::fromUtf8(process_.readLine()).trimmed();
-    }
-    ~SimulatorProcess() {
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-    const QString& device() const { return device_; }
-    // Everything the unit received, once it has seen the session's end or abort line.
-    std::string received() {
-        process_.waitForFinished(5000);
-        return test::ReadBytes(transcript_);
-    }
-
-private:
-    QProcess process_;
-    std::string transcript_;
-    QString device_;
-};
 
 QString BaseUnit(const test::TempDir& dir) { return QString::fromStdString(test::WriteBaseUnit(dir.path())); }
 

@@ -9,6 +9,7 @@
 //   answer:yes|no   answers the open question (prints "asked: TEXT")
 //   print:NAME      prints "NAME=TEXT" of a line edit
 //   messages        prints "message: TEXT" for every open message box
+//   close           closes the window as Ctrl+Q does
 //   quit            ends the program's event loop with status 0
 
 #include <QAbstractButton>
@@ -106,6 +107,8 @@ void Run(koru::MainWindow& window, const QStringList& steps) {
                 Say(QStringLiteral("message: ") + box->text());
                 box->hide();
             }
+        } else if (verb == QLatin1String("close")) {
+            window.close();
         } else if (verb == QLatin1String("quit")) {
             QCoreApplication::exit(0);
         }
