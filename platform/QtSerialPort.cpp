@@ -62,7 +62,7 @@ std::string QtSerialPort::device() const { return device_; }
 bool QtSerialPort::setSettings(const std::string& settings, PortError& error) {
     const auto parsed = PortSettings::parse(settings);
     if (!parsed) {
-        error = {380, "Invalid property value", kPortSource};
+        error = {380, "Invalid property value \"" + settings + "\"", kPortSource};
         return false;
     }
     settings_ = settings;

@@ -94,6 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
                       SettingsCase{"UnreadableSettingsKeepDefault", "fast", "", "9600,n,8,1", {5, 0, 3, 0}, 3000, 3}),
     test::RowName());
 
+// Stored settings the port cannot take are named in the log as the settings file holds them.
+TEST(LinkSettingsTest, UnreadableStoredSettingsAreNamedInTheLog) {
+    LinkRig rig;
+    rig.store.setValue("serialsetup", "ComPortS", "19200,q,7,1");
+    rig.settings.load();
+    EXPECT_EQ(rig.link.linkLog().entries().front(), "Error: 380  Invalid property value \"19200,q,7,1\"  ComPort  False");
+}
+
 TEST(LinkSettingsTest, SaveOpensWithOldSettingsThenAppliesNew) {
     LinkRig rig;
     rig.settings.load();
