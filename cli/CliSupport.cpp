@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -46,8 +47,11 @@ std::optional<int> ParseCommandLine(QCommandLineParser& parser, const QStringLis
         return kExitUsage;
     }
     if (parser.isSet("help")) {
-        const QString usage = QString::fromStdString(name) + " [options]";
-        WriteStdout(parser.helpText().replace("korucfg [options]", usage).toStdString());
+        // Qt names the program by the path it was started with; the usage names the command as it is typed.
+        QString help = parser.helpText();
+        const QString startedAs = "Usage: " + QCoreApplication::arguments().value(0);
+        if (help.startsWith(startedAs)) help.replace(0, startedAs.size(), "Usage: " + QString::fromStdString(name));
+        WriteStdout(help.toStdString());
         return kExitOk;
     }
     return std::nullopt;

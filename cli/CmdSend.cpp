@@ -7,6 +7,7 @@
 #include "cli/CliMessageBoxes.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/SendHistoryOptions.h"
 #include "cli/SendOptions.h"
 #include "platform/InterruptNotifier.h"
 #include "platform/MemorySettingsStore.h"
@@ -15,6 +16,7 @@
 #include "platform/QtSettingsStore.h"
 #include "protocol/SendPreflight.h"
 #include "protocol/link/LinkTimings.h"
+#include "protocol/link/SendRecorder.h"
 #include "protocol/link/SendStack.h"
 #include "protocol/link/StoredLinkSettings.h"
 
@@ -60,13 +62,14 @@ void PrintSessionEnd(const SendSession& send) {
 }  // namespace
 
 // A live send over a serial device: one progress line per group, the messages, the delivery report and,
-// last, the verdict on standard error. Nothing is stored.
+// last, the verdict on standard error. Every session is logged in the library's send history.
 int runSend(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Load FILEs in order over a new configuration and send it to a unit.\n"
         "A unit that cannot be sent as it stands (what korucfg check lists first) opens no session.\n"
         "Progress, the delivery report of every selected group and, last, the verdict go to standard error.\n"
+        "Every session is logged in the library's send history (korucfg history, korucfg diff --sent).\n"
         "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130, 143 or 129 after Ctrl+C,\n"
         "SIGTERM or SIGHUP (a closed terminal): the session is aborted with its abort line first.");
     parser.addHelpOption();
@@ -84,6 +87,8 @@ int runSend(const QStringList& arguments) {
         "Reply time-out in ms, 1000 to 3600000 (default 3000; with a COM port the one stored by the window).",
         "MS", "3000");
     parser.addOptions({port, settings, timeout});
+    const SendHistoryOptions historyOptions;
+    historyOptions.addTo(parser);
     const SendOptions sendOptions;
     sendOptions.addTo(parser);
     if (auto status = ParseCommandLine(parser, arguments, "send")) return *status;
@@ -120,6 +125,10 @@ int runSend(const QStringList& arguments) {
     SendSelection selection;
     UnitConfiguration config;
     if (!sendOptions.apply(parser, "korucfg send", selection, config)) return kExitUsage;
+    std::filesystem::path libraryRoot;
+    if (auto status = historyOptions.apply(parser, parser.isSet(sendOptions.select), config, libraryRoot, selection)) {
+        return *status;
+    }
 
     // A unit that cannot be sent as it stands opens no session at all.
     const std::vector<CheckFinding> reasons = SendPreflight(config, selection);
@@ -142,6 +151,11 @@ int runSend(const QStringList& arguments) {
         PrintError("korucfg send: COM" + std::to_string(portNumber) + " is " + device + ", " + link.lineSettings() +
                    ", reply time-out " + std::to_string(link.replyTimeout().count()) + " ms");
     }
+
+    // The history is written before the end of the session is reported, so the verdict stays last.
+    const SendRecorder* recorder = SendRecorder::Attach(*stack, libraryRoot, "korucfg");
+    QObject::connect(recorder, &SendRecorder::problem,
+                     [](const QString& problem) { PrintError("korucfg send: " + problem.toStdString()); });
 
     QObject::connect(&send, &SendSession::groupSent, [&](Record record, bool written) {
         PrintError("korucfg send: [" + std::to_string(send.progress().value + (written ? 1 : 0)) + "/" +

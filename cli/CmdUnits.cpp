@@ -11,18 +11,11 @@ int runUnits(const QStringList& arguments) {
     const QString usage = "Usage: korucfg units [--library DIR]";
     QCommandLineParser parser;
     if (auto status = ParseLibraryCommand(parser, arguments, usage)) return *status;
-    if (!parser.positionalArguments().isEmpty()) {
-        PrintLibraryError("units takes no file names.");
-        PrintError(LocalBytes(usage));
-        return kExitUsage;
-    }
-    const UnitLibrary library = LibraryFrom(parser);
-    if (const auto problem = library.UnitsFolderProblem()) {
-        PrintLibraryError(*problem);
-        return kExitFailed;
-    }
+    if (!parser.positionalArguments().isEmpty()) return UsageError("units takes no file names.", usage);
+    const std::optional<UnitLibrary> library = ReadableLibraryFrom(parser);
+    if (!library) return kExitFailed;
     std::string out;
-    for (const std::string& entry : library.RefreshUnitLists().units) out += ShownText(entry) + "\n";
+    for (const std::string& entry : library->RefreshUnitLists().units) out += ShownText(entry) + "\n";
     WriteStdout(out);
     return kExitOk;
 }

@@ -14,8 +14,11 @@ int runCheck(const QStringList& arguments);
 int runUnits(const QStringList& arguments);
 int runNew(const QStringList& arguments);
 int runDelete(const QStringList& arguments);
+int runNetwork(const QStringList& arguments);
 int runSend(const QStringList& arguments);
 int runSimulate(const QStringList& arguments);
+int runHistory(const QStringList& arguments);
+int runDiff(const QStringList& arguments);
 
 // Exit statuses shared by every command.
 inline constexpr int kExitOk = 0;

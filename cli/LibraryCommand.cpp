@@ -14,7 +14,8 @@ const QString kHelpOption = QStringLiteral("help");
 }  // namespace
 
 std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QStringList& arguments,
-                                       const QString& usage, QList<QCommandLineOption> options) {
+                                       const QString& usage, QList<QCommandLineOption> options,
+                                       const QString& description) {
     options.append({kLibraryOption,
                     "The library folder (default: beside the program, or the per-user library when installed).",
                     "DIR"});
@@ -29,7 +30,7 @@ std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QString
         return kExitUsage;
     }
     if (parser.isSet(kHelpOption)) {
-        QString help = usage + "\n\nOptions:\n";
+        QString help = usage + (description.isEmpty() ? QString() : "\n\n" + description) + "\n\nOptions:\n";
         for (const QCommandLineOption& option : options) {
             QString names;
             for (const QString& name : option.names()) {
@@ -46,6 +47,21 @@ std::optional<int> ParseLibraryCommand(QCommandLineParser& parser, const QString
 }
 
 UnitLibrary LibraryFrom(const QCommandLineParser& parser) { return LocateLibrary(parser.value(kLibraryOption)); }
+
+std::optional<UnitLibrary> ReadableLibraryFrom(const QCommandLineParser& parser) {
+    UnitLibrary library = LibraryFrom(parser);
+    if (const auto problem = library.UnitsFolderProblem()) {
+        PrintLibraryError(*problem);
+        return std::nullopt;
+    }
+    return library;
+}
+
+int UsageError(const std::string& message, const QString& usage) {
+    PrintLibraryError(message);
+    PrintError(LocalBytes(usage));
+    return kExitUsage;
+}
 
 std::string LocalBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
 

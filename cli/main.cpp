@@ -25,7 +25,10 @@ constexpr Command kCommands[] = {
     {"units", "list the unit entries of the library", koru::cli::runUnits},
     {"new", "create a unit from its default file", koru::cli::runNew},
     {"delete", "delete a unit file of the library", koru::cli::runDelete},
+    {"network", "show the library's radio network as a tree and list its inconsistencies", koru::cli::runNetwork},
     {"send", "send a configuration to a unit over a serial device", koru::cli::runSend},
+    {"history", "list the sessions the library's send log holds", koru::cli::runHistory},
+    {"diff", "compare two units, or a unit with what it last acknowledged", koru::cli::runDiff},
     {"simulate", "answer like a unit on a pseudo-terminal", koru::cli::runSimulate},
 };
 

@@ -1,14 +1,11 @@
 #include "model/AtomicFile.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace koru {
@@ -31,21 +28,6 @@ bool writeAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
-}
-
-// Only a regular file holds a unit: a named pipe may wait for a writer for ever, a device may never end,
-// a socket cannot be read at all.
-std::optional<std::string> notRegular(const struct stat& status) {
-    if (S_ISREG(status.st_mode)) return std::nullopt;
-    if (S_ISDIR(status.st_mode)) {
-        errno = EISDIR;
-        return systemReason("cannot read the file");
-    }
-    const char* kind = S_ISFIFO(status.st_mode)                             ? "a named pipe"
-                       : S_ISSOCK(status.st_mode)                           ? "a socket"
-                       : S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? "a device"
-                                                                            : "no file";
-    return std::string("cannot read the file: it is ") + kind + ", not a regular file";
 }
 
 }  // namespace
@@ -90,53 +72,6 @@ bool IsUnfinishedSave(std::string_view name, std::string_view fileExtension) {
     name.remove_suffix(kTemporaryDigits);
     return name.ends_with(std::string(fileExtension) + std::string(kTemporaryMark)) &&
            name.size() > 1 + fileExtension.size() + kTemporaryMark.size();
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes) {
-    bytes.clear();
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) return systemReason("cannot read the file");
-    if (auto reason = notRegular(status)) return reason;
-    // Opened without waiting: a named pipe put in place since the look above must not block the open.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return systemReason("cannot read the file");
-    if (::fstat(fd, &status) != 0) {
-        std::string reason = systemReason("cannot read the file");
-        ::close(fd);
-        return reason;
-    }
-    if (auto reason = notRegular(status)) {
-        ::close(fd);
-        return reason;
-    }
-    const std::string tooLarge = "the file is larger than " + std::to_string(limit / (1024 * 1024)) +
-                                 " MiB, which no unit, default or parameter file is";
-    if (static_cast<std::uintmax_t>(status.st_size) > limit) {
-        ::close(fd);
-        return tooLarge;
-    }
-    // A file that grows while it is read stops at one byte beyond the limit.
-    char buffer[65536];
-    for (;;) {
-        const std::size_t wanted = std::min(sizeof buffer, limit + 1 - bytes.size());
-        const ssize_t got = ::read(fd, buffer, wanted);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            std::string reason = systemReason("cannot read the file");
-            ::close(fd);
-            bytes.clear();
-            return reason;
-        }
-        if (got == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
-        if (bytes.size() > limit) {
-            ::close(fd);
-            bytes.clear();
-            return tooLarge;
-        }
-    }
-    ::close(fd);
-    return std::nullopt;
 }
 
 }  // namespace koru

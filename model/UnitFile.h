@@ -16,6 +16,9 @@ namespace koru {
 // refused before it is read whole.
 inline constexpr std::size_t kLargestUnitFile = 8 * 1024 * 1024;
 
+// A file that starts with these bytes is UTF-8 text; it is read as Windows-1252 after conversion.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // Where and why a load or save failed.
 struct FileError {
     std::string file;    // the path as given

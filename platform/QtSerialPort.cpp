@@ -56,7 +56,6 @@ void QtSerialPort::setDevice(const std::string& device) {
     port_.setPortName(QString::fromStdString(device));
 }
 
-// As given: QSerialPort names "/dev/ttyUSB0" "ttyUSB0".
 std::string QtSerialPort::device() const { return device_; }
 
 bool QtSerialPort::setSettings(const std::string& settings, PortError& error) {

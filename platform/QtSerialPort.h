@@ -40,7 +40,7 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort port_;
-    std::string device_;
+    std::string device_;  // as given: QSerialPort keeps "/dev/ttyUSB0" as "ttyUSB0"
     std::string settings_;
     bool dtr_ = true;
     bool rts_ = true;

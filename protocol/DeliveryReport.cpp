@@ -57,8 +57,9 @@ bool DeliveryReport::allAcknowledged() const {
 std::vector<GroupDelivery> DeliveryReport::groups() const {
     std::vector<GroupDelivery> groups;
     std::vector<Record> covered;
-    auto add = [&](std::string caption, const std::vector<Record>& records) {
+    auto add = [&](std::string name, std::string caption, const std::vector<Record>& records) {
         GroupDelivery group;
+        group.name = std::move(name);
         group.caption = std::move(caption);
         for (Record record : kSendOrder) {
             if (std::find(records.begin(), records.end(), record) == records.end() || !selection_.has(record))
@@ -82,11 +83,12 @@ std::vector<GroupDelivery> DeliveryReport::groups() const {
         groups.push_back(std::move(group));
     };
     for (const SendBox& box : SendBoxTable()) {
-        if (selection_.has(box.records.front())) add(box.caption, box.records);
+        if (selection_.has(box.records.front())) add(box.name, box.caption, box.records);
     }
     for (Record record : kSendOrder) {
         if (selection_.has(record) && std::find(covered.begin(), covered.end(), record) == covered.end()) {
-            add("Record " + std::to_string(RecordNumber(record)), {record});
+            const std::string number = std::to_string(RecordNumber(record));
+            add("record-" + number, "Record " + number, {record});
         }
     }
     return groups;
@@ -101,7 +103,7 @@ std::vector<std::string> DeliveryReport::lines() const {
 }
 
 std::string DescribeGroup(const GroupDelivery& group) {
-    if (group.complete) return group.packets == 0 ? "nothing to send" : "acknowledged";
+    if (group.complete) return std::string(group.packets == 0 ? kNothingToSendText : kAcknowledgedText);
     std::string text;
     switch (group.failure.delivery) {
         case Delivery::NotSent:

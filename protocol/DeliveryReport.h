@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "protocol/SendSelection.h"
@@ -28,6 +29,7 @@ struct PacketDelivery {
 
 // One box of the send dialog and the records it sent.
 struct GroupDelivery {
+    std::string name;  // on the command line, e.g. "radio"; "record-N" for a record no box covers
     std::string caption;
     std::vector<Record> records;
     std::size_t packets = 0;
@@ -67,6 +69,10 @@ private:
     SendSelection selection_;
     std::array<std::vector<PacketDelivery>, 16> records_{};
 };
+
+// How DescribeGroup words a group that went through.
+inline constexpr std::string_view kAcknowledgedText = "acknowledged";
+inline constexpr std::string_view kNothingToSendText = "nothing to send";
 
 // The outcome of a group in words: "acknowledged", "nothing to send", "error report E12", "differing
 // counts", "not answered" or "not sent", with the failed packet's place when the group has several

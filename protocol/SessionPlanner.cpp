@@ -86,4 +86,18 @@ SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelecti
     return transcript;
 }
 
+RecordPackets PlanRecordPackets(const UnitConfiguration& config) {
+    RecordPackets packets;
+    EncodeContext context;
+    context.headerLength = BuildSessionHeader(config).text.size();
+    for (Record record : kSendOrder) {
+        for (EncoderStep& step : EncodeGroup(record, config, context)) {
+            if (step.kind == EncoderStep::Kind::HandOver && !step.text.empty()) {
+                packets[static_cast<std::size_t>(RecordNumber(record))].push_back(std::move(step.text));
+            }
+        }
+    }
+    return packets;
+}
+
 }  // namespace koru

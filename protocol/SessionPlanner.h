@@ -3,6 +3,7 @@
 // What a send writes when the unit acknowledges every packet at once: the exact bytes, what the technician
 // would be shown on the way, the error score and the verdict. The live session replays the same pieces.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,13 @@ struct SessionTranscript {
 
 // Plans a send of the selected groups, with the retransmission times of config.radio.
 SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelection& selection);
+
+// The packet texts (without the session header) each record hands to the unit, by record number, as a send
+// of every group encodes them. A send of fewer groups puts the same packets on the wire for the records it
+// carries: record 13 numbers the actions through the record 12 that always goes with it. Every record is
+// encoded, also where a packet over the line limit would stop a send.
+using RecordPackets = std::array<std::vector<std::string>, 16>;
+RecordPackets PlanRecordPackets(const UnitConfiguration& config);
 
 // The diagnostic line of a link-log entry or message text: line breaks at either end removed.
 std::string DiagnosticLine(const std::string& text);

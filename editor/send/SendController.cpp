@@ -13,6 +13,7 @@
 #include "platform/QtSerialDevices.h"
 #include "platform/QtSettingsStore.h"
 #include "protocol/SendPreflight.h"
+#include "protocol/link/SendRecorder.h"
 #include "protocol/link/SendStack.h"
 
 namespace koru {
@@ -73,6 +74,10 @@ SendController::SendController(MainWindow& window, SendStack& stack, const Seria
         if (stack_.send().running()) progressDialog_->showNote(QStringLiteral("The connection was lost: ") + detail);
     });
     connect(&window_, &MainWindow::programEnding, this, &SendController::end);
+    // Every session goes to the library's send history; a history that cannot be kept is said in the
+    // progress dialog and stops nothing.
+    connect(SendRecorder::Attach(stack_, window_.library().root(), "koru-configurator"), &SendRecorder::problem,
+            progressDialog_, &ProgressDialog::showNote);
 
     if (auto* button = window_.control<QPushButton>(QStringLiteral("cmdSetup"))) {
         button->setEnabled(true);

@@ -107,6 +107,7 @@ void SendSession::send_to_koru(const SendSelection& selection) {
     saved_ = false;
     stoppedEarly_ = false;
     phase_ = Phase::StartLine;
+    emit started();
     pump();
 }
 
@@ -266,6 +267,12 @@ void SendSession::end(bool saved) {
     awaited_.reset();
     saved_ = saved;
     emit ended(saved);
+}
+
+std::string SendSession::verdict() const {
+    if (saved_) return kVerdictSaved;
+    if (!progress_.status.empty()) return progress_.status;
+    return stoppedEarly_ ? kStoppedEarlyText : kVerdictFailed;
 }
 
 void SendSession::showAborted() {

@@ -27,6 +27,7 @@ namespace koru {
 
 inline constexpr const char* kAbortedText = "Operation aborted";
 inline constexpr const char* kGivingUpText = "Error in communication, aborting....";
+inline constexpr const char* kStoppedEarlyText = "Session stopped before the end line";
 
 // The progress dialog's one button: its caption is its mode.
 enum class ButtonMode { Abort, Close, TryAgain, Ok };
@@ -72,8 +73,16 @@ public:
     bool saved() const { return saved_; }
     // Whether the last session stopped before its end line (a group failed, an abort, a give-up).
     bool stoppedEarly() const { return stoppedEarly_; }
+    // How the last session ended, in the words the technician was shown.
+    std::string verdict() const;
+
+    // The configuration the current or last session carries, and the groups it sends.
+    const UnitConfiguration& carried() const { return config_; }
+    const SendSelection& selection() const { return selection_; }
 
 signals:
+    // A session begins: nothing has been written to the unit yet.
+    void started();
     void progressChanged();
     void groupSent(koru::Record record, bool written);
     // Every session ends with this, whatever ended it; the verdict is "saved" only when every packet

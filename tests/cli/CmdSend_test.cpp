@@ -9,18 +9,18 @@
 #include "tests/support/NamedCase.h"
 #include "tests/support/PtyPair.h"
 #include "tests/support/SampleUnits.h"
-#include "tests/support/SimulatorProcess.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {
 namespace {
 
 using test::PrintTo;
-using test::SimulatorProcess;
 
 const QString kKorucfg = QStringLiteral(KORU_BIN_DIR "/korucfg");
 const std::string kSaved = "Selected parameters saved in Koru\n";
 const std::string kFailed = "An error occured while communicating with Koru unit \n";
+
+using test::SimulatorProcess;
 
 QString BaseUnit(const test::TempDir& dir) { return QString::fromStdString(test::WriteBaseUnit(dir.path())); }
 
@@ -48,7 +48,8 @@ TEST(CmdSendTest, ACleanSessionWritesTheEncodedBytesAndReportsEveryGroup) {
     SimulatorProcess simulator({"--split", "--delay", "300"}, (dir / "t.bin").string());
 
     const test::ProgramRun run = test::RunKorucfg(
-        {"send", "--port", simulator.device(), "--select", "radio,network,serial", "--timeout", "1000", unit});
+        {"send", "--port", simulator.device(), "--select", "radio,network,serial", "--timeout", "1000", "--library",
+         test::PathArgument(dir.path()), unit});
 
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
@@ -119,7 +120,8 @@ TEST_P(CmdSendFaultTest, EndsWithTheFailureVerdictAndNamesTheGroup) {
     const QString unit = BaseUnit(dir);
     SimulatorProcess simulator(c.simulatorOptions, (dir / "t.bin").string());
 
-    const test::ProgramRun run = test::RunKorucfg({"send", "--port", simulator.device(), "--timeout", "1000", unit});
+    const test::ProgramRun run = test::RunKorucfg(
+        {"send", "--port", simulator.device(), "--timeout", "1000", "--library", test::PathArgument(dir.path()), unit});
 
     EXPECT_EQ(run.exitCode, 1) << run.err;
     EXPECT_EQ(run.out, "");
@@ -202,7 +204,8 @@ TEST_P(CmdSendInterruptTest, AbortsTheSessionAndReports) {
     test::TempDir dir;
     SimulatorProcess simulator({"--silent-from", "2"}, (dir / "t.bin").string());
     QProcess send;
-    send.start(kKorucfg, {"send", "--port", simulator.device(), "--timeout", "1000", BaseUnit(dir)});
+    send.start(kKorucfg, {"send", "--port", simulator.device(), "--timeout", "1000", "--library",
+                          test::PathArgument(dir.path()), BaseUnit(dir)});
     QByteArray err;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
@@ -257,7 +260,8 @@ TEST_P(CmdSendComPortTest, SendsAsTheWindowWould) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.path().string()));
     send.setProcessEnvironment(environment);
-    send.start(kKorucfg, QStringList{"send", "--port", "COM2", "--select", "radio"} + GetParam().options + QStringList{unit});
+    send.start(kKorucfg, QStringList{"send", "--port", "COM2", "--select", "radio", "--library", test::PathArgument(dir.path())} +
+                             GetParam().options + QStringList{unit});
     ASSERT_TRUE(send.waitForFinished(30000));
     const std::string err = send.readAllStandardError().toStdString();
     EXPECT_EQ(send.exitCode(), 0) << err;

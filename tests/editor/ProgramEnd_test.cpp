@@ -5,9 +5,9 @@
 #include <csignal>
 
 #include "tests/editor/RunningProgram.h"
+#include "tests/support/Korucfg.h"
 #include "tests/support/NamedCase.h"
 #include "tests/support/SampleUnits.h"
-#include "tests/support/SimulatorProcess.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {

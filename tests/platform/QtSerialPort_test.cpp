@@ -25,6 +25,7 @@ struct PortOnPty {
 
 TEST(QtSerialPortTest, BytesGoOutAsTheyAre) {
     PortOnPty rig;
+    EXPECT_EQ(rig.port.device(), rig.pty.devicePath());  // the whole path, as the log names it
     PortError error;
     ASSERT_TRUE(rig.port.open(error)) << error.description;
     const std::string line = "ORVEN_AB_KORU_SETUP;0000002A;1:Pump \xe5;\r\n";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -24,5 +25,26 @@ ProgramRun RunKorucfg(const QStringList& arguments, int limitMs = 60000);
 
 // The same for a copy of korucfg elsewhere, such as one installed in a temporary folder.
 ProgramRun RunProgram(const std::string& program, const QStringList& arguments, int limitMs = 60000);
+
+// `korucfg simulate --once` in its own process, so that a blocking korucfg run can talk to it; every byte
+// it receives goes to the file `transcript`.
+class SimulatorProcess {
+public:
+    SimulatorProcess(const QStringList& options, const std::string& transcript);
+    ~SimulatorProcess();
+    SimulatorProcess(const SimulatorProcess&) = delete;
+    SimulatorProcess& operator=(const SimulatorProcess&) = delete;
+
+    const QString& device() const { return device_; }
+    // Everything the unit received, once it has seen the session's end or abort line.
+    std::string received();
+    // Everything the unit received so far.
+    std::string receivedSoFar() const;
+
+private:
+    QProcess process_;
+    std::string transcript_;
+    QString device_;
+};
 
 }  // namespace koru::test
