@@ -12,6 +12,7 @@
 #include "editor/MainWindow.h"
 #include "editor/RecoveryKeeper.h"
 #include "editor/UnitEditing.h"
+#include "editor/network/NetworkMapCommand.h"
 #include "editor/send/SendController.h"
 #include "platform/BuildInfo.h"
 #include "platform/InterruptNotifier.h"
@@ -123,6 +124,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     dialogs.setParent(&window);
     SendController::AttachLive(window);  // "&Settings" before the "&Help" of the unit editing
     AttachUnitEditing(window);
+    AttachNetworkMap(window);
     auto* recovery = new RecoveryKeeper(window);
     int endedBy = 0;
     QObject::connect(&interrupts, &InterruptNotifier::interrupted, &window, [&](int signalNumber) {

@@ -170,6 +170,7 @@ void MainWindow::refreshUnitLists() {
     SetListItems(controls_.get<QListWidget>("lstUnitInSystem", -1), WidgetTexts(lists.units));
     SetListItems(controls_.get<QListWidget>("lstDest", -1), WidgetTexts(lists.messageDestinations));
     SetListItems(controls_.get<QListWidget>("lstDestOutputFlag", -1), WidgetTexts(lists.outputFlagDestinations));
+    emit unitFilesChanged();
 }
 
 void MainWindow::setWindowEnabled(bool enabled) {
@@ -211,6 +212,7 @@ void MainWindow::askToSave(std::function<void(bool goOn)> answered) {
                           if (saved.done()) {
                               updateTitle();
                               settle();
+                              emit unitFilesChanged();
                           }
                           // A save the user asked for that failed stops the command: the unit stays open.
                           answered(saved.status == LibraryStatus::Done || saved.status == LibraryStatus::NotDone);
@@ -240,10 +242,10 @@ void MainWindow::openUnit() {
 void MainWindow::saveUnit() {
     const LibraryResult saved = library_.SaveUnit(config_);
     report(saved, std::string(kSaveUnitTitle));
-    if (saved.done()) {
-        updateTitle();
-        settle();
-    }
+    if (!saved.done()) return;
+    updateTitle();
+    settle();
+    emit unitFilesChanged();
 }
 
 void MainWindow::importParameters() {

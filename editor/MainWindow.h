@@ -31,6 +31,8 @@
 //   - hasUnsavedEdits()    a unit is open and differs from what its file holds as last opened or saved;
 //                          configurationChanged() and savedStateChanged() say when that may have changed.
 //                          markSaved() after writing the open unit's file yourself (as New does).
+//   - unitFilesChanged()   emitted after the window wrote or deleted unit files: a save (also the save question's),
+//                          and every refreshUnitLists(), which New and Delete call when they are done.
 
 #include <QMainWindow>
 
@@ -112,6 +114,7 @@ signals:
     void configurationChanged();
     // What counts as saved changed: an open, a save, a new unit, restored edits.
     void savedStateChanged();
+    void unitFilesChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
