@@ -11,6 +11,7 @@
 
 #include "editor/ChoiceBox.h"
 #include "platform/widgets/WidgetText.h"
+#include "protocol/QuotedTexts.h"
 
 namespace koru {
 
@@ -91,10 +92,10 @@ void FieldFactory::checkTogether(QWidget* field, QWidget* partner) {
 }
 
 QLineEdit* FieldFactory::makeText(QWidget* parent, const QString& name, FieldKind kind, int typingLimit,
-                                  const QString& accessible) {
+                                  const QString& refused, const QString& accessible) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setValidator(new TypingValidator(field, typingLimit));
+    field->setValidator(new TypingValidator(field, typingLimit, refused));
     if (kind == FieldKind::Cell) {
         field->setAlignment(Qt::AlignCenter);
         field->setFixedWidth(FieldWidth(field, 2));
@@ -149,7 +150,9 @@ auto FieldFactory::bound(const void* value, Make make) {
 
 QLineEdit* FieldFactory::text(QWidget* parent, const Text& value, const QString& accessible) {
     return bound(&value, [&](const Setting& setting, const QString& name) {
-        return makeText(parent, name, setting.kind, setting.typingLimit, accessible);
+        // A text the unit receives between quotes can never carry some characters: they cannot be typed.
+        const QString refused = IsQuotedText(setting) ? ToWidgetText(kUncarriedCharacters) : QString();
+        return makeText(parent, name, setting.kind, setting.typingLimit, refused, accessible);
     });
 }
 
@@ -208,7 +211,7 @@ QPushButton* FieldFactory::actionsButton(QWidget* parent, const EventDescription
 }
 
 QLineEdit* FieldFactory::text(QWidget* parent, const EditorField& field, int index, const QString& accessible) {
-    QLineEdit* edit = makeText(parent, ObjectName(field.name, index), field.kind, field.typingLimit, accessible);
+    QLineEdit* edit = makeText(parent, ObjectName(field.name, index), field.kind, field.typingLimit, {}, accessible);
     if (!field.initial.empty()) SetFieldText(edit, ToWidgetText(field.initial));
     noteCheck(edit, field.check);
     return edit;

@@ -127,7 +127,9 @@ private:
     template <class Make>
     auto bound(const void* value, Make make);
     void noteCheck(QWidget* widget, FieldCheck check);
-    QLineEdit* makeText(QWidget* parent, const QString& name, FieldKind kind, int typingLimit, const QString& accessible);
+    // `refused`: the characters that cannot be typed.
+    QLineEdit* makeText(QWidget* parent, const QString& name, FieldKind kind, int typingLimit, const QString& refused,
+                        const QString& accessible);
     ChoiceBox* makeChoice(QWidget* parent, const QString& name, std::span<const std::string_view> choices,
                           bool editable, const QString& accessible);
     QLabel* makeValue(QWidget* parent, const QString& name, const QString& accessible);

@@ -103,6 +103,8 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
     rules_->applyAll();
     buildMenus();
     startUp();
+    unsaved_.settle(config_);
+    connect(binder_, &SettingBinder::edited, this, &MainWindow::configurationChanged);
 
     const QSize preferred(1280, 800);
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -183,6 +185,28 @@ void MainWindow::showFields() {
 void MainWindow::showConfiguration() {
     showFields();
     updateTitle();
+    emit configurationChanged();
+}
+
+bool MainWindow::hasUnsavedEdits() const { return !config_.unit.id.empty() && unsaved_.present(config_); }
+
+void MainWindow::settle() {
+    unsaved_.settle(config_);
+    emit savedStateChanged();
+}
+
+void MainWindow::markSaved() { settle(); }
+
+void MainWindow::restoreEdits(const UnitConfiguration& edits) {
+    config_ = edits;
+    showConfiguration();
+    unsaved_.forget();
+    emit savedStateChanged();
+}
+
+void MainWindow::endWithoutAsking() {
+    closing_ = true;
+    close();
 }
 
 bool MainWindow::edit(const std::function<bool(UnitConfiguration&)>& change) { return binder_->edit(change); }
@@ -232,6 +256,7 @@ void MainWindow::askToSave(std::function<void(bool goOn)> answered) {
         report(saved, std::string(kSaveUnitTitle));
         if (saved.done()) {
             updateTitle();
+            settle();
             emit unitFilesChanged();
         }
         // A save the user asked for that failed stops the command: the unit stays open.
@@ -246,6 +271,7 @@ bool MainWindow::openUnitFile(const std::string& path) {
         return false;
     }
     showConfiguration();
+    settle();
     return true;
 }
 
@@ -263,6 +289,7 @@ void MainWindow::saveUnit() {
     report(saved, std::string(kSaveUnitTitle));
     if (!saved.done()) return;
     updateTitle();
+    settle();
     emit unitFilesChanged();
 }
 
@@ -276,6 +303,7 @@ void MainWindow::importParameters() {
             return;
         }
         showFields();
+        emit configurationChanged();
     });
 }
 

@@ -32,6 +32,15 @@ private:
     bool was_;
 };
 
+// A line edit holds at most maxLength() characters and shows a longer text cut. Such a text stays whole in
+// the configuration until the user edits the field: neither showing it nor a check's correction of what is
+// shown writes the cut text back.
+bool ShowsCutText(const BoundField& field, const std::string& whole) {
+    const QLineEdit* edit = qobject_cast<QLineEdit*>(field.widget);
+    if (auto* box = qobject_cast<ChoiceBox*>(field.widget)) edit = box->isEditable() ? box->lineEdit() : nullptr;
+    return edit != nullptr && !edit->isModified() && whole.size() > static_cast<std::size_t>(edit->maxLength());
+}
+
 // The value a field the user can change holds; nullopt for an option that is off (an option is only ever
 // switched on) and for the fields the program alone sets.
 std::optional<SettingValue> ValueIn(const BoundField& field) {
@@ -101,7 +110,7 @@ void SettingBinder::take(const BoundField& field) {
     std::optional<SettingValue> now = ValueIn(field);
     if (!now) return;
     SettingValue was = ValueOf(*field.setting, config_, field.index);
-    if (was == *now) return;
+    if (was == *now || ShowsCutText(field, was.text)) return;
     commit({{field.setting, field.index, std::move(was), std::move(*now)}});
 }
 
@@ -174,7 +183,8 @@ void SettingBinder::showField(const BoundField& field) {
     // A field check corrected the value shown: the correction is an edit.
     if (HasChangeCheck(setting.check)) {
         const std::string shown = FieldText(field.widget);
-        if (shown != setting.text(config_, field.index)) {
+        const std::string& whole = setting.text(config_, field.index);
+        if (shown != whole && !ShowsCutText(field, whole)) {
             commit({{&setting, field.index, ValueOf(setting, config_, field.index), SettingValue{shown, {}}}});
         }
     }

@@ -1,6 +1,7 @@
 #include "protocol/SendPreflight.h"
 
 #include "protocol/PacketRules.h"
+#include "protocol/QuotedTexts.h"
 #include "protocol/RecordTable.h"
 #include "protocol/SendLimits.h"
 #include "protocol/SessionHeader.h"
@@ -37,6 +38,9 @@ std::vector<SendFinding> ReplaySend(const UnitConfiguration& config, const SendS
     }
 
     for (const EncodedRecord& record : EncodeSelection(config, selection, header.text.size())) {
+        for (CheckFinding& uncarried : UncarriedCharacters(config, record.record)) {
+            findings.push_back({std::move(uncarried), true});
+        }
         for (std::size_t i = 0; i < record.steps.size(); ++i) {
             const EncoderStep& step = record.steps[i];
             const StepOrigin& origin = record.origins[i];
