@@ -6,6 +6,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "editor/TabButton.h"
 
 namespace koru {
@@ -22,7 +24,9 @@ TabSet::TabSet(QWidget* parent) : QWidget(parent) {
     pages_->tabBar()->hide();
     layout->addWidget(pages_, 1);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index >= 0 && index < tabs_.size()) tabs_[index]->setChecked(true);
+        if (index < 0 || index >= tabs_.size()) return;
+        buildPage(index);
+        tabs_[index]->setChecked(true);
     });
 
     const auto shortcut = [this](QKeySequence keys, int by) {
@@ -35,15 +39,28 @@ TabSet::TabSet(QWidget* parent) : QWidget(parent) {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
-void TabSet::addPage(QWidget* page, const QString& caption) {
+void TabSet::addPage(const QString& caption, PageBuilder build) {
     const int index = static_cast<int>(tabs_.size());
     auto* tab = new TabButton(caption, this);
     tab->setObjectName(QStringLiteral("tab%1").arg(index));
     rows_->addWidget(tab, index / kTabsPerRow, index % kTabsPerRow);
     tabs_.append(tab);
+    builders_.push_back(std::move(build));
     connect(tab, &TabButton::clicked, this, [this, index] { showPage(index); });
-    pages_->addTab(page, caption);
-    if (index == 0) tab->setChecked(true);
+    // The tab holds its page from the start; the page fills the holder once built.
+    auto* holder = new QWidget;
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pages_->addTab(holder, caption);  // the first tab becomes the current one and is built here
+}
+
+void TabSet::buildPage(int index) {
+    if (index < 0 || index >= static_cast<int>(builders_.size()) || !builders_[index]) return;
+    const PageBuilder build = std::exchange(builders_[index], {});
+    QWidget* holder = pages_->widget(index);
+    QWidget* page = build(holder);
+    holder->layout()->addWidget(page);
+    page->show();
 }
 
 void TabSet::showPage(int index) { pages_->setCurrentIndex(index); }

@@ -47,14 +47,14 @@ void ShowInFront(QWidget* dialog) {
 void SendController::AttachLive(MainWindow& window) { new LiveSending(window); }
 
 SendController::SendController(MainWindow& window, SendStack& stack, SettingsStore& store, const SerialDevices& devices)
-    : window_(window), stack_(stack), linkSettings_(std::make_unique<LinkSettings>(stack.link(), store)) {
-    settingsDialog_ = new SerialSetupDialog(*linkSettings_, stack_.link(), devices, &window_);
+    : window_(window), stack_(stack), devices_(devices),
+      linkSettings_(std::make_unique<LinkSettings>(stack.link(), store)) {
     sendDialog_ = new SendDialog(&window_);
     progressDialog_ = new ProgressDialog(&window_);
 
     SendSession& send = stack_.send();
     // A connect failure shows the settings dialog as it is, so the log still says why.
-    connect(linkSettings_.get(), &LinkSettings::showRequested, this, [this] { ShowInFront(settingsDialog_); });
+    connect(linkSettings_.get(), &LinkSettings::showRequested, this, [this] { ShowInFront(&settingsDialog()); });
     connect(sendDialog_, &SendDialog::sendRequested, this, &SendController::startSend);
     connect(progressDialog_, &ProgressDialog::buttonPressed, &send, &SendSession::pressButton);
     connect(&send, &SendSession::retryRequested, this, &SendController::startSend);
@@ -77,7 +77,9 @@ SendController::SendController(MainWindow& window, SendStack& stack, SettingsSto
     connect(SendRecorder::Attach(stack_, window_.library().root(), "koru-configurator"), &SendRecorder::problem,
             progressDialog_, &ProgressDialog::showNote);
 
-    OnClicked(window_.controls().overview.send, this, [this] { sendParameters(); });
+    window_.onPage(WindowTab::Overview, this, [this] {
+        OnClicked(window_.controls().overview.send, this, [this] { sendParameters(); });
+    });
     OnTriggered(window_.menus().commSettings, this, [this] { showCommSettings(); });
 }
 
@@ -87,7 +89,16 @@ SendController::~SendController() {
     delete settingsDialog_;
 }
 
-SerialSetupDialog& SendController::settingsDialog() { return *settingsDialog_; }
+// Made when first needed: it looks for the computer's serial devices, which takes longer than the whole
+// window needs to appear.
+SerialSetupDialog& SendController::settingsDialog() {
+    if (settingsDialog_ == nullptr) {
+        settingsDialog_ = new SerialSetupDialog(*linkSettings_, stack_.link(), devices_, &window_);
+        settingsDialog_->setSendRunning(stack_.send().running());
+    }
+    return *settingsDialog_;
+}
+
 SendDialog& SendController::sendDialog() { return *sendDialog_; }
 ProgressDialog& SendController::progressDialog() { return *progressDialog_; }
 
@@ -104,7 +115,7 @@ void SendController::showCommSettings() {
         linkSettings_->activate();
         linkLoaded_ = true;
     }
-    settingsDialog_->refresh();
+    settingsDialog().refresh();
     ShowInFront(settingsDialog_);
 }
 
@@ -147,7 +158,7 @@ void SendController::onSessionEnded() {
 
 void SendController::setRunning(bool running) {
     sendDialog_->setSendRunning(running);
-    settingsDialog_->setSendRunning(running);
+    if (settingsDialog_ != nullptr) settingsDialog_->setSendRunning(running);
     progressDialog_->setSendRunning(running);
 }
 
