@@ -11,6 +11,7 @@
 
 #include "editor/MainWindow.h"
 #include "editor/UnitEditing.h"
+#include "editor/history/HistoryCommands.h"
 #include "editor/send/SendController.h"
 #include "platform/BuildInfo.h"
 #include "platform/LibraryLocation.h"
@@ -116,6 +117,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     dialogs.setParent(&window);
     SendController::AttachLive(window);  // "&Settings" before the "&Help" of the unit editing
     AttachUnitEditing(window);
+    new HistoryCommands(window);
     QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (shown) new FirstPaint(window, std::move(shown));
     window.show();
