@@ -47,6 +47,6 @@ xdotool key n
 wait "$program"
 # The dialogs, each opened from the window on the same sample unit, and the send windows sending it to a
 # simulated unit: widget tests that save their pictures.
-KORU_SHOTS_DIR="$out" QT_QPA_PLATFORM=xcb "$bin/koru_editor_tests" --gtest_filter='DialogPictures.*:SendPictures.*' \
+KORU_SHOTS_DIR="$out" QT_QPA_PLATFORM=xcb "$bin/koru_editor_tests" --gtest_filter='DialogPictures.*:SendPictures.*:HistoryPictures.*' \
   > /dev/null
 ls "$out"

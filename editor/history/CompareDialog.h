@@ -23,7 +23,8 @@ class CompareDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CompareDialog(const UnitConfiguration& now, const std::filesystem::path& libraryRoot, QWidget* parent = nullptr);
+    CompareDialog(const UnitConfiguration& now, const std::filesystem::path& libraryRoot,
+                  QWidget* parent = nullptr);
 
 private:
     // The settings table against the newest acknowledged unit file; the reason when there is none to read.

@@ -22,7 +22,8 @@ QString ShownTime(const std::string& isoTime, bool seconds) {
 
 QString GroupCaption(const std::string& name) {
     const std::vector<SendBox>& table = SendBoxTable();
-    const auto box = std::find_if(table.begin(), table.end(), [&name](const SendBox& row) { return row.name == name; });
+    const auto box =
+        std::find_if(table.begin(), table.end(), [&name](const SendBox& row) { return row.name == name; });
     return box != table.end() ? QString::fromLatin1(box->caption) : ToWidgetText(name);
 }
 

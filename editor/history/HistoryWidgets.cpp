@@ -6,14 +6,17 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
+
+#include <algorithm>
 
 #include "editor/history/HistoryText.h"
 
 namespace koru {
 
-HistoryTable AddHistoryTable(QWidget* parent, QBoxLayout* layout, const char* name, const QString& accessibleName,
-                             const QStringList& headers) {
+HistoryTable AddHistoryTable(QWidget* parent, QBoxLayout* layout, const char* name,
+                             const QString& accessibleName, const QStringList& headers) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String("lbl") + QLatin1String(name));
     label->setWordWrap(true);
@@ -27,7 +30,8 @@ HistoryTable AddHistoryTable(QWidget* parent, QBoxLayout* layout, const char* na
     table->setTabKeyNavigation(false);  // Tab leaves the table, arrows move in it
     table->setWordWrap(false);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(static_cast<int>(headers.size()) - 1,
+                                                    QHeaderView::Stretch);
     label->setBuddy(table);
     layout->addWidget(label);
     layout->addWidget(table, 1);
@@ -43,8 +47,18 @@ void AddRow(QTableWidget* table, const QStringList& cells) {
 }
 
 void FitColumns(QTableWidget* table) {
-    table->resizeColumnsToContents();
+    constexpr int kWidest = 1100;  // the dialogs fit on a screen of 1280 pixels
+    for (int column = 0; column + 1 < table->columnCount(); ++column) {
+        table->resizeColumnToContents(column);  // the last one stretches
+    }
     table->resizeRowsToContents();
+    const QHeaderView* header = table->horizontalHeader();
+    const QAbstractItemView* view = table;  // where the hint is public
+    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < table->columnCount(); ++column) {
+        width += std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+    }
+    table->setMinimumWidth(std::min(width, kWidest));
 }
 
 QLabel* NewHistoryNote(QWidget* parent) {

@@ -21,8 +21,8 @@ struct HistoryTable {
 
 // A table with these column headers, rows selected whole, under an (empty) label that is its buddy; both
 // go into `layout`. The table's accessible name is `accessibleName`.
-HistoryTable AddHistoryTable(QWidget* parent, QBoxLayout* layout, const char* name, const QString& accessibleName,
-                             const QStringList& headers);
+HistoryTable AddHistoryTable(QWidget* parent, QBoxLayout* layout, const char* name,
+                             const QString& accessibleName, const QStringList& headers);
 
 // Appends a row of texts.
 void AddRow(QTableWidget* table, const QStringList& cells);

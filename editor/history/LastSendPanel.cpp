@@ -25,13 +25,17 @@ QString LastSendText(LastSend last) {
     last.time = ShownTime(last.time).toStdString();
     QString text = ToWidgetText(DescribeLastSend(last));
     if (!text.isEmpty()) text[0] = text[0].toUpper();
-    return text + (allThrough || verdict.isEmpty() ? QStringLiteral(".") : QStringLiteral(" (%1).").arg(verdict));
+    return text +
+           (allThrough || verdict.isEmpty() ? QStringLiteral(".") : QStringLiteral(" (%1).").arg(verdict));
 }
 
 }  // namespace
 
-LastSendPanel::LastSendPanel(const UnitConfiguration& config, std::filesystem::path libraryRoot, QWidget* parent)
-    : QWidget(parent), config_(config), libraryRoot_(std::move(libraryRoot)) {
+LastSendPanel::LastSendPanel(const UnitConfiguration& config, std::filesystem::path libraryRoot,
+                             QWidget* parent)
+    : QGroupBox(QStringLiteral("Send history"), parent),
+      config_(config),
+      libraryRoot_(std::move(libraryRoot)) {
     setObjectName(QStringLiteral("fraLastSend"));
     lastSend_ = new QLabel(this);
     lastSend_->setObjectName(QStringLiteral("lblLastSend"));
@@ -45,14 +49,13 @@ LastSendPanel::LastSendPanel(const UnitConfiguration& config, std::filesystem::p
     tickChanged_ = new QPushButton(QStringLiteral("Tick &changed"), this);
     tickChanged_->setObjectName(QStringLiteral("cmdTickChanged"));
     tickChanged_->setAutoDefault(false);
-    tickChanged_->setToolTip(
-        QStringLiteral("Ticks exactly the groups whose packets differ from what the unit last acknowledged from "
-                       "this library, or that it never acknowledged"));
+    tickChanged_->setToolTip(QStringLiteral(
+        "Ticks exactly the groups whose packets differ from what the unit last acknowledged from "
+        "this library, or that it never acknowledged"));
 
     setFocusProxy(tickChanged_);
 
     auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lastSend_, 0, 0);
     layout->addWidget(onlyHere, 1, 0);
     layout->addWidget(tickChanged_, 0, 1, 2, 1, Qt::AlignTop);
@@ -63,16 +66,22 @@ LastSendPanel::LastSendPanel(const UnitConfiguration& config, std::filesystem::p
     connect(tickChanged_, &QPushButton::clicked, this, &LastSendPanel::tickChanged);
 }
 
-void LastSendPanel::refresh() { read(nullptr); }
+void LastSendPanel::refresh() {
+    read(nullptr);
+}
 
 void LastSendPanel::tickChanged() {
     std::vector<GroupChange> changes;
-    if (!read(&changes)) return;
+    if (!read(&changes)) {
+        outcome_->clear();
+        return;
+    }
     const auto changed = std::count_if(changes.begin(), changes.end(),
                                        [](const GroupChange& change) { return change.changed(); });
     if (changed == 0) {
-        outcome_->setText(QStringLiteral("Nothing has changed since the unit last acknowledged it; the ticks are "
-                                         "left as they were."));
+        outcome_->setText(
+            QStringLiteral("Nothing has changed since the unit last acknowledged it; the ticks are "
+                           "left as they were."));
         return;
     }
     outcome_->setText(changed == 1 ? QStringLiteral("Ticked the one changed group.")
@@ -81,7 +90,6 @@ void LastSendPanel::tickChanged() {
 }
 
 bool LastSendPanel::read(std::vector<GroupChange>* changes) {
-    outcome_->clear();
     QString whyNone;
     const std::optional<std::string> unitId = HistoryIdOf(config_, whyNone);
     tickChanged_->setEnabled(unitId.has_value());
@@ -99,13 +107,14 @@ bool LastSendPanel::read(std::vector<GroupChange>* changes) {
 }
 
 void LastSendPanel::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QGroupBox::showEvent(event);
+    outcome_->clear();
     refresh();
 }
 
 // Back at the dialog after editing in the window: the unit or its history may have changed meanwhile.
 void LastSendPanel::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
+    QGroupBox::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) refresh();
 }
 

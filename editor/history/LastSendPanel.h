@@ -5,7 +5,7 @@
 // ticks exactly the groups that changed since the unit last acknowledged them. It reads the history each
 // time the dialog is shown or comes to the front; a history it cannot read is a note, never an error.
 
-#include <QWidget>
+#include <QGroupBox>
 
 #include <filesystem>
 #include <vector>
@@ -19,11 +19,12 @@ class QPushButton;
 
 namespace koru {
 
-class LastSendPanel : public QWidget {
+class LastSendPanel : public QGroupBox {
     Q_OBJECT
 
 public:
-    LastSendPanel(const UnitConfiguration& config, std::filesystem::path libraryRoot, QWidget* parent = nullptr);
+    LastSendPanel(const UnitConfiguration& config, std::filesystem::path libraryRoot,
+                  QWidget* parent = nullptr);
 
     // Reads the send log again and shows the unit's last send.
     void refresh();

@@ -4,8 +4,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "editor/history/HistoryWidgets.h"
 #include "editor/history/HistoryText.h"
+#include "editor/history/HistoryWidgets.h"
 #include "model/SendHistory.h"
 #include "platform/widgets/WidgetText.h"
 #include "protocol/LastSend.h"
@@ -37,7 +37,8 @@ SendHistoryDialog::SendHistoryDialog(const UnitConfiguration& unit, const std::f
     if (!unitId) {
         sessions.label->setText(whyNone);
     } else if (sessions_.empty()) {
-        sessions.label->setText(QStringLiteral("Unit %1 was never sent from this library.").arg(UnitLabel(unit)));
+        sessions.label->setText(
+            QStringLiteral("Unit %1 was never sent from this library.").arg(UnitLabel(unit)));
     } else {
         sessions.label->setText(QStringLiteral("&Sessions to unit %1 from this library, newest first (%2):")
                                     .arg(UnitLabel(unit))
@@ -45,14 +46,16 @@ SendHistoryDialog::SendHistoryDialog(const UnitConfiguration& unit, const std::f
     }
     for (const SendLogEntry& entry : sessions_) {
         const LastSend summary = SummaryOf(entry);
-        AddRow(sessionTable_, {ShownTime(entry.time, true), ToWidgetText(entry.device),
-                               QStringLiteral("%1 of %2 acknowledged").arg(summary.acknowledged).arg(summary.selected),
-                               ToWidgetText(entry.verdict).trimmed(), ToWidgetText(entry.program)});
+        AddRow(sessionTable_,
+               {ShownTime(entry.time, true), ToWidgetText(entry.device),
+                QStringLiteral("%1 of %2 acknowledged").arg(summary.acknowledged).arg(summary.selected),
+                ToWidgetText(entry.verdict).trimmed(), ToWidgetText(entry.program)});
     }
     FitColumns(sessionTable_);
 
-    const HistoryTable outcomes = AddHistoryTable(this, layout, "Outcomes", QStringLiteral("Outcomes of the session"),
-                                                  {QStringLiteral("Group"), QStringLiteral("Outcome")});
+    const HistoryTable outcomes =
+        AddHistoryTable(this, layout, "Outcomes", QStringLiteral("Outcomes of the session"),
+                        {QStringLiteral("Group"), QStringLiteral("Outcome")});
     outcomes.label->setText(QStringLiteral("&Outcomes of the session picked above:"));
     outcomeTable_ = outcomes.table;
 
