@@ -4,7 +4,8 @@
 // history and the mandatory 0.5 s pause after every line included, as a technician waits for them. Then the
 // time to compute the changed groups of the unit (read its state, plan its packets, compare; goal: under
 // 5 ms), and the time the window's send dialog takes for its history line when the log holds years of
-// sessions (read the whole log, find the unit's newest). Usage: bench_history [UNIT FILE] (default docs/samples/pumpstation.kuf).
+// sessions (read the whole log, find the unit's newest).
+// Usage: bench_history [UNIT FILE] (default docs/samples/pumpstation.kuf).
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -57,8 +58,9 @@ void ChangeChannel(const std::string& unit) {
 // The send dialog's history line with a log of `sessions` sessions to 100 units, each of every group.
 double LastSendMilliseconds(const test::TempDir& library, int sessions) {
     SendHistory history(library.path());
-    SendLogEntry entry{"2026-12-07T06:30:12+01:00", "", "Pumpstation", "/dev/ttyUSB0", {}, "Selected parameters saved in Koru",
-                       {}, "koru-configurator 1.3"};
+    SendLogEntry entry{
+        "2026-12-07T06:30:12+01:00", "", "Pumpstation", "/dev/ttyUSB0", {}, "Selected parameters saved in Koru",
+        {}, "koru-configurator 1.3"};
     for (const SendBox& box : SendBoxTable()) {
         entry.groups.emplace_back(box.name);
         entry.outcomes.push_back({box.name, "acknowledged"});

@@ -46,7 +46,8 @@ QDialog* ShowClearedSendDialog(SendRig& rig) {
 std::vector<std::string> Ticked(SendRig& rig) {
     std::vector<std::string> ticked;
     for (const std::string& box : kGroupBoxes) {
-        if (Control<QCheckBox>(rig.sendDialog(), QString::fromStdString(box))->isChecked()) ticked.push_back(box);
+        auto* check = Control<QCheckBox>(rig.sendDialog(), QString::fromStdString(box));
+        if (check->isChecked()) ticked.push_back(box);
     }
     return ticked;
 }
@@ -67,7 +68,9 @@ void ChangeChannel(SendRig& rig) {
     ASSERT_EQ(rig.window->configuration().radio.channel, "7");
 }
 
-std::string LabelText(QWidget* dialog, const char* name) { return Control<QLabel>(dialog, name)->text().toStdString(); }
+std::string LabelText(QWidget* dialog, const char* name) {
+    return Control<QLabel>(dialog, name)->text().toStdString();
+}
 
 bool Contains(const std::string& text, const char* piece) { return text.find(piece) != std::string::npos; }
 
@@ -176,7 +179,8 @@ TEST(WindowHistoryTest, TheSendDialogSaysHowTheLastSendWent) {
 
     const std::string text = LabelText(ShowClearedSendDialog(rig), "lblLastSend");
     EXPECT_TRUE(text.starts_with("Last sent ")) << text;
-    EXPECT_TRUE(text.ends_with(", 1 of 2 groups acknowledged (An error occured while communicating with Koru unit).")) << text;
+    EXPECT_TRUE(text.ends_with(", 1 of 2 groups acknowledged (An error occured while communicating with Koru unit)."))
+        << text;
 }
 
 // A history that cannot be read is a note in the dialog, never a message box, and stops nothing; the files
@@ -191,7 +195,10 @@ TEST(WindowHistoryTest, ADamagedHistoryIsANoteInTheSendDialog) {
 
     QDialog* dialog = ShowClearedSendDialog(rig);
     EXPECT_EQ(LabelText(dialog, "lblLastSend"), "Never sent from this library.");
-    SendRig::click(dialog, "cmdTickChanged");
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QTest::keyClick(dialog, Qt::Key_C, Qt::AltModifier);  // "Tick &changed", which clicks 100 ms later
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !LabelText(dialog, "lblTickedChanged").empty(); }, 2000));
     EXPECT_EQ(Ticked(rig), kGroupBoxes);
     const std::string note = LabelText(dialog, "lblHistoryNote");
     EXPECT_TRUE(Contains(note, "has damaged lines, which are skipped: 2")) << note;
@@ -302,12 +309,13 @@ TEST(WindowHistoryTest, TheHistoryDialogListsTheUnitsSessionsNewestFirst) {
     ASSERT_TRUE(w.rig.open(test::WriteBaseUnit(w.rig.library.path())));
     Send(w.rig, kGroupBoxes);
     Send(w.rig, {"chkRadioSetup"});
-    SendHistory(w.rig.library.path()).append({"2026-12-07T06:30:12+01:00", "0000000043", "Other", "/dev/ttyS0",
-                                              {"radio"}, "Selected parameters saved in Koru", {{"radio", "acknowledged"}},
-                                              "korucfg 1.3"});
+    const SendLogEntry otherUnit{
+        "2026-12-07T06:30:12+01:00", "0000000043", "Other", "/dev/ttyS0", {"radio"},
+        "Selected parameters saved in Koru", {{"radio", "acknowledged"}}, "korucfg 1.3"};
+    ASSERT_TRUE(SendHistory(w.rig.library.path()).append(otherUnit));
 
     QDialog* dialog = w.open("mnuSendHistory", "frmSendHistory");
-    const auto* sessions = Control<QTableWidget>(dialog, "tblSessions");
+    auto* sessions = Control<QTableWidget>(dialog, "tblSessions");
     const std::vector<std::vector<std::string>> rows = Rows(sessions);
     ASSERT_EQ(rows.size(), 2U);
     const std::string device = w.line.unit.devicePath();
@@ -319,7 +327,7 @@ TEST(WindowHistoryTest, TheHistoryDialogListsTheUnitsSessionsNewestFirst) {
 
     auto* outcomes = Control<QTableWidget>(dialog, "tblOutcomes");
     EXPECT_EQ(Rows(outcomes), (std::vector<std::vector<std::string>>{{"Radio setup", "acknowledged"}}));
-    const_cast<QTableWidget*>(sessions)->selectRow(1);
+    sessions->selectRow(1);
     EXPECT_EQ(Rows(outcomes).size(), 10U);
     EXPECT_EQ(Rows(outcomes).back(), (std::vector<std::string>{"Output and flag actions", "nothing to send"}));
 }
