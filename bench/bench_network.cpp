@@ -9,9 +9,8 @@
 #include <string>
 
 #include "model/LibraryNetwork.h"
-#include "model/UnitFile.h"
-#include "model/UnitName.h"
 #include "tests/support/Korucfg.h"
+#include "tests/support/NetworkUnits.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -22,30 +21,6 @@ constexpr int kUnitCount = 10000;
 constexpr int kBranches = 8;  // lower units per unit
 constexpr int kRepeats = 3;
 constexpr std::chrono::milliseconds kGoal{1000};
-
-std::string entryOf(int unit) { return koru::PadUnitId(std::to_string(unit)) + "(Unit " + std::to_string(unit) + ")"; }
-
-// A tree of units as a real network could be: units 1 to 7 at the top, unit n below unit n / 8, each unit a
-// whole unit file made from the shipped default file.
-void writeLibrary(const fs::path& units) {
-    koru::UnitConfiguration base;
-    const fs::path defaultFile = fs::path(KORU_SOURCE_DIR) / "files" / "Default Files" / "KORU Base.kdf";
-    if (koru::LoadUnitFile(defaultFile.string(), base, koru::LoadKind::Import)) std::exit(1);
-    fs::create_directories(units);
-    for (int unit = 1; unit <= kUnitCount; ++unit) {
-        koru::UnitConfiguration config = base;
-        config.unit = {koru::PadUnitId(std::to_string(unit)), "Unit " + std::to_string(unit), "KORU Base"};
-        if (unit >= kBranches) {
-            config.network.upperUnit = entryOf(unit / kBranches);
-            config.network.upperPing = "Long ping time - " + config.network.upperUnit;
-        }
-        for (int lower = unit * kBranches; lower < unit * kBranches + kBranches && lower <= kUnitCount; ++lower) {
-            config.network.lowerUnits.push_back(entryOf(lower));
-            config.network.lowerPing.push_back("Short ping time - " + entryOf(lower));
-        }
-        koru::test::WriteBytes(units / (entryOf(unit) + ".kuf"), koru::UnitFileText(config));
-    }
-}
 
 // The best of a few runs, in milliseconds.
 double bestOf(const std::function<void()>& run) {
@@ -69,7 +44,10 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     koru::test::TempDir library;
     const fs::path units = library / "Units";
-    writeLibrary(units);
+    if (!koru::test::WriteUnitTree(units, kUnitCount, kBranches,
+                                   fs::path(KORU_SOURCE_DIR) / "files" / "Default Files" / "KORU Base.kdf")) {
+        return 1;
+    }
     std::uintmax_t bytes = 0;
     for (const auto& file : fs::directory_iterator(units)) bytes += file.file_size();
     std::printf("library of %d unit files, %.1f MiB, in a tree of %d lower units per unit\n", kUnitCount,
@@ -84,8 +62,8 @@ int main(int argc, char** argv) {
     koru::LibraryNetwork network(units);
     network.Update();
     print("map again after one unit file changed", bestOf([&] {
-              koru::test::WriteBytes(units / (entryOf(42) + ".kuf"),
-                                     koru::test::ReadBytes(units / (entryOf(42) + ".kuf")) + "\r\n");
+              koru::test::WriteBytes(units / (koru::test::TreeUnitEntry(42) + ".kuf"),
+                                     koru::test::ReadBytes(units / (koru::test::TreeUnitEntry(42) + ".kuf")) + "\r\n");
               network.Update();
           }));
     print("map again, nothing changed", bestOf([&] { network.Update(); }));

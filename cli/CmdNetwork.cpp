@@ -11,6 +11,7 @@
 #include "cli/NetworkText.h"
 #include "model/AliasFixes.h"
 #include "model/LibraryNetwork.h"
+#include "model/NetworkTexts.h"
 
 namespace koru::cli {
 
@@ -33,8 +34,7 @@ std::string plannedChanges(const std::vector<AliasFix>& fixes) {
 // Asks on the terminal whether to go on; nullopt when there is no terminal to ask on.
 std::optional<bool> askOnTerminal(std::size_t files) {
     if (::isatty(STDIN_FILENO) == 0) return std::nullopt;
-    const std::string question =
-        "Rewrite these entries in " + Counted(static_cast<int>(files), "unit file", "unit files") + "? [y/N] ";
+    const std::string question = AliasFixQuestion(files) + " [y/N] ";
     std::fputs(question.c_str(), stderr);
     std::fflush(stderr);
     std::string answer;
@@ -63,8 +63,7 @@ int fixAliases(const NetworkMap& map, const UnitLibrary& library, bool yes) {
     }
     const AliasFixOutcome outcome = ApplyAliasFixes(library.unitsFolder(), fixes);
     for (const std::string& failure : outcome.failures) PrintLibraryError(failure);
-    WriteStdout("Rewrote " + Counted(outcome.entriesRewritten, "entry", "entries") + " in " +
-                Counted(outcome.filesWritten, "unit file", "unit files") + ".\n");
+    WriteStdout(AliasFixSummary(outcome) + "\n");
     return outcome.failures.empty() ? kExitOk : kExitFailed;
 }
 

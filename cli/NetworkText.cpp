@@ -6,6 +6,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/LibraryCommand.h"
+#include "model/NetworkTexts.h"
 #include "model/Windows1252.h"
 
 namespace koru::cli {
@@ -48,10 +49,6 @@ std::string linkTrouble(const NetworkLink& link) {
 
 }  // namespace
 
-std::string Counted(int number, const char* one, const char* many) {
-    return std::to_string(number) + " " + (number == 1 ? one : many);
-}
-
 std::string NetworkTreeText(const NetworkMap& map) {
     std::string out;
     for (const int root : map.roots()) appendTree(map, root, out);
@@ -60,9 +57,7 @@ std::string NetworkTreeText(const NetworkMap& map) {
         const bool warning = finding.severity() == FindingSeverity::Warning;
         out += LocalBytes(QString::fromStdString((warning ? "warning: " : "") + finding.text)) + "\n";
     }
-    out += "\n" + Counted(static_cast<int>(map.units().size()), "unit", "units") + ", " +
-           Counted(map.problemCount(), "problem", "problems") + ", " + Counted(map.warningCount(), "warning", "warnings") +
-           "\n";
+    out += "\n" + NetworkSummary(map) + "\n";
     return out;
 }
 

@@ -18,7 +18,4 @@ std::string NetworkTreeText(const NetworkMap& map);
 // unit or that are part of a loop, are red, the link labelled with why. UTF-8, as Graphviz reads it.
 std::string NetworkDotText(const NetworkMap& map);
 
-// "1 unit", "2 units".
-std::string Counted(int number, const char* one, const char* many);
-
 }  // namespace koru::cli

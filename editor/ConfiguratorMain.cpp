@@ -12,6 +12,7 @@
 #include "editor/MainWindow.h"
 #include "editor/UnitEditing.h"
 #include "editor/history/HistoryCommands.h"
+#include "editor/network/NetworkMapCommand.h"
 #include "editor/send/SendController.h"
 #include "platform/BuildInfo.h"
 #include "platform/LibraryLocation.h"
@@ -118,6 +119,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     SendController::AttachLive(window);  // "&Settings" before the "&Help" of the unit editing
     AttachUnitEditing(window);
     new HistoryCommands(window);
+    AttachNetworkMap(window);
     QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (shown) new FirstPaint(window, std::move(shown));
     window.show();

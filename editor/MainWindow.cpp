@@ -145,6 +145,7 @@ void MainWindow::refreshUnitLists() {
     SetListItems(controls_.get<QListWidget>("lstUnitInSystem", -1), WidgetTexts(lists.units));
     SetListItems(controls_.get<QListWidget>("lstDest", -1), WidgetTexts(lists.messageDestinations));
     SetListItems(controls_.get<QListWidget>("lstDestOutputFlag", -1), WidgetTexts(lists.outputFlagDestinations));
+    emit unitFilesChanged();
 }
 
 void MainWindow::setWindowEnabled(bool enabled) {
@@ -183,7 +184,10 @@ void MainWindow::askToSave(std::function<void(bool goOn)> answered) {
                           FixedAnswer answer(yes);
                           const LibraryResult saved = library_.PromptSaveUnit(config_, answer);
                           report(saved, std::string(kSaveUnitTitle));
-                          if (saved.done()) updateTitle();
+                          if (saved.done()) {
+                              updateTitle();
+                              emit unitFilesChanged();
+                          }
                           // A save the user asked for that failed stops the command: the unit stays open.
                           answered(saved.status == LibraryStatus::Done || saved.status == LibraryStatus::NotDone);
                       });
@@ -211,7 +215,9 @@ void MainWindow::openUnit() {
 void MainWindow::saveUnit() {
     const LibraryResult saved = library_.SaveUnit(config_);
     report(saved, std::string(kSaveUnitTitle));
-    if (saved.done()) updateTitle();
+    if (!saved.done()) return;
+    updateTitle();
+    emit unitFilesChanged();
 }
 
 void MainWindow::importParameters() {

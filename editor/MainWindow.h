@@ -28,6 +28,8 @@
 //     with fileMenu()->insertAction(menuAction("mnuOpenKoru"), ...) and a separator, Export before Import the
 //     same way; add "&Settings" and then "&Help" with menuBar()->addMenu(), which appends after "&File".
 //   - programEnding()      emitted once the window closes for good: close your windows.
+//   - unitFilesChanged()   emitted after the window wrote or deleted unit files: a save (also the save question's),
+//                          and every refreshUnitLists(), which New and Delete call when they are done.
 
 #include <QMainWindow>
 
@@ -95,6 +97,7 @@ public:
 
 signals:
     void programEnding();
+    void unitFilesChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -22,6 +22,14 @@ Holds holdsOf(std::string_view key) {
     return Holds::Nothing;
 }
 
+// The rename whose old entry is `entry`; null when there is none.
+const EntryRename* renameOf(std::string_view entry, const std::vector<EntryRename>& renames) {
+    for (const EntryRename& rename : renames) {
+        if (!entry.empty() && entry == rename.oldEntry) return &rename;
+    }
+    return nullptr;
+}
+
 // Replaces the entry a piece of a value holds (for a ping entry, the unit after its choice) when it is an old one.
 // The piece is compared as a load reads it: trimmed.
 bool rewritePiece(std::string& piece, bool ping, const std::vector<EntryRename>& renames) {
@@ -32,12 +40,10 @@ bool rewritePiece(std::string& piece, bool ping, const std::vector<EntryRename>&
         if (!pinged) return false;
         entry = *pinged;
     }
-    for (const EntryRename& rename : renames) {
-        if (entry.empty() || entry != rename.oldEntry) continue;
-        piece.replace(static_cast<std::size_t>(entry.data() - piece.data()), entry.size(), rename.newEntry);
-        return true;
-    }
-    return false;
+    const EntryRename* rename = renameOf(entry, renames);
+    if (rename == nullptr) return false;
+    piece.replace(static_cast<std::size_t>(entry.data() - piece.data()), entry.size(), rename->newEntry);
+    return true;
 }
 
 // One line of the Network section with its entries rewritten; the line as it was when it holds none.
@@ -95,6 +101,28 @@ std::string RewriteNetworkEntries(std::string_view bytes, const std::vector<Entr
         if (lines.ended()) out += '\n';
     }
     return out;
+}
+
+int RenameNetworkEntries(NetworkSetup& network, const std::vector<EntryRename>& renames) {
+    int renamed = 0;
+    const auto renameEntry = [&](std::string& entry) {
+        if (const EntryRename* rename = renameOf(entry, renames)) {
+            entry = rename->newEntry;
+            ++renamed;
+        }
+    };
+    const auto renamePing = [&](std::string& ping) {
+        const std::optional<std::string_view> unit = PingEntryUnit(ping);
+        const EntryRename* rename = unit ? renameOf(*unit, renames) : nullptr;
+        if (rename == nullptr) return;
+        ping.replace(static_cast<std::size_t>(unit->data() - ping.data()), unit->size(), rename->newEntry);
+        ++renamed;
+    };
+    renameEntry(network.upperUnit);
+    for (std::string& entry : network.lowerUnits) renameEntry(entry);
+    renamePing(network.upperPing);
+    for (std::string& ping : network.lowerPing) renamePing(ping);
+    return renamed;
 }
 
 }  // namespace koru

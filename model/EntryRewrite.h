@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/UnitConfiguration.h"
+
 namespace koru {
 
 struct EntryRename {
@@ -20,5 +22,9 @@ struct EntryRename {
 // reads those lines. All other bytes stay as they were: blanks, line ends, comments, other sections. A UTF-8 file
 // (with a byte-order mark) gets the entries in UTF-8. `rewritten` is set to the count of entries replaced.
 std::string RewriteNetworkEntries(std::string_view bytes, const std::vector<EntryRename>& renames, int& rewritten);
+
+// The same rewrite on a unit held in memory (the unit open in the window, whose file was just rewritten): the
+// upper unit, the lower units and the unit of each ping entry that equal an old entry. Returns the count replaced.
+int RenameNetworkEntries(NetworkSetup& network, const std::vector<EntryRename>& renames);
 
 }  // namespace koru

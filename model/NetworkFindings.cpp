@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/NetworkTexts.h"
 #include "model/Windows1252.h"
 
 namespace koru {
@@ -44,10 +45,6 @@ std::string upperOf(const NetworkGraph& graph, int unit) {
     return mapped.upper >= 0 ? graph.shown(mapped.upper) : TextForMessage(mapped.links.network.upperUnit);
 }
 
-std::string counted(std::size_t number, const char* one, const char* many) {
-    return std::to_string(number) + " " + (number == 1 ? one : many);
-}
-
 // Whether a ping entry pings the unit of `unitEntry`: the same ID, which is all the unit receives.
 bool pings(std::string_view pingEntry, std::string_view unitEntry) {
     const std::optional<std::string_view> pinged = PingEntryUnit(pingEntry);
@@ -68,8 +65,8 @@ std::optional<std::string> upperPingProblem(const NetworkGraph& graph, int holde
 std::optional<std::string> lowerPingProblem(const NetworkGraph& graph, int holder) {
     const NetworkSetup& network = graph.units[holder].links.network;
     if (network.lowerPing.size() != network.lowerUnits.size()) {
-        return "The lower ping list of " + graph.shown(holder) + " has " + counted(network.lowerPing.size(), "entry", "entries") +
-               " for " + counted(network.lowerUnits.size(), "lower unit", "lower units");
+        return "The lower ping list of " + graph.shown(holder) + " has " + Counted(network.lowerPing.size(), "entry", "entries") +
+               " for " + Counted(network.lowerUnits.size(), "lower unit", "lower units");
     }
     for (std::size_t k = 0; k < network.lowerUnits.size(); ++k) {
         if (pings(network.lowerPing[k], network.lowerUnits[k])) continue;

@@ -60,5 +60,24 @@ INSTANTIATE_TEST_SUITE_P(
                     "-Network\r\nUpper unit=0000000017(Mast H\xFCgel)\r\n", 0}),
     test::RowName());
 
+// The unit open in the window gets the same rewrite in memory: whole entries, and only the unit of a ping entry.
+TEST(RenameNetworkEntries, RenamesTheEntriesOfTheNetworkSetupAsTheFileRewriteDoes) {
+    NetworkSetup network;
+    network.upperUnit = "0000000017(Mast)";
+    network.lowerUnits = {"0000000101(Well One)", "0000000102(Two)", "0000000101(Well One)x"};
+    network.upperPing = "Long ping time - 0000000017(Mast)";
+    network.lowerPing = {"Short ping time - 0000000101(Well One)", "0000000101(Well One)", "No ping - 0000000102(Two)"};
+    network.remotes = {"0000000101(Well One)"};
+    EXPECT_EQ(RenameNetworkEntries(network, kRenames), 4);
+    EXPECT_EQ(network.upperUnit, "0000000017(Mast H\xFCgel)");
+    EXPECT_EQ(network.lowerUnits,
+              (TextList{"0000000101(Well 1)", "0000000102(Two)", "0000000101(Well One)x"}));
+    EXPECT_EQ(network.upperPing, "Long ping time - 0000000017(Mast H\xFCgel)");
+    EXPECT_EQ(network.lowerPing,
+              (TextList{"Short ping time - 0000000101(Well 1)", "0000000101(Well One)", "No ping - 0000000102(Two)"}));
+    EXPECT_EQ(network.remotes, TextList{"0000000101(Well One)"});
+    EXPECT_EQ(RenameNetworkEntries(network, kRenames), 0);  // nothing old is left
+}
+
 }  // namespace
 }  // namespace koru

@@ -1,5 +1,7 @@
 #include "tests/support/NetworkUnits.h"
 
+#include "model/UnitFile.h"
+#include "model/UnitName.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru::test {
@@ -33,6 +35,29 @@ std::string NetworkUnit::fileText() const {
 void WriteNetworkUnits(const std::filesystem::path& unitsFolder, const std::vector<NetworkUnit>& units) {
     std::filesystem::create_directories(unitsFolder);
     for (const NetworkUnit& unit : units) WriteBytes(unitsFolder / unit.fileName(), unit.fileText());
+}
+
+std::string TreeUnitEntry(int unit) { return PadUnitId(std::to_string(unit)) + "(Unit " + std::to_string(unit) + ")"; }
+
+bool WriteUnitTree(const std::filesystem::path& unitsFolder, int count, int branches,
+                   const std::filesystem::path& defaultFile) {
+    UnitConfiguration base;
+    if (LoadUnitFile(defaultFile.string(), base, LoadKind::Import)) return false;
+    std::filesystem::create_directories(unitsFolder);
+    for (int unit = 1; unit <= count; ++unit) {
+        UnitConfiguration config = base;
+        config.unit = {PadUnitId(std::to_string(unit)), "Unit " + std::to_string(unit), "KORU Base"};
+        if (unit >= branches) {
+            config.network.upperUnit = TreeUnitEntry(unit / branches);
+            config.network.upperPing = "Long ping time - " + config.network.upperUnit;
+        }
+        for (int lower = unit * branches; lower < unit * branches + branches && lower <= count; ++lower) {
+            config.network.lowerUnits.push_back(TreeUnitEntry(lower));
+            config.network.lowerPing.push_back("Short ping time - " + TreeUnitEntry(lower));
+        }
+        WriteBytes(unitsFolder / (TreeUnitEntry(unit) + ".kuf"), UnitFileText(config));
+    }
+    return true;
 }
 
 }  // namespace koru::test

@@ -38,4 +38,13 @@ struct NetworkUnit {
 // Writes each unit's file into `unitsFolder`, which is made when missing.
 void WriteNetworkUnits(const std::filesystem::path& unitsFolder, const std::vector<NetworkUnit>& units);
 
+// "0000000042(Unit 42)": the entry of a unit of WriteUnitTree.
+std::string TreeUnitEntry(int unit);
+
+// A library as large as a real network could be, for the benchmarks: units 1 to `count`, units 1 to `branches` - 1
+// at the top and unit n below unit n / `branches`, each a whole unit file made from `defaultFile` with its upper
+// unit, lower units and ping entries in step. False when the default file cannot be read.
+bool WriteUnitTree(const std::filesystem::path& unitsFolder, int count, int branches,
+                   const std::filesystem::path& defaultFile);
+
 }  // namespace koru::test
