@@ -18,7 +18,6 @@ SendHistoryDialog::SendHistoryDialog(const UnitConfiguration& unit, const std::f
     setObjectName(QStringLiteral("frmSendHistory"));
     setWindowTitle(QStringLiteral("Send history"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(820, 560);
 
     QString whyNone;
     const std::optional<std::string> unitId = HistoryIdOf(unit, whyNone);
@@ -60,6 +59,14 @@ SendHistoryDialog::SendHistoryDialog(const UnitConfiguration& unit, const std::f
     outcomeTable_ = outcomes.table;
 
     AddHistoryFoot(this, layout, ProblemsNote(history));
+    if (sessions_.empty()) {
+        for (QWidget* part : {static_cast<QWidget*>(sessionTable_), static_cast<QWidget*>(outcomes.label),
+                              static_cast<QWidget*>(outcomeTable_)}) {
+            part->hide();
+        }
+    } else {
+        resize(820, 560);
+    }
 
     connect(sessionTable_, &QTableWidget::currentCellChanged, this, [this](int row) { showOutcomes(row); });
     if (!sessions_.empty()) sessionTable_->selectRow(0);

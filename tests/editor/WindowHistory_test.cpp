@@ -332,6 +332,14 @@ TEST(WindowHistoryTest, TheHistoryDialogListsTheUnitsSessionsNewestFirst) {
     EXPECT_EQ(Rows(outcomes).back(), (std::vector<std::string>{"Output and flag actions", "nothing to send"}));
 }
 
+TEST(WindowHistoryTest, TheHistoryDialogOfAUnitNeverSentSaysSo) {
+    HistoryWindow w;
+    ASSERT_TRUE(w.rig.open(test::WriteBaseUnit(w.rig.library.path())));
+    QDialog* dialog = w.open("mnuSendHistory", "frmSendHistory");
+    EXPECT_EQ(LabelText(dialog, "lblSessions"), "Unit 0000000042 was never sent from this library.");
+    EXPECT_FALSE(Control<QTableWidget>(dialog, "tblSessions")->isVisible());
+}
+
 // The history's windows on the busy sample unit fit on a 1280x800 screen; with KORU_SHOTS_DIR set they are
 // saved as pictures. The unit is sent whole, then its channel and baud rate change: the send dialog ticks
 // those two groups and the compare dialog lists the two settings. That session meets an error report in
