@@ -40,20 +40,20 @@ CompareDialog::CompareDialog(const UnitConfiguration& now, const std::filesystem
     resize(760, 520);
 
     auto* layout = new QVBoxLayout(this);
-    summary_ = new QLabel(this);
-    summary_->setObjectName(QStringLiteral("lblSummary"));
-    summary_->setWordWrap(true);
-    layout->addWidget(summary_);
+    auto* summary = new QLabel(this);
+    summary->setObjectName(QStringLiteral("lblSummary"));
+    summary->setWordWrap(true);
+    layout->addWidget(summary);
 
     QString whyNone;
     const std::optional<std::string> unitId = HistoryIdOf(now, whyNone);
     SendHistory history(libraryRoot);
     if (unitId) {
         const UnitSendState state = history.readState(*unitId);
-        summary_->setText(showSettings(now, state, layout));
+        summary->setText(showSettings(now, state, layout));
         showGroups(now, state, layout);
     } else {
-        summary_->setText(whyNone);
+        summary->setText(whyNone);
     }
 
     AddHistoryFoot(this, layout, ProblemsNote(history));

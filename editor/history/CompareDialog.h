@@ -11,12 +11,10 @@
 
 #include "model/UnitConfiguration.h"
 
-class QLabel;
 class QVBoxLayout;
 
 namespace koru {
 
-class SendHistory;
 struct UnitSendState;
 
 class CompareDialog : public QDialog {
@@ -27,11 +25,10 @@ public:
                   QWidget* parent = nullptr);
 
 private:
-    // The settings table against the newest acknowledged unit file; the reason when there is none to read.
+    // Adds the table of the settings that differ from the newest acknowledged unit file and returns the
+    // dialog's first line, which says why there is no table when there is none.
     QString showSettings(const UnitConfiguration& now, const UnitSendState& state, QVBoxLayout* layout);
     void showGroups(const UnitConfiguration& now, const UnitSendState& state, QVBoxLayout* layout);
-
-    QLabel* summary_ = nullptr;
 };
 
 }  // namespace koru
