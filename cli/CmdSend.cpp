@@ -7,14 +7,15 @@
 #include "cli/CliMessageBoxes.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "cli/InterruptNotifier.h"
 #include "cli/SendHistoryOptions.h"
 #include "cli/SendOptions.h"
+#include "platform/InterruptNotifier.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
 #include "platform/QtSettingsStore.h"
 #include "protocol/SendPreflight.h"
+#include "protocol/link/LinkTimings.h"
 #include "protocol/link/SendRecorder.h"
 #include "protocol/link/SendStack.h"
 #include "protocol/link/StoredLinkSettings.h"
@@ -25,10 +26,12 @@ namespace {
 
 constexpr int kExitBySignal = 128;  // a command ended by signal N exits with 128 + N
 
-std::optional<long> positiveNumber(const QString& text) {
+// A time-out the link takes as it is: whole milliseconds in its range.
+std::optional<long> replyTimeout(const QString& text) {
     bool ok = false;
     const long value = text.toLong(&ok);
-    return ok && value > 0 ? std::optional<long>(value) : std::nullopt;
+    const bool inRange = value >= timing::kMinimumReplyTimeout.count() && value <= timing::kMaximumReplyTimeout.count();
+    return ok && inRange ? std::optional<long>(value) : std::nullopt;
 }
 
 // "COM1" to "COM3" name a port of the settings dialog: the device chosen for it (the system's own serial
@@ -67,8 +70,8 @@ int runSend(const QStringList& arguments) {
         "A unit that cannot be sent as it stands (what korucfg check lists first) opens no session.\n"
         "Progress, the delivery report of every selected group and, last, the verdict go to standard error.\n"
         "Every session is logged in the library's send history (korucfg history, korucfg diff --sent).\n"
-        "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130 or 143 after Ctrl+C or\n"
-        "SIGTERM (the session is aborted with its abort line).");
+        "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130, 143 or 129 after Ctrl+C,\n"
+        "SIGTERM or SIGHUP (a closed terminal): the session is aborted with its abort line first.");
     parser.addHelpOption();
     const QCommandLineOption port("port",
                                   "Serial device to send over: a device path, or COM1, COM2 or COM3 for the "
@@ -80,7 +83,8 @@ int runSend(const QStringList& arguments) {
         "settings", "Line settings (default 9600,n,8,1; with a COM port those stored by the window).", "S",
         kDefaultPortSettings);
     const QCommandLineOption timeout(
-        "timeout", "Reply time-out in ms, at least 1000 (default 3000; with a COM port the one stored by the window).",
+        "timeout",
+        "Reply time-out in ms, 1000 to 3600000 (default 3000; with a COM port the one stored by the window).",
         "MS", "3000");
     parser.addOptions({port, settings, timeout});
     const SendHistoryOptions historyOptions;
@@ -109,11 +113,14 @@ int runSend(const QStringList& arguments) {
     if (stored && !parser.isSet(timeout)) {
         timeoutMs = StoredReplyTimeout(userSettings).count();
     } else {
-        timeoutMs = positiveNumber(parser.value(timeout));
-    }
-    if (!timeoutMs) {
-        PrintError("korucfg send: --timeout needs a number of milliseconds");
-        return kExitUsage;
+        timeoutMs = replyTimeout(parser.value(timeout));
+        if (!timeoutMs) {
+            PrintError("korucfg send: --timeout takes whole milliseconds from " +
+                       std::to_string(timing::kMinimumReplyTimeout.count()) + " to " +
+                       std::to_string(timing::kMaximumReplyTimeout.count()) + ", not \"" +
+                       parser.value(timeout).toStdString() + "\"");
+            return kExitUsage;
+        }
     }
     SendSelection selection;
     UnitConfiguration config;

@@ -10,11 +10,13 @@
 #include <string_view>
 
 #include "editor/MainWindow.h"
+#include "editor/RecoveryKeeper.h"
 #include "editor/UnitEditing.h"
 #include "editor/history/HistoryCommands.h"
 #include "editor/network/NetworkMapCommand.h"
 #include "editor/send/SendController.h"
 #include "platform/BuildInfo.h"
+#include "platform/InterruptNotifier.h"
 #include "platform/LibraryLocation.h"
 #include "platform/widgets/QtUserDialogs.h"
 
@@ -23,6 +25,7 @@ namespace koru {
 namespace {
 
 const char* const kProgram = "koru-configurator";
+constexpr int kExitBySignal = 128;  // a program ended by signal N exits with 128 + N
 
 // Whether a window can be shown at all: on X11 and Wayland desktops the session names its display.
 bool HasDisplay() {
@@ -113,6 +116,10 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
         QTextStream(stderr) << kProgram << ": open one FILE at a time\n\n" << parser.helpText();
         return 2;
     }
+    // A logout or shutdown (SIGTERM), a closed terminal (SIGHUP) or Ctrl+C in it end the program the way its
+    // own close does, without the question nobody could answer: a send is aborted with its abort line, and
+    // unsaved edits are kept for the next start.
+    InterruptNotifier interrupts;
     QtUserDialogs dialogs;
     MainWindow window(LocateLibrary(parser.value(QStringLiteral("library"))), dialogs);
     dialogs.setParent(&window);
@@ -120,12 +127,22 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     AttachUnitEditing(window);
     new HistoryCommands(window);
     AttachNetworkMap(window);
+    auto* recovery = new RecoveryKeeper(window);
+    int endedBy = 0;
+    QObject::connect(&interrupts, &InterruptNotifier::interrupted, &window, [&](int signalNumber) {
+        if (endedBy != 0) return;
+        endedBy = signalNumber;
+        recovery->keepForNextStart();
+        window.endWithoutAsking();
+    });
     QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (shown) new FirstPaint(window, std::move(shown));
     window.show();
     window.activateWindow();  // a display without a window manager gives the keyboard to nobody otherwise
     if (!files.isEmpty()) window.openUnitFile(QFile::encodeName(files.front()).toStdString());
-    return QApplication::exec();
+    recovery->offerLeftEdits();
+    const int status = QApplication::exec();
+    return endedBy != 0 ? kExitBySignal + endedBy : status;
 }
 
 }  // namespace koru

@@ -6,7 +6,9 @@
 //   koru-configurator [--library DIR] [FILE]
 //
 // The library is found as platform/LibraryLocation.h says (beside the program, or the user's data folder
-// when installed) unless --library names it. FILE is opened at start as Open would open it.
+// when installed) unless --library names it. FILE is opened at start as Open would open it; then the edits a
+// window left behind are offered back. SIGTERM, SIGHUP and SIGINT end the program as its close does, without
+// asking: a send is aborted, unsaved edits are kept, and the status is 128 + the signal.
 
 #include <functional>
 

@@ -12,6 +12,7 @@
 #include "editor/ChoiceBox.h"
 #include "editor/EditorFields.h"
 #include "platform/widgets/WidgetText.h"
+#include "protocol/QuotedTexts.h"
 
 namespace koru {
 
@@ -45,7 +46,10 @@ QLineEdit* FieldFactory::text(QWidget* parent, std::string_view control, int ind
     const ControlDescription description = Describe(control, index);
     auto* field = new QLineEdit(parent);
     controls_.add(field, ObjectName(control, index));
-    field->setValidator(new TypingValidator(field, description.typingLimit));
+    // A text the unit receives between quotes can never carry some characters: they cannot be typed.
+    const bool quoted = description.setting != nullptr && IsQuotedText(*description.setting);
+    field->setValidator(new TypingValidator(field, description.typingLimit,
+                                            quoted ? ToWidgetText(kUncarriedCharacters) : QString()));
     if (description.kind == FieldKind::Cell) {
         field->setAlignment(Qt::AlignCenter);
         field->setFixedWidth(FieldWidth(field, 2));

@@ -63,6 +63,8 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
     rules_->applyAll();
     buildMenus();
     startUp();
+    unsaved_.settle(config_);
+    connect(binder_, &SettingBinder::modelChanged, this, &MainWindow::configurationChanged);
 
     const QSize preferred(1280, 800);
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -132,12 +134,35 @@ std::string MainWindow::fieldText(const QString& name) const {
 
 void MainWindow::refreshFields(const QStringList& names) {
     for (const QString& name : names) binder_->show(name);
+    emit configurationChanged();
 }
 
 void MainWindow::showConfiguration() {
     binder_->showAll();
     rules_->applyAll();
     updateTitle();
+    emit configurationChanged();
+}
+
+bool MainWindow::hasUnsavedEdits() const { return !config_.unit.id.empty() && unsaved_.present(config_); }
+
+void MainWindow::settle() {
+    unsaved_.settle(config_);
+    emit savedStateChanged();
+}
+
+void MainWindow::markSaved() { settle(); }
+
+void MainWindow::restoreEdits(const UnitConfiguration& edits) {
+    config_ = edits;
+    showConfiguration();
+    unsaved_.forget();
+    emit savedStateChanged();
+}
+
+void MainWindow::endWithoutAsking() {
+    closing_ = true;
+    close();
 }
 
 void MainWindow::refreshUnitLists() {
@@ -186,6 +211,7 @@ void MainWindow::askToSave(std::function<void(bool goOn)> answered) {
                           report(saved, std::string(kSaveUnitTitle));
                           if (saved.done()) {
                               updateTitle();
+                              settle();
                               emit unitFilesChanged();
                           }
                           // A save the user asked for that failed stops the command: the unit stays open.
@@ -200,6 +226,7 @@ bool MainWindow::openUnitFile(const std::string& path) {
         return false;
     }
     showConfiguration();
+    settle();
     return true;
 }
 
@@ -217,6 +244,7 @@ void MainWindow::saveUnit() {
     report(saved, std::string(kSaveUnitTitle));
     if (!saved.done()) return;
     updateTitle();
+    settle();
     emit unitFilesChanged();
 }
 
@@ -231,6 +259,7 @@ void MainWindow::importParameters() {
         }
         binder_->showAll();
         rules_->applyAll();
+        emit configurationChanged();
     });
 }
 

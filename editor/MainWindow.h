@@ -28,6 +28,9 @@
 //     with fileMenu()->insertAction(menuAction("mnuOpenKoru"), ...) and a separator, Export before Import the
 //     same way; add "&Settings" and then "&Help" with menuBar()->addMenu(), which appends after "&File".
 //   - programEnding()      emitted once the window closes for good: close your windows.
+//   - hasUnsavedEdits()    a unit is open and differs from what its file holds as last opened or saved;
+//                          configurationChanged() and savedStateChanged() say when that may have changed.
+//                          markSaved() after writing the open unit's file yourself (as New does).
 //   - unitFilesChanged()   emitted after the window wrote or deleted unit files: a save (also the save question's),
 //                          and every refreshUnitLists(), which New and Delete call when they are done.
 
@@ -39,6 +42,7 @@
 #include "editor/ControlSet.h"
 #include "model/UnitConfiguration.h"
 #include "model/UnitLibrary.h"
+#include "model/UnsavedEdits.h"
 
 class QAction;
 class QMenu;
@@ -95,8 +99,21 @@ public:
     void saveUnit();
     void importParameters();
 
+    bool hasUnsavedEdits() const;
+    void markSaved();
+    // Puts edits kept from an earlier run back into the window; nothing is written, and they count as
+    // unsaved until they are saved.
+    void restoreEdits(const UnitConfiguration& edits);
+    // Ends the program without asking anything (a logout, a closed terminal): a send is aborted as the
+    // close does; unsaved edits are not saved (keep them elsewhere first).
+    void endWithoutAsking();
+
 signals:
     void programEnding();
+    // The configuration changed: an edit, a load, a change made through configuration().
+    void configurationChanged();
+    // What counts as saved changed: an open, a save, a new unit, restored edits.
+    void savedStateChanged();
     void unitFilesChanged();
 
 protected:
@@ -111,7 +128,10 @@ private:
     void askToSave(std::function<void(bool goOn)> answered);
     void report(const LibraryResult& result, const std::string& title);
 
+    void settle();
+
     UnitConfiguration config_;
+    UnsavedEdits unsaved_;
     UnitLibrary library_;
     UserDialogs& dialogs_;
     ControlSet controls_;

@@ -16,6 +16,16 @@
 
 namespace koru {
 
+namespace {
+
+// A line edit holds at most maxLength() characters and shows a longer text cut. Such a text stays whole in
+// the model until the user edits the field; showing it must never write the cut text back.
+bool ShowsCutText(const QLineEdit* edit, const std::string& whole) {
+    return !edit->isModified() && whole.size() > static_cast<std::size_t>(edit->maxLength());
+}
+
+}  // namespace
+
 SettingBinder::SettingBinder(UnitConfiguration& config, const ControlSet& controls, QObject* parent)
     : QObject(parent), config_(config) {
     for (const Setting& setting : Settings()) {
@@ -43,6 +53,7 @@ QButtonGroup* SettingBinder::groupOf(const Field& field) {
 
 void SettingBinder::take(const Setting& setting, int index, const std::string& value) {
     SetFieldValue(setting, config_, index, value);
+    emit modelChanged();
 }
 
 void SettingBinder::bind(const Field& field) {
@@ -54,6 +65,7 @@ void SettingBinder::bind(const Field& field) {
         case FieldKind::Cell: {
             auto* edit = qobject_cast<QLineEdit*>(field.widget);
             connect(edit, &QLineEdit::textChanged, this, [this, edit, &setting, index] {
+                if (ShowsCutText(edit, setting.text(config_, index))) return;
                 if (const auto bytes = FromWidgetText(edit->text())) take(setting, index, *bytes);
             });
             break;
@@ -61,6 +73,7 @@ void SettingBinder::bind(const Field& field) {
         case FieldKind::Choice: {
             auto* box = qobject_cast<ChoiceBox*>(field.widget);
             connect(box, &QComboBox::currentTextChanged, this, [this, box, &setting, index] {
+                if (box->isEditable() && ShowsCutText(box->lineEdit(), setting.text(config_, index))) return;
                 if (const auto bytes = FromWidgetText(box->value())) take(setting, index, *bytes);
             });
             break;

@@ -42,6 +42,8 @@ public:
 signals:
     // A label or list was given a new value by the program (the only way these change).
     void programSet(QWidget* control);
+    // A control's value went into the model.
+    void modelChanged();
 
 private:
     struct Field {

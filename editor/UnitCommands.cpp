@@ -57,6 +57,7 @@ void UnitCommands::newUnit() {
         newUnit_ = new NewUnitDialog(window_.library(), window_.dialogs(), window_.configuration(), &window_);
         connect(newUnit_, &NewUnitDialog::unitCreated, this, [this] {
             window_.showConfiguration();
+            window_.markSaved();  // the library saved the new unit
             window_.refreshUnitLists();
         });
         newUnit_->show();

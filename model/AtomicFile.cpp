@@ -1,14 +1,11 @@
 #include "model/AtomicFile.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace koru {
@@ -75,51 +72,6 @@ bool IsUnfinishedSave(std::string_view name, std::string_view fileExtension) {
     name.remove_suffix(kTemporaryDigits);
     return name.ends_with(std::string(fileExtension) + std::string(kTemporaryMark)) &&
            name.size() > 1 + fileExtension.size() + kTemporaryMark.size();
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return systemReason("cannot read the file");
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        std::string reason = systemReason("cannot read the file");
-        ::close(fd);
-        return reason;
-    }
-    if (S_ISDIR(status.st_mode)) {
-        ::close(fd);
-        errno = EISDIR;
-        return systemReason("cannot read the file");
-    }
-    const std::string tooLarge = "the file is larger than " + std::to_string(limit / (1024 * 1024)) +
-                                 " MiB, which no unit, default or parameter file is";
-    if (S_ISREG(status.st_mode) && static_cast<std::uintmax_t>(status.st_size) > limit) {
-        ::close(fd);
-        return tooLarge;
-    }
-    // Devices and pipes tell no size: read at most one byte beyond the limit.
-    char buffer[65536];
-    for (;;) {
-        const std::size_t wanted = std::min(sizeof buffer, limit + 1 - bytes.size());
-        const ssize_t got = ::read(fd, buffer, wanted);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            std::string reason = systemReason("cannot read the file");
-            ::close(fd);
-            bytes.clear();
-            return reason;
-        }
-        if (got == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
-        if (bytes.size() > limit) {
-            ::close(fd);
-            bytes.clear();
-            return tooLarge;
-        }
-    }
-    ::close(fd);
-    return std::nullopt;
 }
 
 }  // namespace koru

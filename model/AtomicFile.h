@@ -15,8 +15,5 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
 // a save that was killed leaves it behind.
 bool IsUnfinishedSave(std::string_view name, std::string_view fileExtension);
 
-// Reads a whole file of at most `limit` bytes into `bytes`. On failure the reason, such as "cannot read the
-// file: No such file or directory"; a larger file is refused without being read whole.
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes);
 
 }  // namespace koru

@@ -12,13 +12,16 @@ namespace {
 
 std::string systemReason() { return std::string("cannot read the file: ") + std::strerror(errno); }
 
-// Why a file of this type is not read; nullopt for a regular file.
+// Why a file of this type is not read; nullopt for a regular file. Only a regular file holds a unit: a named
+// pipe may wait for a writer for ever, a device may never end, a socket cannot be read at all.
 std::optional<std::string> typeProblem(mode_t mode) {
     if (S_ISREG(mode)) return std::nullopt;
-    if (S_ISDIR(mode)) return std::string("it is a folder, not a file");
-    if (S_ISFIFO(mode)) return std::string("it is a FIFO, not a file");
-    if (S_ISSOCK(mode)) return std::string("it is a socket, not a file");
-    return std::string("it is a device, not a file");
+    if (S_ISDIR(mode)) {
+        errno = EISDIR;
+        return systemReason();
+    }
+    const char* kind = S_ISFIFO(mode) ? "a named pipe" : S_ISSOCK(mode) ? "a socket" : "a device";
+    return std::string("cannot read the file: it is ") + kind + ", not a regular file";
 }
 
 // Closes the descriptor however the read ends.

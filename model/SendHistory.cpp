@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "model/AtomicFile.h"
+#include "model/RegularFile.h"
 #include "model/FileNames.h"
 #include "model/FolderLock.h"
 #include "model/TimeStamp.h"
@@ -159,7 +160,7 @@ SendLogContents SendHistory::readLog() {
     std::error_code error;
     if (!fs::exists(path, error)) return {};
     std::string bytes;
-    if (auto problem = ReadWholeFile(path.string(), kLargestHistoryFile, bytes)) {
+    if (auto problem = ReadRegularFile(path, kLargestHistoryFile, bytes)) {
         tell("The send log " + Quoted(path) + " cannot be read: " + *problem + ".");
         return {};
     }
@@ -200,7 +201,7 @@ UnitSendState SendHistory::readState(std::string_view unitId) {
     std::error_code error;
     if (!fs::exists(path, error)) return EmptyState(unitId);
     std::string bytes;
-    std::optional<std::string> problem = ReadWholeFile(path.string(), kLargestHistoryFile, bytes);
+    std::optional<std::string> problem = ReadRegularFile(path, kLargestHistoryFile, bytes);
     if (!problem) {
         UnitSendStateRead read = StateOf(bytes, unitId);
         if (read.state) return std::move(*read.state);
@@ -220,7 +221,7 @@ bool SendHistory::updateState(std::string_view unitId, const std::function<void(
     std::error_code error;
     if (fs::exists(path, error)) {
         std::string bytes;
-        std::optional<std::string> problem = ReadWholeFile(path.string(), kLargestHistoryFile, bytes);
+        std::optional<std::string> problem = ReadRegularFile(path, kLargestHistoryFile, bytes);
         if (!problem) {
             UnitSendStateRead read = StateOf(bytes, unitId);
             if (read.state) state = std::move(*read.state);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/AtomicFile.h"
+#include "model/RegularFile.h"
 #include "model/FileSyntax.h"
 #include "model/Sections.h"
 #include "model/Windows1252.h"
@@ -113,7 +114,7 @@ std::optional<FileError> LoadUnitText(std::string_view bytes, UnitConfiguration&
 
 std::optional<FileError> LoadUnitFile(const std::string& path, UnitConfiguration& config, LoadKind kind) {
     std::string bytes;
-    if (std::optional<std::string> reason = ReadWholeFile(path, kLargestUnitFile, bytes)) {
+    if (std::optional<std::string> reason = ReadRegularFile(path, kLargestUnitFile, bytes)) {
         return FileError{path, 0, *reason};
     }
     return LoadUnitText(bytes, config, path, kind);

@@ -48,6 +48,7 @@ UnitLibrary::UnitLibrary(fs::path root, fs::path defaultFiles)
 fs::path UnitLibrary::unitsFolder() const { return root_ / "Units"; }
 fs::path UnitLibrary::defaultFilesFolder() const { return defaultFiles_; }
 fs::path UnitLibrary::parameterFilesFolder() const { return root_ / "Parameter files"; }
+fs::path UnitLibrary::recoveryFolder() const { return root_ / "Recovery"; }
 
 void UnitLibrary::forEachFileName(const fs::path& folder, std::string_view extension, const FileVisitor& visit) {
     std::error_code error;

@@ -32,6 +32,8 @@ public:
     std::filesystem::path unitsFolder() const;
     std::filesystem::path defaultFilesFolder() const;
     std::filesystem::path parameterFilesFolder() const;
+    // Unsaved edits of the windows working on this library (RecoveryFile, LeftEdits).
+    std::filesystem::path recoveryFolder() const;
 
     // Start-up: creates "Units" and "Parameter files" when they are missing, then RemoveUnfinishedSaves.
     LibraryResult CreateFolders() const;

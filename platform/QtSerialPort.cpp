@@ -33,6 +33,9 @@ int errorNumber(QSerialPort::SerialPortError error) {
 }  // namespace
 
 QtSerialPort::QtSerialPort() {
+    // Bytes nobody has read yet stay with the driver beyond this: a unit flooding the line while the
+    // link waits out a pause cannot fill the memory.
+    port_.setReadBufferSize(kReadBufferBytes);
     QObject::connect(&port_, &QSerialPort::readyRead, [this] {
         if (onEvent) onEvent(PortEvent::Receive, {});
     });
@@ -58,7 +61,7 @@ std::string QtSerialPort::device() const { return device_; }
 bool QtSerialPort::setSettings(const std::string& settings, PortError& error) {
     const auto parsed = PortSettings::parse(settings);
     if (!parsed) {
-        error = {380, "Invalid property value", kPortSource};
+        error = {380, "Invalid property value \"" + settings + "\"", kPortSource};
         return false;
     }
     settings_ = settings;

@@ -11,6 +11,9 @@ namespace koru {
 
 class QtSerialPort : public SerialPort {
 public:
+    // The most a read hands over: a second of a 115200 baud line, a hundred replies.
+    static constexpr qint64 kReadBufferBytes = 16384;
+
     QtSerialPort();
     ~QtSerialPort() override;
 

@@ -16,7 +16,11 @@ std::string QtSettingsStore::value(const std::string& section, const std::string
                                    const std::string& fallback) const {
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication);
     const QVariant stored = settings.value(path(section, key));
-    return stored.isValid() ? stored.toString().toStdString() : fallback;
+    if (!stored.isValid()) return fallback;
+    // A value with commas written without quotes (by hand, or by an older program) reads as a list; it
+    // stands for the text that was written.
+    if (stored.typeId() == QMetaType::QStringList) return stored.toStringList().join(QLatin1Char(',')).toStdString();
+    return stored.toString().toStdString();
 }
 
 void QtSettingsStore::setValue(const std::string& section, const std::string& key, const std::string& value) {

@@ -29,6 +29,12 @@ public:
 
     // A message box with an OK button; the caller goes on at once.
     virtual void inform(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+    // The same, and `closed` runs once the box has gone (a double that shows nothing runs it at once).
+    virtual void informThen(const std::string& text, const std::string& title, MessageIcon icon,
+                            std::function<void()> closed) {
+        inform(text, title, icon);
+        if (closed) closed();
+    }
     // A question with the buttons Yes and No.
     virtual void askYesNo(const std::string& text, const std::string& title, Answered answered) = 0;
     // Choose an existing file to read.

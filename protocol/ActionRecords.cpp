@@ -14,7 +14,6 @@ namespace koru {
 
 namespace {
 
-constexpr std::size_t kMessageTextChars = 30;
 constexpr std::size_t kIndexWidth = 3;
 
 // An action cell's two bits: "0" is 10, "1" is 11, "T" (toggle) 01, anything else 00.
@@ -221,7 +220,7 @@ EncoderSteps set_param10(const UnitConfiguration& config, EncodeContext& context
         out.append("10:" + std::to_string(j) + ":");
         out.append(message.type == "Alarm" ? "A" : "N");
         out.append(":\"");
-        out.append(FirstChars(message.text, kMessageTextChars));
+        out.append(FirstChars(message.text, kSentMessageChars));
         out.append("\";");
         out.handOverAbove(kQuotedHandOverLimit);
     }

@@ -14,6 +14,7 @@ inline constexpr std::size_t kLineLimit = 139;  // characters per line, CR LF in
 // quotes go a little earlier.
 inline constexpr std::size_t kHandOverLimit = 100;
 inline constexpr std::size_t kQuotedHandOverLimit = 95;
+inline constexpr std::size_t kSentMessageChars = 30;  // a message action's text is sent cut to this
 inline constexpr std::size_t kUnitIdDigits =
     10;  // a unit ID is ten decimal digits; a unit entry starts with it
 inline constexpr std::uint32_t kLargestUnitId = 4294967295U;

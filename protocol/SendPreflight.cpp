@@ -1,6 +1,7 @@
 #include "protocol/SendPreflight.h"
 
 #include "protocol/PacketRules.h"
+#include "protocol/QuotedTexts.h"
 #include "protocol/RecordEncoders.h"
 #include "protocol/SendLimits.h"
 #include "protocol/SessionHeader.h"
@@ -42,6 +43,7 @@ std::vector<SendFinding> ReplaySend(const UnitConfiguration& config, const SendS
     context.origins = &origins;
     for (Record record : kSendOrder) {
         if (!selection.has(record)) continue;
+        for (CheckFinding& uncarried : UncarriedCharacters(config, record)) findings.push_back({std::move(uncarried), true});
         origins.clear();
         const EncoderSteps steps = EncodeGroup(record, config, context);
         for (std::size_t i = 0; i < steps.size(); ++i) {

@@ -2,7 +2,8 @@
 
 // Whether a unit can be sent as it stands. A send starts only when the unit's ID is a unit number and
 // every record it carries can be written as the editor shows it: no field that fails to encode, no unit
-// number that does not fit, no packet over the line limit. The command line and the window both ask
+// number that does not fit, no packet over the line limit, no quoted text holding a character the record
+// cannot carry. The command line and the window both ask
 // here before they open a session.
 
 #include <vector>
@@ -19,8 +20,8 @@ struct SendFinding {
     bool blocking = false;  // the unit would receive a record other than the one shown, or a wrong unit
 };
 
-// Replays a send of the selected groups and reports, in order, the ID, every log entry and message box
-// of the encoders and every packet over the line limit.
+// Replays a send of the selected groups and reports, in order, the ID, the characters each group's quoted
+// texts cannot carry, every log entry and message box of the encoders and every packet over the line limit.
 std::vector<SendFinding> ReplaySend(const UnitConfiguration& config, const SendSelection& selection);
 
 // Every reason the selected groups cannot be sent as they stand; empty when the send may start.

@@ -10,6 +10,7 @@
 #include "protocol/NumberText.h"
 #include "protocol/RecordEncoders.h"
 #include "protocol/RecordWriter.h"
+#include "protocol/SendLimits.h"
 #include "protocol/SendPreflight.h"
 
 namespace koru {
@@ -22,7 +23,7 @@ constexpr double kLargestChannel = 81;
 constexpr double kLargestRetransmissionMs = 2500;
 constexpr double kRetransmissionStepMs = 10;
 constexpr double kMsTimeStep = 100;
-constexpr std::size_t kTextLimit = 30;
+constexpr std::size_t kTextLimit = kSentMessageChars;
 constexpr std::size_t kAliasLimit = 20;
 constexpr std::size_t kSearchableActions = 112;
 
@@ -186,22 +187,14 @@ void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
 }
 
 void CheckTexts(const UnitConfiguration& config, Findings& findings) {
+    // Characters the records cannot carry are reasons a send cannot start; CheckSend lists them.
     if (config.unit.alias.size() > kAliasLimit) findings.add("Unit", "Alias", "longer than 20 characters");
-    if (config.unit.alias.find('"') != std::string::npos) {
-        findings.add("Unit", "Alias", "a double quote ends the unit's name early");
-    }
     for (int j = 0; j < kMessageCount; ++j) {
         const std::string subsection = "+Message" + std::to_string(j + 1);
         const Text& received = config.messageEvents.messages[static_cast<std::size_t>(j)].text;
         if (received.size() > kTextLimit) findings.add("Message event", subsection, "text longer than 30 characters");
-        if (received.find('"') != std::string::npos) {
-            findings.add("Message event", subsection, "a double quote ends the text early");
-        }
         const Text& sent = config.messageActions.messages[static_cast<std::size_t>(j)].text;
         if (sent.size() > kTextLimit) findings.add("Message action", subsection, "text cut to its first 30 characters");
-        if (sent.find('"') != std::string::npos) {
-            findings.add("Message action", subsection, "a double quote ends the text early");
-        }
     }
 }
 

@@ -13,6 +13,10 @@ public:
     void show(const std::string& text, const std::string& title, MessageIcon icon) override {
         dialogs_.inform(text, title, icon);
     }
+    void showThen(const std::string& text, const std::string& title, MessageIcon icon,
+                  std::function<void()> closed) override {
+        dialogs_.informThen(text, title, icon, std::move(closed));
+    }
 
 private:
     UserDialogs& dialogs_;

@@ -56,9 +56,16 @@ void OpenFileDialog(QFileDialog* dialog, UserDialogs::Chosen chosen) {
 }  // namespace
 
 void QtUserDialogs::inform(const std::string& text, const std::string& title, MessageIcon icon) {
+    informThen(text, title, icon, {});
+}
+
+void QtUserDialogs::informThen(const std::string& text, const std::string& title, MessageIcon icon,
+                               std::function<void()> closed) {
     auto* box = new QMessageBox(IconOf(icon), TitleOr(title), Display(text), QMessageBox::Ok, parent_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(parent_ ? Qt::WindowModal : Qt::ApplicationModal);
+    // Gone for good when destroyed, however that came (the window closing takes its boxes along).
+    if (closed) QObject::connect(box, &QObject::destroyed, std::move(closed));
     box->open();
 }
 
@@ -84,6 +91,11 @@ void QtUserDialogs::chooseFileToSave(const FileChoice& choice, Chosen chosen) {
 
 void QtUserDialogs::show(const std::string& text, const std::string& title, MessageIcon icon) {
     inform(text, title, icon);
+}
+
+void QtUserDialogs::showThen(const std::string& text, const std::string& title, MessageIcon icon,
+                             std::function<void()> closed) {
+    informThen(text, title, icon, std::move(closed));
 }
 
 }  // namespace koru

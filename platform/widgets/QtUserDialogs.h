@@ -17,12 +17,16 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void inform(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void informThen(const std::string& text, const std::string& title, MessageIcon icon,
+                    std::function<void()> closed) override;
     void askYesNo(const std::string& text, const std::string& title, Answered answered) override;
     void chooseFileToOpen(const FileChoice& choice, Chosen chosen) override;
     void chooseFileToSave(const FileChoice& choice, Chosen chosen) override;
 
     // MessageBoxes: shown without waiting.
     void show(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void showThen(const std::string& text, const std::string& title, MessageIcon icon,
+                  std::function<void()> closed) override;
 
 private:
     QPointer<QWidget> parent_;

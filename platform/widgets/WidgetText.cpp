@@ -20,15 +20,29 @@ std::optional<std::string> FromWidgetText(const QString& text) {
 
 bool IsWindows1252(const QString& text) { return FromWidgetText(text).has_value(); }
 
-TypingValidator::TypingValidator(QLineEdit* field, int limit)
-    : QValidator(field), limit_(limit), held_(field->text().size()) {
-    // The field's own text already holds the edit while it is validated; remember the length before it.
-    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { held_ = text.size(); });
+TypingValidator::TypingValidator(QLineEdit* field, int limit, QString refused)
+    : QValidator(field),
+      limit_(limit),
+      refused_(std::move(refused)),
+      held_(field->text().size()),
+      heldRefused_(refusedIn(field->text())) {
+    // The field's own text already holds the edit while it is validated; remember what it held before.
+    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
+        held_ = text.size();
+        heldRefused_ = refusedIn(text);
+    });
+}
+
+qsizetype TypingValidator::refusedIn(const QString& text) const {
+    qsizetype count = 0;
+    for (const QChar character : refused_) count += text.count(character);
+    return count;
 }
 
 QValidator::State TypingValidator::validate(QString& input, int&) const {
     if (!IsWindows1252(input)) return Invalid;
     if (limit_ > 0 && input.size() > limit_ && input.size() > held_) return Invalid;
+    if (!refused_.isEmpty() && refusedIn(input) > heldRefused_) return Invalid;
     return Acceptable;
 }
 

@@ -23,17 +23,21 @@ std::optional<std::string> FromWidgetText(const QString& text);
 // Whether every character of `text` has a Windows-1252 byte.
 bool IsWindows1252(const QString& text);
 
-// Lets the user type only characters that Windows-1252 can hold, and no more than `limit` characters
-// (0: no limit). Text the program sets (through SetFieldText) is never cut: a field that already holds more
-// than the limit may be shortened but not lengthened.
+// Lets the user type only characters that Windows-1252 can hold, none of `refused`, and no more than
+// `limit` characters (0: no limit). Text the program sets (through SetFieldText) is never cut: a field that
+// already holds more than the limit, or a refused character, may lose them but gain no more.
 class TypingValidator : public QValidator {
 public:
-    TypingValidator(QLineEdit* field, int limit);
+    TypingValidator(QLineEdit* field, int limit, QString refused = {});
     State validate(QString& input, int& position) const override;
 
 private:
+    qsizetype refusedIn(const QString& text) const;
+
     int limit_;
-    qsizetype held_ = 0;  // the field's length before the edit being validated
+    QString refused_;
+    qsizetype held_ = 0;         // the field's length before the edit being validated
+    qsizetype heldRefused_ = 0;  // refused characters it held then
 };
 
 // Sets a field's text as the program, past its typing rules (a loaded alias of 25 characters stays whole).

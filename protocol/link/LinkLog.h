@@ -1,7 +1,8 @@
 #pragma once
 
 // The link log: the diagnostics of the link, the sender and the session, newest first, as the settings
-// dialog shows them. Entries carry their own line breaks. The oldest entries go once the log is full.
+// dialog shows them. Entries carry their own line breaks. The oldest entries go once the log is full, and
+// an entry longer than a screen of text is cut, so that a unit flooding the line costs little memory.
 
 #include <QObject>
 
@@ -16,6 +17,7 @@ class LinkLog : public QObject {
 
 public:
     static constexpr std::size_t kCapacity = 2000;
+    static constexpr std::size_t kLongestEntry = 1024;  // characters kept of an entry; the rest is counted
 
     LinkLog();
 

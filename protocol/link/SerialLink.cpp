@@ -1,5 +1,7 @@
 #include "protocol/link/SerialLink.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <utility>
 
@@ -23,7 +25,10 @@ SerialLink::SerialLink(SerialPort& port, MessageBoxes& boxes, Clock& clock, Sess
       replies_(session),
       sendTimer_(clock.createTimer()),
       blinkTimer_(clock.createTimer()),
+      floodPause_(clock.createTimer()),
       timeout_(timing::kDefaultReplyTimeout) {
+    floodPause_->setSingleShot(true);
+    floodPause_->onTimeout = [this] { receivePending(); };
     port_.onEvent = [this](PortEvent event, const std::string& detail) { onPortEvent(event, detail); };
     sendTimer_->onTimeout = [this] {
         if (held_) {
@@ -66,7 +71,10 @@ bool SerialLink::probe(PortError& error) {
 void SerialLink::connectPort() {
     PortError error;
     if (!port_.open(error)) {
-        boxes_.show("Error connecting. " + error.description, "Error", MessageIcon::Exclamation);
+        // The box goes away; the log keeps why, and which device it was.
+        const std::string reason = "Error connecting. " + port_.device() + ": " + error.description;
+        log(reason);
+        showMessage(reason, "Error", MessageIcon::Exclamation);
         emit connectFailed();
         return;
     }
@@ -80,6 +88,16 @@ void SerialLink::disconnectPort() {
     connected_ = false;
     refreshIndicators();
     emit connectionChanged(false);
+}
+
+// One of the link's boxes at a time: a unit that repeats its error report would otherwise open a box for
+// every one, without end. What is not shown is in the link log already (and in the delivery report).
+void SerialLink::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+    if (messageOpen_) return;
+    messageOpen_ = true;
+    boxes_.showThen(text, title, icon, [link = QPointer<SerialLink>(this)] {
+        if (link) link->messageOpen_ = false;
+    });
 }
 
 void SerialLink::toggleDataTerminalReady() {
@@ -149,7 +167,7 @@ void SerialLink::holdEvents() {
 
 void SerialLink::releaseEvents() {
     held_ = false;
-    if (std::exchange(pendingReceive_, false)) receive();
+    receivePending();
     if (std::exchange(pendingTick_, false)) onSendTimeout();
     if (std::exchange(pendingLost_, false)) onPortEvent(PortEvent::Lost, lostDetail_);
 }
@@ -166,7 +184,8 @@ void SerialLink::onPortEvent(PortEvent event, const std::string& detail) {
     refreshIndicators();
     switch (event) {
         case PortEvent::Receive:
-            receive();
+            pendingReceive_ = true;
+            receivePending();
             break;
         case PortEvent::Lost:
             // The device is gone: the port is closed at once so that it cannot flood the link with errors.
@@ -177,21 +196,32 @@ void SerialLink::onPortEvent(PortEvent event, const std::string& detail) {
     }
 }
 
-// A reply is handled only when one chunk ends with ";" CR LF; anything else waits in the buffer.
+// A reply is handled once the buffer ends with ";" CR LF, however its pieces came (a USB adapter may hand
+// the LF over in a read of its own); anything else waits in the buffer. Only new bytes can complete a
+// reply: the differing counts that stay in the buffer are not handled again for a read of blanks.
 void SerialLink::receive() {
-    const std::string chunk(TrimBlanks(port_.readAll()));
+    const std::string read = port_.readAll();
+    // However fast a unit floods the line, it is read at a pace that costs little time; the bytes wait in
+    // the port meanwhile. No reply is this long, so replies are read at once.
+    if (read.size() >= kFloodRead) floodPause_->start(timing::kFloodReadPause);
+    const std::string chunk(TrimBlanks(read));
     receiveBuffer_ = std::string(TrimBlanks(receiveBuffer_)) + chunk;
-    if (chunk.ends_with(";\r\n")) {
+    if (!chunk.empty() && receiveBuffer_.ends_with(";\r\n")) {
         log("Received: " + receiveBuffer_);
         setSendTimerEnabled(false);
         const std::string reply = receiveBuffer_;
         const ReplyOutcome outcome = replies_.handle_commands(reply, receiveBuffer_);
         for (const std::string& entry : outcome.logEntries) log(entry);
-        for (const std::string& message : outcome.messages) boxes_.show(message, "", MessageIcon::None);
+        for (const std::string& message : outcome.messages) showMessage(message, "", MessageIcon::None);
         emit replyRead(outcome.kind, outcome.errorCode);
         setSendTimerEnabled(true);
     }
     if (receiveBuffer_.size() > kReceiveLimit) receiveBuffer_.clear();
+}
+
+void SerialLink::receivePending() {
+    if (held_ || floodPause_->isActive() || !std::exchange(pendingReceive_, false)) return;
+    receive();
 }
 
 // Three time-outs with nothing logged between them, while connected, force the session on; once they

@@ -36,6 +36,7 @@ class SerialLink : public QObject {
 
 public:
     static constexpr std::size_t kReceiveLimit = 16384;  // a longer receive buffer is thrown away
+    static constexpr std::size_t kFloodRead = 4096;      // a read this long is no reply: the line floods
 
     SerialLink(SerialPort& port, MessageBoxes& boxes, Clock& clock, SessionState& session);
     ~SerialLink() override;
@@ -52,8 +53,8 @@ public:
     // Opens and closes the port once, to learn whether it exists.
     bool probe(PortError& error);
 
-    // Opens the link; a failure shows "Error connecting. " with the reason and asks for the settings
-    // dialog. Closing also clears the connected state.
+    // Opens the link; a failure shows and logs "Error connecting. " with the device and the reason and
+    // asks for the settings dialog. Closing also clears the connected state.
     void connectPort();
     void disconnectPort();
     bool connected() const { return connected_; }
@@ -100,9 +101,11 @@ signals:
 private:
     void onPortEvent(PortEvent event, const std::string& detail);
     void receive();
+    void receivePending();
     void onSendTimeout();
     void refreshIndicators();
     void setTransferBright(bool bright);
+    void showMessage(const std::string& text, const std::string& title, MessageIcon icon);
 
     SerialPort& port_;
     MessageBoxes& boxes_;
@@ -110,6 +113,7 @@ private:
     ReplyHandler replies_;
     std::unique_ptr<Timer> sendTimer_;
     std::unique_ptr<Timer> blinkTimer_;
+    std::unique_ptr<Timer> floodPause_;  // after a flood-sized read, the next one waits
     LinkLog log_;
 
     int portNumber_ = 1;
@@ -119,6 +123,7 @@ private:
     std::string receiveBuffer_;
     std::string stateDisplay_;
     bool workingBright_ = true;
+    bool messageOpen_ = false;  // one of the link's message boxes is on the screen
 
     int timeoutsInARow_ = 0;            // time-out entries since the last other entry
     bool threeTimeoutsLogged_ = false;  // three stood together since the log was last emptied

@@ -17,6 +17,10 @@ struct SimulatorOptions {
     int hangUpAt = 0;           // close the line when this packet arrives
     bool splitReplies = false;  // send each answer in two chunks, the count "C" part a little later
     std::chrono::milliseconds splitGap{20};
+    int lateBytes = 0;  // send the last bytes of each answer apart, after the sender's settling pause
+    std::chrono::milliseconds lateGap{600};
+    std::chrono::milliseconds repeatError{0};  // from the start line on, "E12;" this often until the session ends
+    bool flood = false;  // from the start line on, "OK;" lines as fast as the line takes them
     std::chrono::milliseconds delay{0};  // before each answer
     bool answerStartEnd = false;         // acknowledge the start and end lines too
     std::string transcriptPath;          // every received byte is written here

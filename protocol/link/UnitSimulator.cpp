@@ -15,6 +15,7 @@ namespace koru {
 UnitSimulator::UnitSimulator(SimulatorOptions options) : options_(options), unit_(std::move(options)) {}
 
 UnitSimulator::~UnitSimulator() {
+    stopUnsolicited();
     notifier_.reset();
     if (master_ >= 0) ::close(master_);
     if (slave_ >= 0) ::close(slave_);
@@ -57,6 +58,7 @@ bool UnitSimulator::open(std::string& error) {
 
 void UnitSimulator::hangUp() {
     if (master_ < 0) return;
+    stopUnsolicited();
     notifier_.reset();
     ::close(master_);
     master_ = -1;
@@ -89,6 +91,7 @@ void UnitSimulator::onLine(const std::string& line) {
         case SimulatedUnit::Answer::Line::Ignored:
             return;
         case SimulatedUnit::Answer::Line::Start:
+            startUnsolicited();
             emit startReceived();
             break;
         case SimulatedUnit::Answer::Line::Packet:
@@ -102,11 +105,39 @@ void UnitSimulator::onLine(const std::string& line) {
         return;
     }
     if (!answer.reply.empty()) this->answer(answer.reply);
-    if (answer.line == SimulatedUnit::Answer::Line::End) emit sessionEnded();
+    if (answer.line == SimulatedUnit::Answer::Line::End) {
+        stopUnsolicited();
+        emit sessionEnded();
+    }
+}
+
+void UnitSimulator::startUnsolicited() {
+    if (options_.repeatError.count() > 0 && !repeatTimer_) {
+        repeatTimer_ = std::make_unique<QTimer>();
+        connect(repeatTimer_.get(), &QTimer::timeout, this, [this] { writeBytes("E12;\r\n"); });
+        repeatTimer_->start(options_.repeatError);
+    }
+    if (options_.flood && !flood_ && master_ >= 0) {
+        flood_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Write);
+        std::string lines;
+        while (lines.size() < 4096) lines += "OK;\r\n";
+        connect(flood_.get(), &QSocketNotifier::activated, this, [this, lines] { writeBytes(lines); });
+    }
+}
+
+void UnitSimulator::stopUnsolicited() {
+    repeatTimer_.reset();
+    flood_.reset();
 }
 
 void UnitSimulator::answer(const std::string& reply) {
     auto send = [this, reply] {
+        if (options_.lateBytes > 0 && reply.size() > static_cast<std::size_t>(options_.lateBytes)) {
+            const std::size_t cut = reply.size() - static_cast<std::size_t>(options_.lateBytes);
+            writeBytes(reply.substr(0, cut));
+            QTimer::singleShot(options_.lateGap, this, [this, rest = reply.substr(cut)] { writeBytes(rest); });
+            return;
+        }
         if (!options_.splitReplies) {
             writeBytes(reply);
             return;
@@ -127,7 +158,7 @@ void UnitSimulator::answer(const std::string& reply) {
 void UnitSimulator::writeBytes(const std::string& bytes) {
     if (master_ < 0) return;
     const ssize_t written = ::write(master_, bytes.data(), bytes.size());
-    (void)written;  // a pseudo-terminal takes a short reply whole; a closed reader is the sender's problem
+    (void)written;  // a pseudo-terminal takes a short reply whole; a flood loses what it cannot take
 }
 
 }  // namespace koru

@@ -13,6 +13,7 @@
 #include "protocol/link/SimulatedUnit.h"
 
 class QSocketNotifier;
+class QTimer;
 
 namespace koru {
 
@@ -43,12 +44,17 @@ private:
     void onLine(const std::string& line);
     void answer(const std::string& reply);
     void writeBytes(const std::string& bytes);
+    // The unsolicited lines of a misbehaving unit, from the start line to the end of the session.
+    void startUnsolicited();
+    void stopUnsolicited();
 
     SimulatorOptions options_;
     SimulatedUnit unit_;
     int master_ = -1;
     int slave_ = -1;  // kept open so the line does not hang up while the sender reopens its end
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<QTimer> repeatTimer_;
+    std::unique_ptr<QSocketNotifier> flood_;  // the line can take more
     std::string devicePath_;
     std::string received_;
     std::string pending_;

@@ -9,6 +9,7 @@
 #include "tests/support/NamedCase.h"
 #include "tests/support/PtyPair.h"
 #include "tests/support/SampleUnits.h"
+#include "tests/support/Sanitizers.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {
@@ -61,6 +62,50 @@ TEST(CmdSendTest, ACleanSessionWritesTheEncodedBytesAndReportsEveryGroup) {
         << run.err;
     EXPECT_NE(run.err.find("korucfg send: [2/4] record 15: sent, state OK"), std::string::npos) << run.err;
     EXPECT_EQ(simulator.received(), plan.out);
+}
+
+// A reply whose line end comes after the sender's pause, in a read of its own (as some USB adapters hand it
+// over), still acknowledges its packet.
+TEST(CmdSendTest, RepliesWhoseLineEndComesApartAreAcknowledged) {
+    for (const char* late : {"1", "2"}) {
+        SCOPED_TRACE(std::string("--split-end ") + late);
+        test::TempDir dir;
+        const QString unit = BaseUnit(dir);
+        SimulatorProcess simulator({"--split-end", late}, (dir / "t.bin").string());
+        const test::ProgramRun run = test::RunKorucfg(
+            {"send", "--port", simulator.device(), "--select", "radio,network", "--timeout", "1000", unit});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(ReportLines(run.err), (std::vector<std::string>{"Network setup (records 2, 15): acknowledged",
+                                                                  "Radio setup (record 3): acknowledged"}))
+            << run.err;
+    }
+}
+
+// The largest the process has been, from /proc: kB.
+long PeakMemoryKb(qint64 pid) {
+    const std::string status = test::ReadBytes("/proc/" + std::to_string(pid) + "/status");
+    const auto at = status.find("VmHWM:");
+    return at == std::string::npos ? -1 : std::stol(status.substr(at + 6));
+}
+
+// A unit that floods the line with "OK;" lines as fast as it takes them: the send's memory stays small.
+// (Three seconds of flood once took the process to 260 MB.)
+TEST(CmdSendTest, AFloodingUnitCostsLittleMemory) {
+    test::TempDir dir;
+    SimulatorProcess simulator({"--flood", "--silent-from", "1"}, (dir / "t.bin").string());
+    QProcess send;
+    send.start(kKorucfg, {"send", "--port", simulator.device(), "--select", "radio", "--timeout", "1000", BaseUnit(dir)});
+    ASSERT_TRUE(send.waitForStarted(10000));
+    QTest::qWait(3000);
+    const long peakKb = PeakMemoryKb(send.processId());
+    ::kill(static_cast<pid_t>(send.processId()), SIGINT);
+    ASSERT_TRUE(send.waitForFinished(10000));
+    EXPECT_EQ(send.exitCode(), 130) << send.readAllStandardError().toStdString();
+    EXPECT_GT(peakKb, 0);
+#ifdef KORU_ADDRESS_SANITIZER
+    GTEST_SKIP() << "peak memory " << peakKb << " kB under AddressSanitizer";
+#endif
+    EXPECT_LT(peakKb, 64 * 1024) << "peak memory in kB";
 }
 
 struct FaultCase {
@@ -127,6 +172,10 @@ TEST(CmdSendTest, AUnitThatCannotBeSentStartsNoSession) {
          "Timer, +Timer1: Error in set_param8(): Overflow"},
         {"alias over the line limit", "-Unit\r\nId=42\r\nAlias=" + std::string(120, 'x') + "\r\n",
          "Unit: packet of 160 characters exceeds the line limit of 139"},
+        {"alias with a quote", "-Unit\r\nId=42\r\nAlias=Pump \"A\"\r\n",
+         "Unit: Alias holds the double quote (\"), which ends the quoted text; a record cannot carry it"},
+        {"text to send with a record's end", "-Unit\r\nId=42\r\n-Message action\r\n+Message4\r\nText=Stop; now\r\n",
+         "Message action, +Message4: Text holds \";\", which ends a record; a record cannot carry it"},
     };
     test::TempDir dir;
     for (const PreflightCase& c : cases) {
@@ -135,7 +184,8 @@ TEST(CmdSendTest, AUnitThatCannotBeSentStartsNoSession) {
         test::PtyPair device;
         const test::ProgramRun run = test::RunKorucfg(
             {"send", "--port", QString::fromStdString(device.devicePath()),
-             QString::fromStdString((dir / "u.kuf").string())});
+             QString::fromStdString((dir / "u.kuf").string())},
+            10000);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_NE(run.err.find("the unit cannot be sent as it stands"), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("\n  " + c.reason), std::string::npos) << run.err;
@@ -151,8 +201,8 @@ struct InterruptCase {
 
 class CmdSendInterruptTest : public ::testing::TestWithParam<InterruptCase> {};
 
-// Ctrl+C or SIGTERM during a send: the abort line reaches the unit before the port closes, and the end
-// of the session is reported as always.
+// Ctrl+C, SIGTERM or a closed terminal (SIGHUP) during a send: the abort line reaches the unit before the
+// port closes, and the end of the session is reported as always.
 TEST_P(CmdSendInterruptTest, AbortsTheSessionAndReports) {
     const InterruptCase& c = GetParam();
     test::TempDir dir;
@@ -189,11 +239,13 @@ TEST_P(CmdSendInterruptTest, AbortsTheSessionAndReports) {
 
 INSTANTIATE_TEST_SUITE_P(Signals, CmdSendInterruptTest,
                          ::testing::Values(InterruptCase{"CtrlC", SIGINT, 130},
-                                           InterruptCase{"Terminate", SIGTERM, 143}),
+                                           InterruptCase{"Terminate", SIGTERM, 143},
+                                           InterruptCase{"TerminalClosed", SIGHUP, 129}),
                          test::RowName());
 
 struct ComPortCase {
     const char* name;
+    const char* stored;  // the line settings as the settings file holds them
     QStringList options;
     const char* used;  // what korucfg says it sends over, after the device
 };
@@ -207,7 +259,7 @@ TEST_P(CmdSendComPortTest, SendsAsTheWindowWould) {
     const QString unit = BaseUnit(dir);
     SimulatorProcess simulator({}, (dir / "t.bin").string());
     test::WriteBytes(dir / "KORU Configurator.conf", "[serialsetup]\nComDevice2=" + simulator.device().toStdString() +
-                                                         "\nComPortS=\"19200,E,7,1\"\nTOslider=5000\n");
+                                                         "\nComPortS=" + GetParam().stored + "\nTOslider=5000\n");
     QProcess send;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.path().string()));
@@ -225,10 +277,27 @@ TEST_P(CmdSendComPortTest, SendsAsTheWindowWould) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, CmdSendComPortTest,
-    ::testing::Values(ComPortCase{"StoredSettings", {}, "19200,E,7,1, reply time-out 5000 ms"},
-                      ComPortCase{"OptionsWin", {"--settings", "9600,o,8,2", "--timeout", "1000"},
+    ::testing::Values(ComPortCase{"StoredSettings", "\"19200,E,7,1\"", {}, "19200,E,7,1, reply time-out 5000 ms"},
+                      // A hand-edited or older settings file writes them without quotes.
+                      ComPortCase{"StoredWithoutQuotes", "19200,e,7,2", {}, "19200,e,7,2, reply time-out 5000 ms"},
+                      ComPortCase{"OptionsWin", "\"19200,E,7,1\"", {"--settings", "9600,o,8,2", "--timeout", "1000"},
                                   "9600,o,8,2, reply time-out 1000 ms"}),
     test::RowName());
+
+// A stored value that is no line settings stops the send before anything opens, named as the file holds it.
+TEST(CmdSendTest, StoredSettingsThatAreNoLineSettingsAreNamedAsWritten) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "KORU Configurator.conf", "[serialsetup]\nComDevice2=/dev/null\nComPortS=19200,q,7,1\n");
+    QProcess send;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.path().string()));
+    send.setProcessEnvironment(environment);
+    send.start(kKorucfg, {"send", "--port", "COM2", BaseUnit(dir)});
+    ASSERT_TRUE(send.waitForFinished(30000));
+    EXPECT_EQ(send.exitCode(), 2);
+    EXPECT_EQ(send.readAllStandardError().toStdString(),
+              "korucfg send: the stored settings \"19200,q,7,1\" are not baud,parity,data bits,stop bits\n");
+}
 
 struct UsageCase {
     const char* name;
@@ -256,7 +325,10 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"EmptyPort", {"--port", "", "UNIT"}, 2, "no --port DEVICE"},
         UsageCase{"NoFile", {"--port", "/dev/null"}, 2, "no FILE"},
         UsageCase{"BadSettings", {"--port", "/dev/null", "--settings", "9600,q,8,1", "UNIT"}, 2, "9600,q,8,1"},
-        UsageCase{"BadTimeout", {"--port", "/dev/null", "--timeout", "soon", "UNIT"}, 2, "--timeout"},
+        UsageCase{"BadTimeout", {"--port", "/dev/null", "--timeout", "soon", "UNIT"}, 2,
+                  "korucfg send: --timeout takes whole milliseconds from 1000 to 3600000, not \"soon\""},
+        UsageCase{"TimeoutUnderASecond", {"--port", "/dev/null", "--timeout", "500", "UNIT"}, 2,
+                  "korucfg send: --timeout takes whole milliseconds from 1000 to 3600000, not \"500\""},
         UsageCase{"UnknownGroup", {"--port", "/dev/null", "--select", "coffee", "UNIT"}, 2, "coffee"},
         UsageCase{"RetransmissionNotANumber", {"--port", "/dev/null", "--retrans-min", "abc", "UNIT"}, 2,
                   "--retrans-min takes milliseconds from 0 to 2500, not \"abc\""},
@@ -265,7 +337,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"RetransmissionWithExponent", {"--port", "/dev/null", "--retrans-max", "1e3", "UNIT"}, 2,
                   "--retrans-max takes milliseconds"},
         UsageCase{"MissingDevice", {"--port", "/dev/no-such-koru-port", "UNIT"}, 1,
-                  "Error connecting. No such file or directory"}),
+                  "Error connecting. /dev/no-such-koru-port: No such file or directory"},
+        UsageCase{"NotASerialDevice", {"--port", "/dev/null", "UNIT"}, 1, "Error connecting. /dev/null: "}),
     test::RowName());
 
 }  // namespace

@@ -5,11 +5,13 @@
 #include "model/UnitConfiguration.h"
 #include "model/UnitFile.h"
 #include "tests/support/Korucfg.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {
 namespace {
 
+namespace fs = std::filesystem;
 using test::PathArgument;
 
 // A hand-edited unit: LF line ends, comments, tabs, blanks, an unknown section, a repeated section,
@@ -37,6 +39,36 @@ const std::string kHandEdited =
     "\tTime=9\n"
     "Time=7\n"
     "Unit=s";
+
+// Every command that loads files refuses a named pipe or a socket at once, as the first file (opened) or a
+// later one (imported); a pipe nobody writes to once blocked the command for good.
+TEST(EveryLoadingCommand, RefusesWhatIsNoRegularFile) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "good.kuf", "-Unit\r\nId=0000000005\r\n");
+    test::MakeFifo(dir / "pipe.kuf");
+    const test::SocketFile socket(dir / "socket.kuf");
+    const QString good = PathArgument(dir / "good.kuf");
+    const std::pair<fs::path, std::string> specialFiles[] = {
+        {dir / "pipe.kuf", "it is a named pipe, not a regular file"},
+        {dir / "socket.kuf", "it is a socket, not a regular file"},
+    };
+    const QStringList commands[] = {
+        {"normalize"}, {"check"}, {"encode"}, {"export", "--sections", "all"}, {"send", "--port", "/dev/null"},
+    };
+    for (const auto& [file, reason] : specialFiles) {
+        for (const QStringList& command : commands) {
+            for (const bool imported : {false, true}) {
+                const QStringList loaded =
+                    imported ? QStringList{good, PathArgument(file)} : QStringList{PathArgument(file)};
+                SCOPED_TRACE((command + loaded).join(' ').toStdString());
+                const test::ProgramRun run = test::RunKorucfg(command + loaded, 5000);
+                EXPECT_EQ(run.exitCode, 2) << "(-1: still waiting after 5 s) " << run.err;
+                EXPECT_EQ(run.out, "");
+                EXPECT_EQ(run.err, file.string() + ":0: cannot read the file: " + reason + "\n");
+            }
+        }
+    }
+}
 
 TEST(NormalizeCommand, HandEditedFileGivesTheSavedForm) {
     test::TempDir dir;

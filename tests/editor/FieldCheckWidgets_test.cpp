@@ -148,5 +148,39 @@ TEST_F(FieldCheckWidgets, ACharacterWindows1252CannotHoldIsRefused) {
     EXPECT_EQ(window->configuration().unit.alias, "P\xFCmp \xD8st \x80");
 }
 
+// The alias and the message texts go to the unit between double quotes: a quote, a record's separators
+// and line breaks can never be sent, so they cannot be typed or pasted there. Other texts take them; a
+// loaded text that holds one can still be edited.
+TEST_F(FieldCheckWidgets, CharactersARecordCannotCarryAreRefusedInItsTexts) {
+    for (const char* name : {"txtAlias", "txtMessage(0)", "txtTextString(19)"}) {
+        auto* field = get<QLineEdit>(name);
+        showTabOf(field);
+        field->setFocus();
+        Retype(field, QStringLiteral("a\"b;c:d"));
+        EXPECT_EQ(field->text(), "abcd") << name;
+        field->insert(QStringLiteral("\r\n"));
+        EXPECT_EQ(field->text(), "abcd") << name;
+    }
+    EXPECT_EQ(window->configuration().unit.alias, "abcd");
+    EXPECT_EQ(window->configuration().messageEvents.messages[0].text, "abcd");
+    EXPECT_EQ(window->configuration().messageActions.messages[19].text, "abcd");
+
+    auto* other = get<QLineEdit>("txtDefMinVolt");
+    showTabOf(other);
+    other->setFocus();
+    Retype(other, QStringLiteral("1;2"));
+    EXPECT_EQ(other->text(), "1;2");
+
+    ASSERT_TRUE(open("-Unit\r\nId=0000000042\r\nAlias=Pu\"mp\r\n"));
+    auto* alias = get<QLineEdit>("txtAlias");
+    alias->setFocus();
+    alias->setCursorPosition(alias->text().size());
+    TypeText(alias, QStringLiteral("s;"));
+    EXPECT_EQ(alias->text(), "Pu\"mps");
+    alias->setCursorPosition(3);
+    QTest::keyClick(alias, Qt::Key_Backspace);
+    EXPECT_EQ(window->configuration().unit.alias, "Pumps");
+}
+
 }  // namespace
 }  // namespace koru::test

@@ -4,6 +4,7 @@
 
 #include "editor/ChoiceBox.h"
 #include "model/UnitName.h"
+#include "platform/widgets/WidgetText.h"
 #include "tests/editor/WindowFixture.h"
 
 namespace koru::test {
@@ -119,6 +120,29 @@ TEST_F(OpenSaveClose, SaveWritesTheUnitFileAndSetsTheTitle) {
     // A hand-edited alias may hold what a title shows as its "modified" marker; the title shows it as it is.
     ASSERT_TRUE(open("-Unit\r\nAlias=A [*] B\r\n"));
     EXPECT_EQ(window->windowHandle()->title(), "A [*] B - 0000000042");
+}
+
+// A line edit holds at most 32,767 characters and used to cut a longer text of the file, which the save then
+// wrote cut. A text the program shows is kept whole until the user edits its field.
+TEST_F(OpenSaveClose, TextsLongerThanAFieldHoldsSurviveOpenAndSave) {
+    std::string text;
+    while (text.size() < 40000) text += ' ' + std::to_string(text.size());
+    const std::string bytes = "-Unit\r\nId=0000000042\r\nAlias=Pump\r\nType=T" + text +
+                              "\r\n-Message event\r\n+Message1\r\nText=E" + text +
+                              "\r\n-Message action\r\n+Message2\r\nType=Message\r\nText=A" + text + "\r\n";
+    ASSERT_TRUE(open(bytes));
+    window->saveUnit();
+    ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+    EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), Normalized(bytes)));
+
+    // The user's own edit of such a field is what the field then holds.
+    auto* field = get<QLineEdit>("txtTextString(1)");
+    showTabOf(field);
+    field->setFocus();
+    field->end(false);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(window->configuration().messageActions.messages[1].text, FromWidgetText(field->text()).value());
+    EXPECT_TRUE(window->configuration().messageEvents.messages[0].text == "E" + text);
 }
 
 // Mend: a folder that cannot be written is said; the unit stays in the window.

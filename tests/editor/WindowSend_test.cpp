@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -245,21 +247,32 @@ TEST(WindowSendTest, TheWindowStaysUsableAndEditsWaitForTheNextSend) {
 }
 
 TEST(WindowSendTest, AUnitThatFailsThePreflightOpensNoSession) {
-    SendRig rig;
-    SimulatedLine line(rig);
-    ASSERT_TRUE(rig.open(test::WriteBaseUnit(rig.library.path(), "12ab")));
+    const std::pair<const char*, const char*> cases[] = {
+        {"Id=0000000042", "Unit, Id: \"12ab\" is not a decimal unit number"},
+        {"Alias=-", "Unit: Alias holds the double quote (\"), which ends the quoted text; a record cannot carry it"},
+    };
+    for (const auto& [line, reason] : cases) {
+        SCOPED_TRACE(line);
+        SendRig rig;
+        SimulatedLine unit(rig);
+        std::string bytes = test::ReadBytes(test::WriteBaseUnit(rig.library.path()));
+        const std::string key = std::string(line).substr(0, std::string(line).find('=') + 1);
+        bytes.replace(bytes.find(line), std::strlen(line), key + (key == "Id=" ? "12ab" : "Pu\"mp"));
+        test::WriteBytes(rig.library / "unit.kuf", bytes);
+        ASSERT_TRUE(rig.open((rig.library / "unit.kuf").string()));
 
-    rig.pressSend();
-    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
-    const auto& shown = rig.dialogs.shown[0];
-    EXPECT_EQ(shown.title, "Send to KORU-unit");
-    EXPECT_TRUE(shown.text.starts_with("The unit cannot be sent as it stands; nothing was sent:\n")) << shown.text;
-    EXPECT_NE(shown.text.find("12ab"), std::string::npos) << shown.text;
-    EXPECT_TRUE(rig.sendDialog()->isVisible());
-    EXPECT_FALSE(rig.progress()->isVisible());
-    EXPECT_FALSE(rig.send().running());
-    EXPECT_FALSE(rig.stack().port().isOpen());  // nothing can reach the unit
-    EXPECT_EQ(line.unit.received(), "");
+        rig.pressSend();
+        ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+        const auto& shown = rig.dialogs.shown[0];
+        EXPECT_EQ(shown.title, "Send to KORU-unit");
+        EXPECT_TRUE(shown.text.starts_with("The unit cannot be sent as it stands; nothing was sent:\n")) << shown.text;
+        EXPECT_NE(shown.text.find(reason), std::string::npos) << shown.text;
+        EXPECT_TRUE(rig.sendDialog()->isVisible());
+        EXPECT_FALSE(rig.progress()->isVisible());
+        EXPECT_FALSE(rig.send().running());
+        EXPECT_FALSE(rig.stack().port().isOpen());  // nothing can reach the unit
+        EXPECT_EQ(unit.unit.received(), "");
+    }
 }
 
 TEST(WindowSendTest, ALinkThatCannotOpenShowsTheSettings) {
@@ -271,9 +284,14 @@ TEST(WindowSendTest, ALinkThatCannotOpenShowsTheSettings) {
 
     rig.pressSend();
     ASSERT_FALSE(rig.dialogs.shown.empty());
-    EXPECT_EQ(rig.dialogs.shown.back().text, "Error connecting. No such file or directory");
+    EXPECT_EQ(rig.dialogs.shown.back().text, "Error connecting. /nonexistent/koru-port: No such file or directory");
     EXPECT_EQ(rig.dialogs.shown.back().title, "Error");
     EXPECT_TRUE(rig.settings()->isVisible());
+    // The settings dialog's log says why too.
+    EXPECT_TRUE(Control<QPlainTextEdit>(rig.settings(), "StatusBar")
+                    ->toPlainText()
+                    .startsWith("Error connecting. /nonexistent/koru-port: No such file or directory"))
+        << Control<QPlainTextEdit>(rig.settings(), "StatusBar")->toPlainText().toStdString();
     EXPECT_TRUE(rig.sendDialog()->isVisible());
     EXPECT_FALSE(rig.progress()->isVisible());
 }

@@ -142,10 +142,10 @@ TEST(NetworkMapTest, FilesThatAreNoSoundUnitFilesAreListedWhereAndWhy) {
               "\"\xC5\x81\" (U+0141) is not in the Windows-1252 character set",
         dir + "empty.kuf:0: the file is empty or holds only comments, so it holds no unit",
         dir + "export.kuf:1: there is no \"-Unit\" section, so the file holds no unit (a parameter file has none)",
-        dir + "folder.kuf:0: it is a folder, not a file",
+        dir + "folder.kuf:0: cannot read the file: Is a directory",
         dir + "notes.kuf:1: no line is a known section heading such as \"-Unit\" or \"-Radio\", so this is not a unit, "
               "default or parameter file",
-        dir + "pipe.kuf:0: it is a FIFO, not a file",
+        dir + "pipe.kuf:0: cannot read the file: it is a named pipe, not a regular file",
     };
     EXPECT_EQ(texts, expected);
     // The unit whose only fault is its file name stands in the map, under the ID it holds.

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <unistd.h>
 
 #include "model/UnitFile.h"
+#include "model/UnitLibrary.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {
@@ -164,14 +167,11 @@ TEST(LoadUnitFile, RefusesFilesLargerThanAnyUnitFile) {
         ASSERT_EQ(::ftruncate(::fileno(file), static_cast<off_t>(kLargestUnitFile) + 1), 0);
         std::fclose(file);
     }
-    for (const std::string& path : {(dir / "huge.kuf").string(), std::string("/dev/zero")}) {
-        SCOPED_TRACE(path);
-        UnitConfiguration config = openUnit();
-        const std::optional<FileError> error = LoadUnitFile(path, config);
-        ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->reason, tooLarge);
-        EXPECT_EQ(config, openUnit());
-    }
+    UnitConfiguration huge = openUnit();
+    const std::optional<FileError> error = LoadUnitFile((dir / "huge.kuf").string(), huge);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->reason, tooLarge);
+    EXPECT_EQ(huge, openUnit());
 
     std::string largest(kLargestUnitFile, ' ');
     largest.replace(0, 19, "-Radio\r\nChannel=3\r\n");
@@ -179,6 +179,63 @@ TEST(LoadUnitFile, RefusesFilesLargerThanAnyUnitFile) {
     UnitConfiguration config = openUnit();
     EXPECT_FALSE(LoadUnitFile((dir / "largest.kuf").string(), config));
     EXPECT_EQ(config.radio.channel, "3");
+}
+
+struct NotAFileCase {
+    const char* name;
+    std::string path;  // "FIFO" and "SOCKET" stand for a named pipe and a socket made in the test folder
+    std::string reason;
+};
+
+struct LoadCase {
+    const char* name;
+    std::function<std::optional<std::string>(const fs::path& file, UnitConfiguration& config)> load;
+};
+
+// Only a regular file is read: a named pipe nobody writes to once blocked every load for good, and a
+// device or a socket holds no unit either. Each is refused at once with its path and why.
+TEST(EveryLoad, RefusesWhatIsNoRegularFile) {
+    test::TempDir dir;
+    test::MakeFifo(dir / "pipe.kuf");
+    const test::SocketFile socket(dir / "socket.kuf");
+    const NotAFileCase files[] = {
+        {"named pipe", (dir / "pipe.kuf").string(), "cannot read the file: it is a named pipe, not a regular file"},
+        {"socket", (dir / "socket.kuf").string(), "cannot read the file: it is a socket, not a regular file"},
+        {"endless device", "/dev/zero", "cannot read the file: it is a device, not a regular file"},
+        {"empty device", "/dev/null", "cannot read the file: it is a device, not a regular file"},
+        {"folder", dir.path().string(), "cannot read the file: Is a directory"},
+    };
+    const UnitLibrary library(dir.path());
+    const LoadCase loads[] = {
+        {"open", [](const fs::path& file, UnitConfiguration& config) -> std::optional<std::string> {
+             if (auto error = LoadUnitFile(file.string(), config)) return error->describe();
+             return std::nullopt;
+         }},
+        {"import", [](const fs::path& file, UnitConfiguration& config) -> std::optional<std::string> {
+             if (auto error = LoadUnitFile(file.string(), config, LoadKind::Import)) return error->describe();
+             return std::nullopt;
+         }},
+        {"open from the library", [&library](const fs::path& file, UnitConfiguration& config) -> std::optional<std::string> {
+             const LibraryResult opened = library.OpenUnit(file, config);
+             if (opened.done()) return std::nullopt;
+             return opened.message;
+         }},
+    };
+    for (const NotAFileCase& file : files) {
+        for (const LoadCase& load : loads) {
+            SCOPED_TRACE(std::string(file.name) + ", " + load.name);
+            UnitConfiguration config = openUnit();
+            std::optional<std::string> refused;
+            {
+                const test::FifoWatchdog watchdog(dir / "pipe.kuf");
+                refused = load.load(file.path, config);
+                EXPECT_FALSE(watchdog.hadToRelease()) << "the load waited for a writer";
+            }
+            ASSERT_TRUE(refused.has_value());
+            EXPECT_NE(refused->find(file.path + ":0: " + file.reason), std::string::npos) << *refused;
+            EXPECT_EQ(config, openUnit());
+        }
+    }
 }
 
 }  // namespace

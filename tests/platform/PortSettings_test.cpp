@@ -74,5 +74,29 @@ TEST(QtSettingsStoreTest, KeepsValuesUnderTheApplicationAndSection) {
     EXPECT_NE(file.find("TOslider=5000"), std::string::npos);
 }
 
+struct StoredTextCase {
+    const char* name;
+    const char* line;  // as a hand-edited or older settings file holds it
+    const char* value;
+};
+
+class QtSettingsStoreTextTest : public ::testing::TestWithParam<StoredTextCase> {};
+
+// A value with commas written without quotes is read as a list by QSettings; it still reads as the text
+// that was written.
+TEST_P(QtSettingsStoreTextTest, ReadsTheValueAsWritten) {
+    test::TempDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir.path().string()));
+    test::WriteBytes(dir / "KORU Configurator.conf", std::string("[serialsetup]\n") + GetParam().line + "\n");
+    EXPECT_EQ(QtSettingsStore().value("serialsetup", "ComPortS", "9600,n,8,1"), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, QtSettingsStoreTextTest,
+                         ::testing::Values(StoredTextCase{"Quoted", "ComPortS=\"19200,e,7,2\"", "19200,e,7,2"},
+                                           StoredTextCase{"Unquoted", "ComPortS=19200,e,7,2", "19200,e,7,2"},
+                                           StoredTextCase{"UnquotedWrong", "ComPortS=19200,q,7", "19200,q,7"},
+                                           StoredTextCase{"OnePart", "ComPortS=fast", "fast"}),
+                         test::RowName());
+
 }  // namespace
 }  // namespace koru

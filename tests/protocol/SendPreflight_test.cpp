@@ -71,6 +71,44 @@ TEST(SendPreflight, ListsEveryRecordThatCannotBeSentAsShown) {
     }
 }
 
+// The records carry the alias and the message texts between double quotes, nothing escaped: a quote would
+// end the text early, ";" the record, ":" a field, a line break the line. Such a text was sent and the
+// session reported "saved" while the unit got something else.
+TEST(SendPreflight, TextsTheRecordsCannotCarryAreReasons) {
+    const ReasonCase cases[] = {
+        {"quote in the alias", [](UnitConfiguration& c) { c.unit.alias = "Pump \"A\""; }, test::Records({General}),
+         {"Unit: Alias holds the double quote (\"), which ends the quoted text; a record cannot carry it"}},
+        {"separators in the alias", [](UnitConfiguration& c) { c.unit.alias = "P;1:2;"; }, test::Records({General}),
+         {"Unit: Alias holds \";\", which ends a record; a record cannot carry it",
+          "Unit: Alias holds \":\", which separates a record's fields; a record cannot carry it"}},
+        {"line breaks in a received text", [](UnitConfiguration& c) { c.messageEvents.messages[2].text = "a\rb\nc"; },
+         test::Records({ReceivedMessages}),
+         {"Message event, +Message3: Text holds a carriage return (CR), which ends the line; a record cannot carry it",
+          "Message event, +Message3: Text holds a line feed (LF), which ends the line; a record cannot carry it"}},
+        {"received text of an event that is off: still sent",
+         [](UnitConfiguration& c) { c.messageEvents.messages[19].text = "x:y"; }, test::Records({ReceivedMessages}),
+         {"Message event, +Message20: Text holds \":\", which separates a record's fields; a record cannot carry "
+          "it"}},
+        {"text to send", [](UnitConfiguration& c) { c.messageActions.messages[0].text = "Level \"<I1>\""; },
+         test::Records({SentMessages, Actions, EventActions}),
+         {"Message action, +Message1: Text holds the double quote (\"), which ends the quoted text; a record cannot "
+          "carry it"}},
+        {"beyond the 30 characters a text to send is cut to", [](UnitConfiguration& c) {
+             c.messageActions.messages[0].text = std::string(30, 'a') + ";\"";
+         }, test::Records({SentMessages, Actions, EventActions}), {}},
+        {"groups that are not sent", [](UnitConfiguration& c) {
+             c.unit.alias = "A;B";
+             c.messageEvents.messages[0].text = "\"";
+         }, test::Records({Radio}), {}},
+    };
+    for (const ReasonCase& c : cases) {
+        UnitConfiguration config;
+        config.unit.id = "0000000042";
+        c.edit(config);
+        EXPECT_EQ(Reasons(config, c.selection), c.reasons) << c.name;
+    }
+}
+
 // The unit holds 111 event-action pairs; more are still sent as they are, so a send may start.
 TEST(SendPreflight, TooManyPairsIsAWarningNotAReason) {
     UnitConfiguration config;

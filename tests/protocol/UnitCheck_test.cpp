@@ -112,7 +112,8 @@ TEST(CheckUnit, ReportsWhatTheUnitWouldNotReceiveAsShown) {
         {"texts", [](UnitConfiguration& c) {
              c.messageActions.messages[0].text = std::string(31, 'y');
              c.messageEvents.messages[1].text = "say \"hi\"";
-         }, {"Message event, +Message2: a double quote ends the text early",
+         }, {"Message event, +Message2: Text holds the double quote (\"), which ends the quoted text; a record "
+             "cannot carry it",
              "Message action, +Message1: text cut to its first 30 characters"}},
     };
     for (const auto& c : cases) {

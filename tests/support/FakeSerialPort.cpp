@@ -6,7 +6,7 @@ namespace koru::test {
 
 bool FakeSerialPort::setSettings(const std::string& settings, PortError& error) {
     if (!PortSettings::parse(settings)) {
-        error = {380, "Invalid property value", "ComPort"};
+        error = {380, "Invalid property value \"" + settings + "\"", "ComPort"};
         return false;
     }
     settings_ = settings;

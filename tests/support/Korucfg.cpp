@@ -4,16 +4,22 @@
 
 namespace koru::test {
 
-ProgramRun RunKorucfg(const QStringList& arguments) { return RunProgram(KORU_BIN_DIR "/korucfg", arguments); }
+ProgramRun RunKorucfg(const QStringList& arguments, int limitMs) {
+    return RunProgram(KORU_BIN_DIR "/korucfg", arguments, limitMs);
+}
 
-ProgramRun RunProgram(const std::string& program, const QStringList& arguments) {
+ProgramRun RunProgram(const std::string& program, const QStringList& arguments, int limitMs) {
     QProcess process;
     process.start(QString::fromStdString(program), arguments);
     ProgramRun run;
     if (!process.waitForStarted(10000)) return run;
     process.closeWriteChannel();
-    process.waitForFinished(60000);
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const bool finished = process.waitForFinished(limitMs);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    run.exitCode = finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput().toStdString();
     run.err = process.readAllStandardError().toStdString();
     return run;
@@ -36,5 +42,7 @@ std::string SimulatorProcess::received() {
     process_.waitForFinished(5000);
     return ReadBytes(transcript_);
 }
+
+std::string SimulatorProcess::receivedSoFar() const { return ReadBytes(transcript_); }
 
 }  // namespace koru::test

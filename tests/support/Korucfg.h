@@ -19,11 +19,12 @@ struct ProgramRun {
 // A path as a command-line argument.
 inline QString PathArgument(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
-// Runs the korucfg built beside the tests with these arguments and waits for it (at most a minute).
-ProgramRun RunKorucfg(const QStringList& arguments);
+// Runs the korucfg built beside the tests with these arguments and waits for it (at most `limitMs`; a run
+// that takes longer is killed and gives the exit code -1).
+ProgramRun RunKorucfg(const QStringList& arguments, int limitMs = 60000);
 
 // The same for a copy of korucfg elsewhere, such as one installed in a temporary folder.
-ProgramRun RunProgram(const std::string& program, const QStringList& arguments);
+ProgramRun RunProgram(const std::string& program, const QStringList& arguments, int limitMs = 60000);
 
 // `korucfg simulate --once` in its own process, so that a blocking korucfg run can talk to it; every byte
 // it receives goes to the file `transcript`.
@@ -37,6 +38,8 @@ public:
     const QString& device() const { return device_; }
     // Everything the unit received, once it has seen the session's end or abort line.
     std::string received();
+    // Everything the unit received so far.
+    std::string receivedSoFar() const;
 
 private:
     QProcess process_;

@@ -94,6 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
                       SettingsCase{"UnreadableSettingsKeepDefault", "fast", "", "9600,n,8,1", {5, 0, 3, 0}, 3000, 3}),
     test::RowName());
 
+// Stored settings the port cannot take are named in the log as the settings file holds them.
+TEST(LinkSettingsTest, UnreadableStoredSettingsAreNamedInTheLog) {
+    LinkRig rig;
+    rig.store.setValue("serialsetup", "ComPortS", "19200,q,7,1");
+    rig.settings.load();
+    EXPECT_EQ(rig.link.linkLog().entries().front(), "Error: 380  Invalid property value \"19200,q,7,1\"  ComPort  False");
+}
+
 TEST(LinkSettingsTest, SaveOpensWithOldSettingsThenAppliesNew) {
     LinkRig rig;
     rig.settings.load();
@@ -115,7 +123,7 @@ TEST(LinkSettingsTest, SaveOpensWithOldSettingsThenAppliesNew) {
     rig.settings.setOptions({9, 0, 3, 0});
     rig.settings.serialSave();
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
-    EXPECT_EQ(rig.boxes.shown[0], (test::RecordingMessageBoxes::Shown{"Error connecting. Port already open", "Error",
+    EXPECT_EQ(rig.boxes.shown[0], (test::RecordingMessageBoxes::Shown{"Error connecting. /dev/ttyS1: Port already open", "Error",
                                                                      MessageIcon::Exclamation}));
     EXPECT_EQ(shown.count(), 1);
     EXPECT_EQ(rig.port.settings(), "115200,N,8,1");

@@ -281,7 +281,8 @@ TEST(SendSessionTest, ClosedPortThatCannotOpenStartsNothing) {
     EXPECT_FALSE(rig.send.start(Records({Radio})));
     EXPECT_EQ(rig.port.written, "");
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
-    EXPECT_EQ(rig.boxes.shown[0].text, "Error connecting. No such file or directory");
+    EXPECT_EQ(rig.boxes.shown[0].text, "Error connecting. /dev/ttyS0: No such file or directory");
+    EXPECT_EQ(rig.link.linkLog().entries().front(), "Error connecting. /dev/ttyS0: No such file or directory");
     EXPECT_FALSE(rig.send.progress().visible);
 }
 

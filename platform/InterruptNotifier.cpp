@@ -1,4 +1,4 @@
-#include "cli/InterruptNotifier.h"
+#include "platform/InterruptNotifier.h"
 
 #include <QSocketNotifier>
 
@@ -8,11 +8,11 @@
 #include <csignal>
 #include <iterator>
 
-namespace koru::cli {
+namespace koru {
 
 namespace {
 
-constexpr int kSignals[] = {SIGINT, SIGTERM};
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 volatile sig_atomic_t gWriteEnd = -1;
 
@@ -59,4 +59,4 @@ void InterruptNotifier::onReadable() {
     while (::read(pipe_[0], &byte, 1) == 1) emit interrupted(byte);
 }
 
-}  // namespace koru::cli
+}  // namespace koru

@@ -1,8 +1,9 @@
 #pragma once
 
-// Ctrl+C (SIGINT) and SIGTERM as a Qt signal on the event loop. The signal handler only writes the
-// signal's number into a pipe; a socket notifier reads it on the loop, where the send can be aborted
-// properly. POSIX only.
+// Ctrl+C (SIGINT), SIGTERM (a logout, a shutdown) and SIGHUP (a closed terminal) as a Qt signal on the
+// event loop, for korucfg and the window alike. The signal handler only writes the signal's number into a
+// pipe; a socket notifier reads it on the loop, where a send can be aborted properly and the program end
+// as it should. POSIX only.
 
 #include <QObject>
 
@@ -11,7 +12,7 @@
 
 class QSocketNotifier;
 
-namespace koru::cli {
+namespace koru {
 
 class InterruptNotifier : public QObject {
     Q_OBJECT
@@ -31,8 +32,8 @@ private:
 
     int pipe_[2] = {-1, -1};
     std::unique_ptr<QSocketNotifier> notifier_;
-    struct sigaction previous_[2]{};
+    struct sigaction previous_[3]{};  // one for each signal handled
     bool installed_ = false;
 };
 
-}  // namespace koru::cli
+}  // namespace koru
