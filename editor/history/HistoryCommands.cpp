@@ -24,11 +24,11 @@ HistoryCommands::HistoryCommands(MainWindow& window) : QObject(&window), window_
                     &HistoryCommands::compareWithLastSend);
     history_ = item("mnuSendHistory", QStringLiteral("Send &history..."), &HistoryCommands::showSendHistory);
     file->insertSeparator(exit);
-    connect(file, &QMenu::aboutToShow, this, &HistoryCommands::updateItems);
+    connect(&window_, &MainWindow::configurationChanged, this, &HistoryCommands::updateItems);
     updateItems();
 }
 
-// The window tells no one when a unit opens, so the items follow it whenever the menu opens.
+// Opening a unit, a new unit and restored edits all change the configuration as a whole.
 void HistoryCommands::updateItems() {
     const bool unitOpen = !window_.configuration().unit.id.empty();
     compare_->setEnabled(unitOpen);

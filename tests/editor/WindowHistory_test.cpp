@@ -218,9 +218,8 @@ TEST(WindowHistoryTest, WithoutAUnitTheSendDialogHasNoHistory) {
 struct HistoryWindow {
     HistoryWindow() : line(rig) { new HistoryCommands(*rig.window); }
 
-    // Opens the dialog of a File menu item as the user does: the menu opens first.
+    // Opens the dialog of a File menu item.
     QDialog* open(const char* item, const char* dialogName) {
-        emit rig.window->fileMenu()->aboutToShow();
         QAction* action = rig.window->menuAction(item);
         EXPECT_TRUE(action->isEnabled()) << item;
         action->trigger();
@@ -237,12 +236,10 @@ struct HistoryWindow {
 
 TEST(WindowHistoryTest, TheHistoryItemsAreOffUntilAUnitIsOpen) {
     HistoryWindow w;
-    emit w.rig.window->fileMenu()->aboutToShow();
     for (const char* item : {"mnuCompareLastSend", "mnuSendHistory"}) {
         EXPECT_FALSE(w.rig.window->menuAction(item)->isEnabled()) << item;
     }
     ASSERT_TRUE(w.rig.open(test::WriteBaseUnit(w.rig.library.path())));
-    emit w.rig.window->fileMenu()->aboutToShow();
     for (const char* item : {"mnuCompareLastSend", "mnuSendHistory"}) {
         EXPECT_TRUE(w.rig.window->menuAction(item)->isEnabled()) << item;
     }
@@ -366,7 +363,6 @@ TEST(HistoryPictures, TheHistoryWindowsFitOnTheScreen) {
     test::TakePicture("34-send-to-unit-changed", dialog);
     dialog->hide();
 
-    emit rig.window->fileMenu()->aboutToShow();
     rig.window->menuAction("mnuCompareLastSend")->trigger();
     QDialog* compare = rig.window->findChild<QDialog*>("frmCompareLastSend");
     ASSERT_NE(compare, nullptr);
@@ -378,7 +374,6 @@ TEST(HistoryPictures, TheHistoryWindowsFitOnTheScreen) {
 
     Send(rig, {"chkRadioSetup", "chkSerialSetup"});
     Send(rig, {"chkSerialSetup"});
-    emit rig.window->fileMenu()->aboutToShow();
     rig.window->menuAction("mnuSendHistory")->trigger();
     QDialog* history = rig.window->findChild<QDialog*>("frmSendHistory");
     ASSERT_NE(history, nullptr);
