@@ -103,6 +103,8 @@ struct WindowMenus {
     QAction* saveUnit = nullptr;
     QAction* exportUnit = nullptr;
     QAction* importUnit = nullptr;
+    QAction* compareWithLastSend = nullptr;
+    QAction* sendHistory = nullptr;
     QAction* exit = nullptr;
     QMenu* view = nullptr;
     QAction* networkMap = nullptr;

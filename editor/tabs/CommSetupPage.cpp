@@ -43,11 +43,7 @@ void AddOptions(FieldFactory& factory, QGroupBox* radio, QGridLayout* grid, cons
 
 CommSetupPage::CommSetupPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, controls::kCommSetupTab, parent) {
     QWidget* page = content();
-    auto* columns = new QHBoxLayout(page);
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    columns->addLayout(left, 3);
-    columns->addLayout(right, 2);
+    const auto [left, right] = columns(3, 2);
 
     QGroupBox* radio = factory.group(page, QStringLiteral("Radio setup"));
     buildRadio(radio);

@@ -50,12 +50,10 @@ MessageActionsPage::MessageActionsPage(FieldFactory& factory, QWidget* parent)
     controls_.messageNumber = factory.choice(page, controls::kMessageNumber, -1, QStringLiteral("Message number"));
     actions->addWidget(FieldFactory::caption(page, QStringLiteral("Message number:"), controls_.messageNumber), 0, 0);
     actions->addWidget(controls_.messageNumber, 0, 1, Qt::AlignLeft);
-    controls_.destinations = factory.list(page, controls::kMessageDestinations, 8, QStringLiteral("Destination"));
-    actions->addWidget(FieldFactory::caption(page, QStringLiteral("Destination:"), controls_.destinations), 1, 0,
-                       Qt::AlignTop);
-    actions->addWidget(controls_.destinations, 1, 1);
-    controls_.create = factory.button(page, controls::kCreateMessageAction);
-    actions->addWidget(controls_.create, 2, 1, Qt::AlignLeft);
+    const Destinations made = destinations(actions, 1, controls::kMessageDestinations, 8,
+                                           controls::kCreateMessageAction);
+    controls_.destinations = made.list;
+    controls_.create = made.create;
     controls_.actions = factory.list(page, values.actions, 12, QStringLiteral("Message actions"));
     controls_.actions->setMaximumHeight(QWIDGETSIZE_MAX);
     actions->addWidget(controls_.actions, 3, 0, 1, 2);

@@ -50,12 +50,10 @@ OutputFlagActionsPage::OutputFlagActionsPage(FieldFactory& factory, QWidget* par
 
     auto* destination = new QGridLayout;
     top->addLayout(destination, 1);
-    controls_.destinations = factory.list(page, controls::kOutputFlagDestinations, 6, QStringLiteral("Destination"));
-    destination->addWidget(FieldFactory::caption(page, QStringLiteral("Destination:"), controls_.destinations), 0, 0,
-                           Qt::AlignTop);
-    destination->addWidget(controls_.destinations, 0, 1);
-    controls_.create = factory.button(page, controls::kCreateOutputFlagAction);
-    destination->addWidget(controls_.create, 1, 1, Qt::AlignLeft);
+    const Destinations made = destinations(destination, 0, controls::kOutputFlagDestinations, 6,
+                                           controls::kCreateOutputFlagAction);
+    controls_.destinations = made.list;
+    controls_.create = made.create;
     destination->setColumnStretch(1, 1);
 
     controls_.actions = factory.list(page, factory.values().outputFlagActions, 12, QStringLiteral("Output and flag actions"));

@@ -9,6 +9,11 @@
 
 #include "editor/FieldFactory.h"
 
+class QGridLayout;
+class QListWidget;
+class QPushButton;
+class QVBoxLayout;
+
 namespace koru {
 
 class TabPage : public QWidget {
@@ -20,6 +25,20 @@ protected:
     // The widget that holds the page's frames.
     QWidget* content() const { return content_; }
     FieldFactory& factory() const { return factory_; }
+    // Two columns of frames over the content, their widths in the ratio `leftStretch` to `rightStretch`.
+    struct Columns {
+        QVBoxLayout* left;
+        QVBoxLayout* right;
+    };
+    Columns columns(int leftStretch, int rightStretch) const;
+    // An action page's destination list (`rows` rows tall) with its caption at `row` of `grid`, and its
+    // create button below the list.
+    struct Destinations {
+        QListWidget* list;
+        QPushButton* create;
+    };
+    Destinations destinations(QGridLayout* grid, int row, const EditorField& list, int rows,
+                              const ButtonControl& create) const;
 
 private:
     FieldFactory& factory_;

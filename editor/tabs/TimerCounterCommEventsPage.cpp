@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -67,11 +66,7 @@ void AddEventBox(FieldFactory& factory, QWidget* page, QVBoxLayout* column, cons
 TimerCounterCommEventsPage::TimerCounterCommEventsPage(FieldFactory& factory, QWidget* parent)
     : TabPage(factory, controls::kTimerCounterCommEventsTab, parent) {
     QWidget* page = content();
-    auto* columns = new QHBoxLayout(page);
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
+    const auto [left, right] = columns(1, 1);
     for (Section section : {Section::TimerEvent, Section::CounterEvent}) {
         for (const EventBoxRows& box : EventBoxes(section)) AddEventBox(factory, page, left, box);
     }
