@@ -60,10 +60,15 @@ void TabSet::buildPage(int index) {
     QWidget* holder = pages_->widget(index);
     QWidget* page = build(holder);
     holder->layout()->addWidget(page);
-    page->show();
+    // A hidden holder shows its page with itself; a shown one would only show it later.
+    if (holder->isVisible()) page->show();
 }
 
-void TabSet::showPage(int index) { pages_->setCurrentIndex(index); }
+// The page is built before it is shown, as a page that was always there would be.
+void TabSet::showPage(int index) {
+    buildPage(index);
+    pages_->setCurrentIndex(index);
+}
 
 void TabSet::step(int by) {
     const int count = pages_->count();

@@ -48,15 +48,15 @@ void ShowInFront(QWidget* dialog) {
 void SendController::AttachLive(MainWindow& window) { new LiveSending(window); }
 
 SendController::SendController(MainWindow& window, SendStack& stack, SettingsStore& store, const SerialDevices& devices)
-    : window_(window), stack_(stack), devices_(devices),
-      linkSettings_(std::make_unique<LinkSettings>(stack.link(), store)) {
+    : window_(window), stack_(stack), linkSettings_(std::make_unique<LinkSettings>(stack.link(), store)) {
+    settingsDialog_ = new SerialSetupDialog(*linkSettings_, stack_.link(), devices, &window_);
     sendDialog_ = new SendDialog(&window_);
     sendDialog_->addHistoryPanel(new LastSendPanel(window_.configuration(), window_.library().root()));
     progressDialog_ = new ProgressDialog(&window_);
 
     SendSession& send = stack_.send();
     // A connect failure shows the settings dialog as it is, so the log still says why.
-    connect(linkSettings_.get(), &LinkSettings::showRequested, this, [this] { ShowInFront(&settingsDialog()); });
+    connect(linkSettings_.get(), &LinkSettings::showRequested, this, [this] { ShowInFront(settingsDialog_); });
     connect(sendDialog_, &SendDialog::sendRequested, this, &SendController::startSend);
     connect(progressDialog_, &ProgressDialog::buttonPressed, &send, &SendSession::pressButton);
     connect(&send, &SendSession::retryRequested, this, &SendController::startSend);
@@ -91,16 +91,7 @@ SendController::~SendController() {
     delete settingsDialog_;
 }
 
-// Made when first needed: it looks for the computer's serial devices, which takes longer than the whole
-// window needs to appear.
-SerialSetupDialog& SendController::settingsDialog() {
-    if (settingsDialog_ == nullptr) {
-        settingsDialog_ = new SerialSetupDialog(*linkSettings_, stack_.link(), devices_, &window_);
-        settingsDialog_->setSendRunning(stack_.send().running());
-    }
-    return *settingsDialog_;
-}
-
+SerialSetupDialog& SendController::settingsDialog() { return *settingsDialog_; }
 SendDialog& SendController::sendDialog() { return *sendDialog_; }
 ProgressDialog& SendController::progressDialog() { return *progressDialog_; }
 
@@ -117,7 +108,7 @@ void SendController::showCommSettings() {
         linkSettings_->activate();
         linkLoaded_ = true;
     }
-    settingsDialog().refresh();
+    settingsDialog_->refresh();
     ShowInFront(settingsDialog_);
 }
 
@@ -160,7 +151,7 @@ void SendController::onSessionEnded() {
 
 void SendController::setRunning(bool running) {
     sendDialog_->setSendRunning(running);
-    if (settingsDialog_ != nullptr) settingsDialog_->setSendRunning(running);
+    settingsDialog_->setSendRunning(running);
     progressDialog_->setSendRunning(running);
 }
 

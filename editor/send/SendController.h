@@ -57,7 +57,6 @@ private:
 
     MainWindow& window_;
     SendStack& stack_;
-    const SerialDevices& devices_;
     std::unique_ptr<LinkSettings> linkSettings_;
     QPointer<SerialSetupDialog> settingsDialog_;
     QPointer<SendDialog> sendDialog_;
