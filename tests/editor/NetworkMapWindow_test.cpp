@@ -197,7 +197,7 @@ class OpeningUnits : public NetworkMapWindowTest, public testing::WithParamInter
 // unit (here one from outside the library, so the save adds a unit to the library and to the map).
 TEST_P(OpeningUnits, AUnitOpensAfterTheSaveQuestion) {
     ASSERT_TRUE(w.window->openUnitFile(KORU_SOURCE_DIR "/docs/samples/pumpstation.kuf"));  // 0000000042(Pumpstation)
-    w.window->edit([](UnitConfiguration& unit) {
+    w.window->edit(QStringLiteral("Alias"), [](UnitConfiguration& unit) {
         unit.unit.alias = "Pumping Station";
         return true;
     });

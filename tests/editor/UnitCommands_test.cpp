@@ -115,7 +115,7 @@ TEST_F(UnitCommandsTest, DeletingAnotherUnitLeavesTheOpenOneAndClosingRefreshesT
 
 // (What the dialog writes is the export dialog's own test.)
 TEST_F(UnitCommandsTest, ExportOpensItsDialogWhileTheWindowWaits) {
-    w.window->edit([](UnitConfiguration& unit) {
+    w.window->edit(QStringLiteral("Channel"), [](UnitConfiguration& unit) {
         unit.radio.channel = "5";
         return true;
     });
