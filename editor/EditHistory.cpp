@@ -21,16 +21,6 @@ QString ItemText(const QString& command, QString step) {
     return command + QLatin1Char(' ') + step.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
-bool IsTypedInto(const Setting& setting) {
-    switch (setting.kind) {
-        case FieldKind::FreeText:
-        case FieldKind::Number:
-        case FieldKind::Cell: return true;
-        case FieldKind::Choice: return setting.editableChoice;
-        default: return false;
-    }
-}
-
 bool HasShortcut(const QAction* action, const QKeySequence& keys) {
     return action != nullptr && action->shortcuts().contains(keys);
 }
@@ -39,7 +29,7 @@ bool HasShortcut(const QAction* action, const QKeySequence& keys) {
 
 EditHistory::EditHistory(SettingBinder& binder, QWidget& window) : QObject(&window), binder_(binder), window_(window) {
     connect(&binder_, &SettingBinder::edited, this, &EditHistory::record);
-    // Typing merges into one step until the keyboard focus moves on.
+    // A field's edits are one step until the keyboard focus moves on.
     connect(qApp, &QApplication::focusChanged, this, [this] { ++focusVisit_; });
     qApp->installEventFilter(this);
 }
@@ -69,16 +59,16 @@ void EditHistory::record(const std::vector<SettingChange>& changes) {
         Absorb(*command_, changes);  // a check's correction during a command belongs to the command
         return;
     }
-    const bool typing = changes.size() == 1 && isTyping(changes.front());
+    const bool inFocus = changes.size() == 1 && hasFocus(changes.front());
     stack_.push(new SettingsStep(nameOf(changes.front()), changes,
-                                 typing ? SettingsStep::Kind::Typing : SettingsStep::Kind::FieldEdit, focusVisit_,
+                                 inFocus ? SettingsStep::Kind::InFocus : SettingsStep::Kind::FieldEdit, focusVisit_,
                                  [this](const auto& steps, bool undoing) { apply(steps, undoing); }));
 }
 
 // Back through the binder as a command's change, so every field and rule follows; not recorded again.
 void EditHistory::apply(const std::vector<SettingChange>& changes, bool undoing) {
     const QScopedValueRollback<bool> applying(applying_, true);
-    ++focusVisit_;  // typing after an undo or redo starts a step of its own
+    ++focusVisit_;  // an edit after an undo or redo is a step of its own
     binder_.edit([&](UnitConfiguration& config) {
         if (undoing) {
             for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
@@ -121,9 +111,8 @@ QString EditHistory::nameOf(const SettingChange& change) const {
     return field->objectName();
 }
 
-// A text typed into the field that has the keyboard focus (a program's change of a field is no typing).
-bool EditHistory::isTyping(const SettingChange& change) const {
-    if (!IsTypedInto(*change.setting)) return false;
+// Whether the field that shows the change has the keyboard focus (the user works in it).
+bool EditHistory::hasFocus(const SettingChange& change) const {
     const QWidget* field = binder_.fieldOf(change);
     const QWidget* focus = QApplication::focusWidget();
     return field != nullptr && focus != nullptr && (focus == field || field->isAncestorOf(focus));

@@ -2,10 +2,11 @@
 
 // The window's undo and redo. Every change the window makes to the unit enters it through the binder, which
 // reports it as settings with their values before and after; each report becomes a step of a QUndoStack (see
-// SettingsStep.h): a field the user edits (typing in one field is one step until the focus leaves it), and a
-// command's change, named by the command ("New action", "Import"). Undo and redo put the values back through
-// the binder, so the fields, the show-when-on rules, the mirrors and the frequency follow as after any change,
-// and the unit's other listeners (the recovery file, the modified mark) hear of it.
+// SettingsStep.h): a field the user edits, named after the field's caption (all typed or picked in one field is
+// one step until the focus leaves it, with the corrections of the checks that leaving it runs), or a command's
+// change, named by the command ("New action", "Import"). Undo and redo put the values back through the binder,
+// so the fields, the show-when-on rules, the mirrors and the frequency follow as after any change, and the
+// unit's other listeners (the recovery file, the modified mark) hear of it.
 //
 // Undo and Redo keep their keys while a text field has the focus: the window has one history, and a field's
 // own undo would only see what was typed, not a click in a mask grid.
@@ -53,7 +54,7 @@ private:
     void record(const std::vector<SettingChange>& changes);
     void apply(const std::vector<SettingChange>& changes, bool undoing);
     QString nameOf(const SettingChange& change) const;
-    bool isTyping(const SettingChange& change) const;
+    bool hasFocus(const SettingChange& change) const;
     bool isHistoryKey(QObject* receiver, const QEvent* event) const;
 
     SettingBinder& binder_;

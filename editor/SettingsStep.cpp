@@ -46,11 +46,11 @@ void SettingsStep::redo() {
 
 int SettingsStep::id() const { return kind_ == Kind::Command ? -1 : kFieldEditId; }
 
-// A field's change while the focus still is where typing began: the same edit (further keys, or the checks
+// A field's change while the focus still is where the step began: the same edit (further keys, or the checks
 // that leaving the field ran before the focus moved on).
 bool SettingsStep::mergeWith(const QUndoCommand* other) {
     const auto* next = dynamic_cast<const SettingsStep*>(other);
-    if (next == nullptr || kind_ != Kind::Typing || next->focusVisit_ != focusVisit_) return false;
+    if (next == nullptr || kind_ != Kind::InFocus || next->focusVisit_ != focusVisit_) return false;
     Absorb(changes_, next->changes_);
     setObsolete(std::all_of(changes_.begin(), changes_.end(),
                             [](const SettingChange& change) { return change.before == change.after; }));

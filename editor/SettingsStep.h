@@ -2,8 +2,8 @@
 
 // One step of the window's undo history: the settings it changed, each with its value before and after. The
 // same step serves every field and every command, since it holds values of the setting catalog, not controls.
-// A step of typing stays open for the field's next keys (and the checks they cause) until the keyboard focus
-// moves; a command's step never takes more.
+// A step of the field that has the keyboard focus stays open for the field's next changes (further keys, and
+// the checks that leaving the field runs) until the focus moves on; a command's step never takes more.
 
 #include <QUndoCommand>
 
@@ -21,11 +21,11 @@ public:
 
     enum class Kind {
         Command,    // a command's change (a new action, an import): a step of its own
-        FieldEdit,  // a field's change the user made or a check corrected
-        Typing,     // typing into the focused field: takes the field edits of the same focus visit
+        FieldEdit,  // a change of a field without the focus (a check's correction of another field)
+        InFocus,    // a change of the focused field: takes the field edits of the same focus visit
     };
 
-    // `focusVisit` counts the keyboard focus's moves (and undo and redo): a typing step takes the field edits
+    // `focusVisit` counts the keyboard focus's moves (and undo and redo): an in-focus step takes the field edits
     // made before the focus moves on.
     SettingsStep(const QString& name, std::vector<SettingChange> changes, Kind kind, int focusVisit, Apply apply);
 

@@ -179,6 +179,25 @@ TEST_F(EditHistoryTest, TypingInOneFieldIsOneStepUntilTheFocusLeaves) {
     EXPECT_FALSE(undo()->isEnabled());
 }
 
+// What leaving a field corrects belongs to the field's step: the field's own text, and the timer's time that a
+// new unit rounds.
+TEST_F(EditHistoryTest, TheCorrectionsOfLeavingAFieldArePartOfItsStep) {
+    const UnitConfiguration before = w.window->configuration();
+    typeInto("txtTime(0)", "4321");
+    leaveField();
+    EXPECT_EQ(w.window->configuration().timers[0].time, "4000");
+    auto* unit = w.get<QComboBox>("cmbTimerUnit(1)");  // timer 2 runs 30 s
+    unit->setFocus();
+    QTest::keyClick(unit, Qt::Key_Home);  // "ms"
+    leaveField();
+    EXPECT_EQ(w.window->configuration().timers[1].time, "0");
+    EXPECT_EQ(steps(), 2);
+    EXPECT_EQ(Plain(undo()), "Undo Timer 2: unit");
+    undo()->trigger();
+    undo()->trigger();
+    EXPECT_TRUE(test::SameUnitFile(UnitFileText(w.window->configuration()), UnitFileText(before)));
+}
+
 // Typing that ends where it began leaves no step behind.
 TEST_F(EditHistoryTest, TypingBackToTheValueLeavesNoStep) {
     QWidget* alias = w.get("txtAlias");
