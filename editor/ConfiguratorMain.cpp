@@ -12,6 +12,7 @@
 #include "editor/MainWindow.h"
 #include "editor/RecoveryKeeper.h"
 #include "editor/UnitEditing.h"
+#include "editor/history/HistoryCommands.h"
 #include "editor/network/NetworkMapCommand.h"
 #include "editor/send/SendController.h"
 #include "platform/BuildInfo.h"
@@ -124,6 +125,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     dialogs.setParent(&window);
     SendController::AttachLive(window);
     AttachUnitEditing(window);
+    new HistoryCommands(window);
     AttachNetworkMap(window);
     auto* recovery = new RecoveryKeeper(window);
     int endedBy = 0;

@@ -80,6 +80,9 @@ const std::vector<MenuItem>& MenuItems() {
         {&M::file, "mnuExportKoru", "&Export KORU unit", {}, &M::exportUnit},
         {&M::file, "mnuImportKoru", "&Import KORU unit", {}, &M::importUnit},
         {&M::file, nullptr, nullptr, {}, nullptr},
+        {&M::file, "mnuCompareLastSend", "Co&mpare with last send...", {}, &M::compareWithLastSend},
+        {&M::file, "mnuSendHistory", "Send &history...", {}, &M::sendHistory},
+        {&M::file, nullptr, nullptr, {}, nullptr},
         {&M::file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &M::exit},
         {&M::edit, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &M::undo},
         {&M::edit, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &M::redo},
@@ -309,7 +312,7 @@ void MainWindow::importParameters() {
     const FileChoice choice{kParameterFileTitle, "Units (*.kpf)", library_.parameterFilesFolder().string(), {}};
     dialogs_.chooseFileToOpen(choice, [this](std::optional<std::string> path) {
         if (!path) return;
-        // Read into a copy: a file that fails part way changes nothing.
+        // One step of the history; a file that fails part way changes nothing.
         std::optional<FileError> error;
         edit(QStringLiteral("Import"), [&](UnitConfiguration& config) {
             error = LoadUnitFile(*path, config, LoadKind::Import);

@@ -81,6 +81,8 @@ struct WindowMenus {
     QAction* saveUnit = nullptr;
     QAction* exportUnit = nullptr;
     QAction* importUnit = nullptr;
+    QAction* compareWithLastSend = nullptr;
+    QAction* sendHistory = nullptr;
     QAction* exit = nullptr;
     QMenu* edit = nullptr;
     QAction* undo = nullptr;

@@ -31,13 +31,13 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-const SendGroupDescription* Named(std::string_view name) {
+}  // namespace
+
+const SendGroupDescription* FindSendGroup(std::string_view name) {
     const auto found = std::find_if(kGroups.begin(), kGroups.end(),
                                     [name](const SendGroupDescription& row) { return row.name == name; });
     return found == kGroups.end() ? nullptr : &*found;
 }
-
-}  // namespace
 
 std::span<const SendGroupDescription> SendGroupTable() { return kGroups; }
 
@@ -55,7 +55,7 @@ std::optional<SendGroups> ParseSendGroups(std::string_view list, std::string* un
         const std::size_t comma = list.find(',');
         const std::string_view name = Trimmed(list.substr(0, comma));
         if (!name.empty()) {
-            const SendGroupDescription* row = Named(name);
+            const SendGroupDescription* row = FindSendGroup(name);
             if (row == nullptr) {
                 if (unknown) *unknown = std::string(name);
                 return std::nullopt;

@@ -28,6 +28,9 @@ struct SendGroupDescription {
 // Every group, in the dialog's order.
 std::span<const SendGroupDescription> SendGroupTable();
 
+// The group of that command-line name; nullptr for none.
+const SendGroupDescription* FindSendGroup(std::string_view name);
+
 // The records `group` sends, in send order.
 std::vector<Record> RecordsOf(SendGroup group);
 

@@ -2,6 +2,7 @@
 
 #include "editor/MainWindow.h"
 #include "editor/WindowHooks.h"
+#include "editor/history/LastSendPanel.h"
 #include "editor/send/DialogMessageBoxes.h"
 #include "editor/send/LinkSettings.h"
 #include "editor/send/ProgressDialog.h"
@@ -50,6 +51,7 @@ SendController::SendController(MainWindow& window, SendStack& stack, SettingsSto
     : window_(window), stack_(stack), linkSettings_(std::make_unique<LinkSettings>(stack.link(), store)) {
     settingsDialog_ = new SerialSetupDialog(*linkSettings_, stack_.link(), devices, &window_);
     sendDialog_ = new SendDialog(&window_);
+    sendDialog_->addHistoryPanel(new LastSendPanel(window_.configuration(), window_.library().root()));
     progressDialog_ = new ProgressDialog(&window_);
 
     SendSession& send = stack_.send();

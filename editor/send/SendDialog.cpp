@@ -9,6 +9,7 @@
 
 #include <array>
 
+#include "editor/history/LastSendPanel.h"
 #include "protocol/SendGroupTable.h"
 
 namespace koru {
@@ -108,6 +109,14 @@ SendSelection SendDialog::selection() const {
 void SendDialog::setSendRunning(bool running) {
     running_ = running;
     updateOk();
+}
+
+void SendDialog::addHistoryPanel(LastSendPanel* panel) {
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, panel);
+    setTabOrder(boxes_.back().box, panel);  // after the boxes, before "Ok"
+    connect(panel, &LastSendPanel::tickRequested, this, [this](SendGroups ticked) {
+        for (const Box& entry : boxes_) entry.box->setChecked(ticked.has(entry.group));
+    });
 }
 
 void SendDialog::updateOk() {
