@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs the real window on a virtual 1280x800 display with the busy sample unit (docs/samples/pumpstation.kuf)
 # and a library of a few units, and writes one picture per tab and one per dialog to docs/screenshots/.
-# Needs a build (build/bin); installs xvfb, xdotool and imagemagick when missing.
+# Needs a build (build/bin, or KORU_BIN); installs xvfb, xdotool and imagemagick when missing. KORU_SHOTS_OUT
+# names another folder for the pictures (scripts/compare-outputs.sh takes the pictures of two builds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=${KORU_BIN:-build/bin}
-out=docs/screenshots
+out=${KORU_SHOTS_OUT:-docs/screenshots}
 
 if [ "${1:-}" != "--inside" ]; then
   missing=()
