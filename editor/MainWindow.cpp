@@ -11,6 +11,7 @@
 
 #include "editor/AskingOperation.h"
 #include "editor/DialogText.h"
+#include "editor/EditHistory.h"
 #include "editor/FieldValidation.h"
 #include "editor/ListBox.h"
 #include "editor/ListBox.h"
@@ -56,6 +57,7 @@ struct MenuTitle {
 };
 constexpr MenuTitle kMenus[] = {
     {"&File", "mnuFile", &WindowMenus::file},
+    {"&Edit", "mnuEdit", &WindowMenus::edit},
     {"&View", "mnuView", &WindowMenus::view},
     {"&Settings", "mnuSettings", &WindowMenus::settings},
     {"&Help", "mnuHelp", &WindowMenus::help},
@@ -86,6 +88,8 @@ const std::vector<MenuItem>& MenuItems() {
         {&M::file, "mnuSendHistory", "Send &history...", {}, &M::sendHistory},
         {&M::file, nullptr, nullptr, {}, nullptr},
         {&M::file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &M::exit},
+        {&M::edit, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &M::undo},
+        {&M::edit, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &M::redo},
         {&M::view, "mnuNetworkMap", "&Network map", QKeySequence(Qt::CTRL | Qt::Key_M), &M::networkMap},
         {&M::settings, "mnuCommSettings", "&Communication Settings", {}, &M::commSettings},
         {&M::help, "mnuAbout", "&About", {}, &M::about},
@@ -113,6 +117,8 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
     binder_->showAll();
     buildTabs();
     buildMenus();
+    history_ = new EditHistory(*binder_, *this);
+    history_->connectMenu(menus_.undo, menus_.redo);
     startUp();
     unsaved_.settle(config_);
     connect(binder_, &SettingBinder::edited, this, &MainWindow::configurationChanged);
@@ -248,6 +254,7 @@ void MainWindow::buildMenus() {
     OnTriggered(menus_.saveUnit, this, [this] { saveUnit(); });
     OnTriggered(menus_.importUnit, this, [this] { importParameters(); });
     OnTriggered(menus_.exit, this, [this] { close(); });
+    menus_.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 
 void MainWindow::startUp() {
@@ -279,6 +286,7 @@ void MainWindow::markSaved() { settle(); }
 void MainWindow::restoreEdits(const UnitConfiguration& edits) {
     config_ = edits;
     showConfiguration();
+    history_->clear();
     unsaved_.forget();
     emit savedStateChanged();
 }
@@ -288,11 +296,14 @@ void MainWindow::endWithoutAsking() {
     close();
 }
 
-bool MainWindow::edit(const std::function<bool(UnitConfiguration&)>& change) { return binder_->edit(change); }
+bool MainWindow::edit(const QString& step, const std::function<bool(UnitConfiguration&)>& change) {
+    return history_->edit(step, change);
+}
 
 void MainWindow::replaceConfiguration(UnitConfiguration config) {
     config_ = std::move(config);
     showConfiguration();
+    history_->clear();
 }
 
 void MainWindow::refreshUnitLists() {
@@ -362,6 +373,7 @@ bool MainWindow::openUnitFile(const std::string& path) {
         return false;
     }
     showConfiguration();
+    history_->clear();
     settle();
     return true;
 }
@@ -388,13 +400,16 @@ void MainWindow::importParameters() {
     const FileChoice choice{kParameterFileTitle, "Units (*.kpf)", library_.parameterFilesFolder().string(), {}};
     dialogs_.chooseFileToOpen(choice, [this](std::optional<std::string> path) {
         if (!path) return;
-        if (const auto error = LoadUnitFile(*path, config_, LoadKind::Import)) {
+        // One step of the history; a file that fails part way changes nothing.
+        std::optional<FileError> error;
+        edit(QStringLiteral("Import"), [&](UnitConfiguration& config) {
+            error = LoadUnitFile(*path, config, LoadKind::Import);
+            return !error;
+        });
+        if (error) {
             dialogs_.inform(DialogText("Cannot import the parameters: " + error->describe() + "."),
                             kParameterFileTitle, MessageIcon::Critical);
-            return;
         }
-        showFields();
-        emit configurationChanged();
     });
 }
 

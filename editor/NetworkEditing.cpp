@@ -1,9 +1,10 @@
 #include "editor/NetworkEditing.h"
 
-#include "editor/ListBox.h"
+#include <QPushButton>
 
 #include "editor/ChoiceBox.h"
 #include "editor/FieldText.h"
+#include "editor/ListBox.h"
 #include "editor/ListSelection.h"
 #include "editor/MainWindow.h"
 #include "editor/WindowHooks.h"
@@ -35,9 +36,10 @@ void NetworkEditing::connectButtons() {
     });
 }
 
+// The button's caption names the step ("Add lower unit").
 void NetworkEditing::onButton(QPushButton* button, std::function<bool(NetworkSetup&)> operation) {
-    OnClicked(button, this, [this, operation = std::move(operation)] {
-        window_.edit([&operation](UnitConfiguration& config) { return operation(config.network); });
+    OnClicked(button, this, [this, step = button->text().remove(QLatin1Char('&')), operation = std::move(operation)] {
+        window_.edit(step, [&operation](UnitConfiguration& config) { return operation(config.network); });
     });
 }
 

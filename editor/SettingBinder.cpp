@@ -159,6 +159,16 @@ void SettingBinder::showChanged(const SettingChange& change) {
     }
 }
 
+QWidget* SettingBinder::fieldOf(const SettingChange& change) const {
+    QWidget* found = nullptr;
+    for (const BoundField& field : fields_) {
+        if (!SameItem(field, change)) continue;
+        if (field.setting->kind != FieldKind::Option || field.setting->option == change.after.text) return field.widget;
+        if (found == nullptr) found = field.widget;
+    }
+    return found;
+}
+
 void SettingBinder::showAll() {
     for (const Setting& setting : Settings()) {
         for (int index = 0; index < setting.size(); ++index) correct(setting, index);

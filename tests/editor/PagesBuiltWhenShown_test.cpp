@@ -77,7 +77,7 @@ TEST_F(PagesBuiltWhenShown, LoadsAndChecksReachEverySettingWithOrWithoutItsPage)
 }
 
 TEST_F(PagesBuiltWhenShown, ACommandCorrectsASettingWithoutItsPage) {
-    window->edit([](UnitConfiguration& config) {
+    window->edit(QStringLiteral("Change"), [](UnitConfiguration& config) {
         config.timers[1].time = "soon";
         config.radio.channel = "99";
         return true;
