@@ -162,17 +162,14 @@ QWidget* MainWindow::buildPage(WindowTab tab, QWidget* holder) {
 
 QWidget* MainWindow::makePage(WindowTab tab, QWidget* holder) {
     FieldFactory& factory = *factory_;
+    // A page whose controls the editing parts work with hands them over as it is made.
+    const auto keep = [](auto* page, auto& controls) {
+        controls = page->controls();
+        return page;
+    };
     switch (tab) {
-        case WindowTab::Overview: {
-            auto* page = new OverviewPage(factory, holder);
-            controls_.overview = page->controls();
-            return page;
-        }
-        case WindowTab::Network: {
-            auto* page = new NetworkPage(factory, holder);
-            controls_.network = page->controls();
-            return page;
-        }
+        case WindowTab::Overview: return keep(new OverviewPage(factory, holder), controls_.overview);
+        case WindowTab::Network: return keep(new NetworkPage(factory, holder), controls_.network);
         case WindowTab::CommSetup: {
             auto* page = new CommSetupPage(factory, holder);
             controls_.channel = page->channel();
@@ -185,14 +182,10 @@ QWidget* MainWindow::makePage(WindowTab tab, QWidget* holder) {
         case WindowTab::TimerCounterCommEvents: return new TimerCounterCommEventsPage(factory, holder);
         case WindowTab::RemoteEvents: return new RemoteEventsPage(factory, holder);
         case WindowTab::MessageActions:
-            messageActions_ = new MessageActionsPage(factory, holder);
-            controls_.messageActions = messageActions_->controls();
+            messageActions_ = keep(new MessageActionsPage(factory, holder), controls_.messageActions);
             return messageActions_;
-        case WindowTab::OutputFlagActions: {
-            auto* page = new OutputFlagActionsPage(factory, holder);
-            controls_.outputFlagActions = page->controls();
-            return page;
-        }
+        case WindowTab::OutputFlagActions:
+            return keep(new OutputFlagActionsPage(factory, holder), controls_.outputFlagActions);
         case WindowTab::TimerCounterActions: {
             auto* page = new TimerCounterActionsPage(factory, holder);
             controls_.timerActions = page->timers();
