@@ -10,7 +10,9 @@
 #include <string_view>
 
 #include "editor/MainWindow.h"
+#include "editor/RecentUnits.h"
 #include "editor/RecoveryKeeper.h"
+#include "editor/UnitFileDrop.h"
 #include "editor/UnitEditing.h"
 #include "editor/network/NetworkMapCommand.h"
 #include "editor/send/SendController.h"
@@ -125,6 +127,8 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     SendController::AttachLive(window);  // "&Settings" before the "&Help" of the unit editing
     AttachUnitEditing(window);
     AttachNetworkMap(window);
+    AttachRecentUnits(window);
+    new UnitFileDrop(window);
     auto* recovery = new RecoveryKeeper(window);
     int endedBy = 0;
     QObject::connect(&interrupts, &InterruptNotifier::interrupted, &window, [&](int signalNumber) {

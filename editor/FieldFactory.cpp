@@ -65,7 +65,7 @@ ChoiceBox* FieldFactory::choice(QWidget* parent, std::string_view control, int i
     const ControlDescription description = Describe(control, index);
     auto* box = new ChoiceBox(Items(description), description.editableChoice, parent);
     controls_.add(box, ObjectName(control, index));
-    Name(box, accessible);
+    if (!accessible.isEmpty()) box->setCaption(accessible);
     return box;
 }
 
@@ -108,10 +108,13 @@ QLabel* FieldFactory::value(QWidget* parent, std::string_view control, int index
     controls_.add(label, ObjectName(control, index));
     label->setTextFormat(Qt::PlainText);  // unit texts are shown as they are, never as markup
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);  // no stop for the keyboard: nothing to do there
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setMinimumHeight(label->fontMetrics().height() + 6);
     if (!description.initial.empty()) label->setText(ToWidgetText(description.initial));
-    Name(label, accessible);
+    // No accessible name: a label's name is its text, the value a screen reader must read; the caption
+    // says what the value is.
+    label->setAccessibleDescription(accessible);
     return label;
 }
 

@@ -36,7 +36,8 @@ public:
                          const QString& accessible = {});
     QListWidget* list(QWidget* parent, std::string_view control, int index, int visibleRows,
                       const QString& accessible);
-    // A text the program sets and the window only shows.
+    // A text the program sets and the window only shows; `accessible` becomes its description, so assistive
+    // tools read the text itself as its name.
     QLabel* value(QWidget* parent, std::string_view control, int index, const QString& accessible);
     // A button whose work another part of the editor provides: it stays disabled until that part enables it.
     QPushButton* button(QWidget* parent, std::string_view control, int index, const QString& caption,

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,8 +29,10 @@
 #include "editor/tabs/RemoteEventsPage.h"
 #include "editor/tabs/TimerCounterActionsPage.h"
 #include "editor/tabs/TimerCounterCommEventsPage.h"
+#include "model/FileNames.h"
 #include "model/LibraryQuestions.h"
 #include "model/UnitFile.h"
+#include "model/UnitName.h"
 #include "platform/UserDialogs.h"
 #include "platform/widgets/WidgetText.h"
 
@@ -65,6 +68,8 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
     startUp();
     unsaved_.settle(config_);
     connect(binder_, &SettingBinder::modelChanged, this, &MainWindow::configurationChanged);
+    connect(this, &MainWindow::configurationChanged, this, &MainWindow::updateModifiedMark);
+    connect(this, &MainWindow::savedStateChanged, this, &MainWindow::updateModifiedMark);
 
     const QSize preferred(1280, 800);
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -103,6 +108,8 @@ void MainWindow::buildMenus() {
         return action;
     };
     item("mnuOpenKoru", QStringLiteral("&Open KORU unit"), QKeySequence::Open, &MainWindow::openUnit);
+    recentMenu_ = fileMenu_->addMenu(QStringLiteral("&Recent units"));
+    recentMenu_->menuAction()->setObjectName(QStringLiteral("mnuRecentUnits"));
     item("mnuSaveKoru", QStringLiteral("&Save KORU unit"), QKeySequence::Save, &MainWindow::saveUnit);
     fileMenu_->addSeparator();
     item("mnuImportKoru", QStringLiteral("&Import KORU unit"), QKeySequence(), &MainWindow::importParameters);
@@ -151,7 +158,11 @@ void MainWindow::settle() {
     emit savedStateChanged();
 }
 
-void MainWindow::markSaved() { settle(); }
+void MainWindow::markSaved() {
+    settle();
+    const std::filesystem::path file = library_.unitsFolder() / FileSystemName(UnitFileName(config_.unit));
+    emit unitFileUsed(QFile::decodeName(file.c_str()));
+}
 
 void MainWindow::restoreEdits(const UnitConfiguration& edits) {
     config_ = edits;
@@ -184,7 +195,15 @@ int MainWindow::currentMessageText() const { return messageActions_->currentMess
 
 void MainWindow::updateTitle() {
     const UnitIdentity& unit = config_.unit;
-    setWindowTitle(unit.id.empty() ? kNoUnitTitle : TitleText(ToWidgetText(unit.alias + " - " + unit.id)));
+    setWindowTitle(unit.id.empty() ? kNoUnitTitle
+                                   : TitleText(ToWidgetText(unit.alias + " - " + unit.id)) + QLatin1String("[*]"));
+    updateModifiedMark();
+}
+
+void MainWindow::updateModifiedMark() {
+    // The mark compares the unit with its file, so an edit taken back by hand (or by Undo) clears it again.
+    // Only a unit's title holds the mark: while a unit opens, its fields change before its title does.
+    if (windowTitle().endsWith(QLatin1String("[*]"))) setWindowModified(hasUnsavedEdits());
 }
 
 void MainWindow::report(const LibraryResult& result, const std::string& title) {
@@ -209,11 +228,7 @@ void MainWindow::askToSave(std::function<void(bool goOn)> answered) {
                           FixedAnswer answer(yes);
                           const LibraryResult saved = library_.PromptSaveUnit(config_, answer);
                           report(saved, std::string(kSaveUnitTitle));
-                          if (saved.done()) {
-                              updateTitle();
-                              settle();
-                              emit unitFilesChanged();
-                          }
+                          if (saved.done()) afterSave();
                           // A save the user asked for that failed stops the command: the unit stays open.
                           answered(saved.status == LibraryStatus::Done || saved.status == LibraryStatus::NotDone);
                       });
@@ -227,6 +242,7 @@ bool MainWindow::openUnitFile(const std::string& path) {
     }
     showConfiguration();
     settle();
+    emit unitFileUsed(QFile::decodeName(path.c_str()));
     return true;
 }
 
@@ -242,25 +258,31 @@ void MainWindow::openUnit() {
 void MainWindow::saveUnit() {
     const LibraryResult saved = library_.SaveUnit(config_);
     report(saved, std::string(kSaveUnitTitle));
-    if (!saved.done()) return;
+    if (saved.done()) afterSave();
+}
+
+void MainWindow::afterSave() {
     updateTitle();
-    settle();
+    markSaved();
     emit unitFilesChanged();
 }
 
 void MainWindow::importParameters() {
     const FileChoice choice{kParameterFileTitle, "Units (*.kpf)", library_.parameterFilesFolder().string(), {}};
     dialogs_.chooseFileToOpen(choice, [this](std::optional<std::string> path) {
-        if (!path) return;
-        if (const auto error = LoadUnitFile(*path, config_, LoadKind::Import)) {
-            dialogs_.inform(DialogText("Cannot import the parameters: " + error->describe() + "."),
-                            kParameterFileTitle, MessageIcon::Critical);
-            return;
-        }
-        binder_->showAll();
-        rules_->applyAll();
-        emit configurationChanged();
+        if (path) importParameterFile(*path);
     });
+}
+
+void MainWindow::importParameterFile(const std::string& path) {
+    if (const auto error = LoadUnitFile(path, config_, LoadKind::Import)) {
+        dialogs_.inform(DialogText("Cannot import the parameters: " + error->describe() + "."), kParameterFileTitle,
+                        MessageIcon::Critical);
+        return;
+    }
+    binder_->showAll();
+    rules_->applyAll();
+    emit configurationChanged();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -31,6 +31,9 @@
 //   - hasUnsavedEdits()    a unit is open and differs from what its file holds as last opened or saved;
 //                          configurationChanged() and savedStateChanged() say when that may have changed.
 //                          markSaved() after writing the open unit's file yourself (as New does).
+//   - unitFileUsed(path)   emitted after the open unit was read from or written to `path` (an open, a save, the
+//                          save question's save, markSaved()): the recent units follow it.
+//   - The title carries Qt's modified mark ("[*]", shown as "*") while hasUnsavedEdits().
 //   - unitFilesChanged()   emitted after the window wrote or deleted unit files: a save (also the save question's),
 //                          and every refreshUnitLists(), which New and Delete call when they are done.
 
@@ -88,6 +91,8 @@ public:
     int currentMessageText() const;
 
     QMenu* fileMenu() const { return fileMenu_; }
+    // "Recent units" in the File menu, after Open; editor/RecentUnits.h fills it.
+    QMenu* recentUnitsMenu() const { return recentMenu_; }
     QAction* menuAction(const QString& name) const;
 
     // Loads a unit file over the configuration as Open does after its file chooser; false (and the reason
@@ -98,6 +103,8 @@ public:
     void openUnit();
     void saveUnit();
     void importParameters();
+    // Imports a parameter file over the configuration as Import does after its file chooser.
+    void importParameterFile(const std::string& path);
 
     bool hasUnsavedEdits() const;
     void markSaved();
@@ -115,6 +122,7 @@ signals:
     // What counts as saved changed: an open, a save, a new unit, restored edits.
     void savedStateChanged();
     void unitFilesChanged();
+    void unitFileUsed(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -124,6 +132,8 @@ private:
     void buildMenus();
     void startUp();
     void updateTitle();
+    void updateModifiedMark();
+    void afterSave();
     // Asks whether to save the open unit and saves it on Yes; `answered` learns whether the command goes on.
     void askToSave(std::function<void(bool goOn)> answered);
     void report(const LibraryResult& result, const std::string& title);
@@ -140,6 +150,7 @@ private:
     SettingBinder* binder_ = nullptr;
     WindowRules* rules_ = nullptr;
     QMenu* fileMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     bool windowEnabled_ = true;
     bool asking_ = false;   // the save prompt of a close is open
     bool closing_ = false;  // the close has been decided

@@ -100,6 +100,7 @@ NetworkPage::NetworkPage(FieldFactory& factory, QWidget* parent) : TabPage(facto
     remoteRow->addWidget(factory.button(remotes, "cmdRemoveRemote", -1, QStringLiteral("Remove remote")));
     auto* list1 = new QListWidget(remotes);
     factory.controls().add(list1, QStringLiteral("List1"));
+    list1->setAccessibleName(QStringLiteral("Remote control details"));
     remoteRow->addWidget(list1);
     remote->setEnabled(false);
     list1->setEnabled(false);

@@ -53,8 +53,8 @@ TEST_F(UnitCommandsTest, TheMenusHoldTheItemsInOrder) {
     for (const QAction* action : w.window->fileMenu()->actions()) {
         file.push_back(action->isSeparator() ? "-" : action->objectName().toStdString());
     }
-    EXPECT_EQ(file, (Entries{"mnuNewKoru", "mnuDeleteKoru", "-", "mnuOpenKoru", "mnuSaveKoru", "-",
-                             "mnuExportKoru", "mnuImportKoru", "-", "mnuExit"}));
+    EXPECT_EQ(file, (Entries{"mnuNewKoru", "mnuDeleteKoru", "-", "mnuOpenKoru", "mnuRecentUnits", "mnuSaveKoru",
+                             "-", "mnuExportKoru", "mnuImportKoru", "-", "mnuExit"}));
     for (const auto& [item, key] : {std::pair{"mnuNewKoru", Qt::Key_N}, std::pair{"mnuOpenKoru", Qt::Key_O},
                                     std::pair{"mnuSaveKoru", Qt::Key_S}, std::pair{"mnuExit", Qt::Key_Q}}) {
         EXPECT_EQ(w.window->menuAction(item)->shortcut(), QKeySequence(Qt::CTRL | key)) << item;
@@ -72,7 +72,7 @@ TEST_F(UnitCommandsTest, NewMakesTheUnitTheWindowsAndListsIt) {
     EXPECT_EQ(label("lblId"), "0000000042");
     EXPECT_EQ(w.get<QLineEdit>("txtAlias")->text(), "Pump");
     EXPECT_EQ(label("lblAlias"), "Pump");
-    EXPECT_EQ(w.window->windowTitle(), "Pump - 0000000042");
+    EXPECT_EQ(w.window->windowHandle()->title(), "Pump - 0000000042");
     EXPECT_EQ(w.items("lstUnitInSystem"), (Entries{"0000000007(Tank)", "0000000042(Pump)"}));
 
     trigger("mnuNewKoru");  // a unit is open: the save prompt comes first
