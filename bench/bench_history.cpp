@@ -3,7 +3,9 @@
 // --changed`, side by side with their ratio (goal: under a tenth). Both are whole korucfg runs, start,
 // history and the mandatory 0.5 s pause after every line included, as a technician waits for them. Then the
 // time to compute the changed groups of the unit (read its state, plan its packets, compare; goal: under
-// 5 ms). Usage: bench_history [UNIT FILE] (default docs/samples/pumpstation.kuf).
+// 5 ms), and the time the window's send dialog takes for its history line when the log holds years of
+// sessions (read the whole log, find the unit's newest).
+// Usage: bench_history [UNIT FILE] (default docs/samples/pumpstation.kuf).
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,6 +17,7 @@
 #include "model/SendHistory.h"
 #include "model/UnitFile.h"
 #include "protocol/GroupChanges.h"
+#include "protocol/LastSend.h"
 #include "tests/support/Korucfg.h"
 #include "tests/support/TestSupport.h"
 
@@ -50,6 +53,30 @@ void ChangeChannel(const std::string& unit) {
     const int channel = std::stoi(text.substr(at + 10, end - at - 10));
     text.replace(at + 10, end - at - 10, std::to_string(channel < 81 ? channel + 1 : channel - 1));
     test::WriteBytes(unit, text);
+}
+
+// The send dialog's history line with a log of `sessions` sessions to 100 units, each of every group.
+double LastSendMilliseconds(const test::TempDir& library, int sessions) {
+    SendHistory history(library.path());
+    SendLogEntry entry{
+        "2026-12-07T06:30:12+01:00", "", "Pumpstation", "/dev/ttyUSB0", {}, "Selected parameters saved in Koru",
+        {}, "koru-configurator 1.3"};
+    for (const SendBox& box : SendBoxTable()) {
+        entry.groups.emplace_back(box.name);
+        entry.outcomes.push_back({box.name, "acknowledged"});
+    }
+    std::string log = std::string(kSendLogHeader) + "\r\n";
+    for (int session = 0; session < sessions; ++session) {
+        entry.unitId = *HistoryUnitId(std::to_string(session % 100 + 1));
+        log += SendLogLine(entry) + "\r\n";
+    }
+    test::WriteBytes(history.logFile(), log);
+    constexpr int kRounds = 20;
+    int found = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (int round = 0; round < kRounds; ++round) found += LastSendOf(history.readLog(), "0000000042") ? 1 : 0;
+    const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+    return found == kRounds ? elapsed.count() / kRounds : -1;
 }
 
 }  // namespace
@@ -93,5 +120,8 @@ int main(int argc, char** argv) {
     std::printf("changed groups:          %7.3f ms per computation (state read, packets planned, compared; "
                 "%zu changed; goal: under 5 ms)\n",
                 elapsed.count() / kRounds, changedGroups / kRounds);
+    constexpr int kLoggedSessions = 20000;
+    std::printf("send dialog history line: %6.3f ms with a log of %d sessions (read whole, newest found)\n",
+                LastSendMilliseconds(library, kLoggedSessions), kLoggedSessions);
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "editor/RecoveryKeeper.h"
 #include "editor/UnitFileDrop.h"
 #include "editor/UnitEditing.h"
+#include "editor/history/HistoryCommands.h"
 #include "editor/network/NetworkMapCommand.h"
 #include "editor/send/SendController.h"
 #include "platform/BuildInfo.h"
@@ -126,6 +127,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     dialogs.setParent(&window);
     SendController::AttachLive(window);  // "&Settings" before the "&Help" of the unit editing
     AttachUnitEditing(window);
+    new HistoryCommands(window);
     AttachNetworkMap(window);
     AttachRecentUnits(window);
     new UnitFileDrop(window);

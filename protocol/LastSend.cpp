@@ -12,14 +12,17 @@ std::vector<SendLogEntry> EntriesOf(const SendLogContents& log, std::string_view
     return entries;
 }
 
+LastSend SummaryOf(const SendLogEntry& entry) {
+    LastSend summary{entry.time, entry.verdict, 0, static_cast<int>(entry.outcomes.size())};
+    for (const GroupOutcome& outcome : entry.outcomes) {
+        if (outcome.outcome == kAcknowledgedText || outcome.outcome == kNothingToSendText) ++summary.acknowledged;
+    }
+    return summary;
+}
+
 std::optional<LastSend> LastSendOf(const SendLogContents& log, std::string_view unitId) {
     for (auto entry = log.entries.rbegin(); entry != log.entries.rend(); ++entry) {
-        if (entry->unitId != unitId) continue;
-        LastSend last{entry->time, entry->verdict, 0, static_cast<int>(entry->outcomes.size())};
-        for (const GroupOutcome& outcome : entry->outcomes) {
-            if (outcome.outcome == kAcknowledgedText || outcome.outcome == kNothingToSendText) ++last.acknowledged;
-        }
-        return last;
+        if (entry->unitId == unitId) return SummaryOf(*entry);
     }
     return std::nullopt;
 }

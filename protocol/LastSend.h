@@ -24,6 +24,9 @@ struct LastSend {
     bool operator==(const LastSend&) const = default;
 };
 
+// One session as the summary above.
+LastSend SummaryOf(const SendLogEntry& entry);
+
 // The unit's newest session; nullopt when the log has none.
 std::optional<LastSend> LastSendOf(const SendLogContents& log, std::string_view unitId);
 

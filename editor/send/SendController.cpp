@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "editor/MainWindow.h"
+#include "editor/history/LastSendPanel.h"
 #include "editor/send/DialogMessageBoxes.h"
 #include "editor/send/ProgressDialog.h"
 #include "editor/send/SendDialog.h"
@@ -53,6 +54,7 @@ SendController::SendController(MainWindow& window, SendStack& stack, const Seria
     : window_(window), stack_(stack) {
     settingsDialog_ = new SerialSetupDialog(stack_.settings(), stack_.link(), devices, &window_);
     sendDialog_ = new SendDialog(&window_);
+    sendDialog_->addHistoryPanel(new LastSendPanel(window_.configuration(), window_.library().root()));
     progressDialog_ = new ProgressDialog(&window_);
 
     SendSession& send = stack_.send();

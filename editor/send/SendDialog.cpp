@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "editor/history/LastSendPanel.h"
 #include "protocol/SendBoxNames.h"
 
 namespace koru {
@@ -131,6 +132,14 @@ SendSelection SendDialog::selection() const {
 void SendDialog::setSendRunning(bool running) {
     running_ = running;
     updateOk();
+}
+
+void SendDialog::addHistoryPanel(LastSendPanel* panel) {
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, panel);
+    setTabOrder(boxes_.back().box, panel);  // after the boxes, before "Ok"
+    connect(panel, &LastSendPanel::tickRequested, this, [this](const SendSelection::Boxes& ticked) {
+        for (const Box& entry : boxes_) entry.box->setChecked(ticked.*entry.member);
+    });
 }
 
 void SendDialog::updateOk() {

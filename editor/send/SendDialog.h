@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace koru {
 
+class LastSendPanel;
+
 class SendDialog : public QDialog {
     Q_OBJECT
 
@@ -26,6 +28,9 @@ public:
     // The groups the ticked boxes send.
     SendSelection selection() const;
     void setSendRunning(bool running);
+    // Shows `panel` (the unit's send history) above the buttons; the groups it asks for are ticked, the
+    // others cleared.
+    void addHistoryPanel(LastSendPanel* panel);
 
 signals:
     void sendRequested();

@@ -51,6 +51,20 @@ inline std::vector<std::string> Items(const QListWidget* list) {
     return items;
 }
 
+// Checks that `dialog` (shown) fits on a 1280x800 screen at its natural size. With KORU_SHOTS_DIR set
+// (scripts/screenshots.sh does, on a virtual display), it is also saved there as NAME.png.
+inline void TakePicture(const char* name, QWidget* dialog) {
+    ASSERT_TRUE(dialog->isVisible()) << name;
+    dialog->adjustSize();
+    const QSize size = dialog->frameGeometry().size();
+    EXPECT_LE(size.width(), 1280) << name;
+    EXPECT_LE(size.height(), 800) << name;
+    const QString folder = qEnvironmentVariable("KORU_SHOTS_DIR");
+    if (!folder.isEmpty()) {
+        EXPECT_TRUE(dialog->grab().save(folder + "/" + name + ".png")) << name;
+    }
+}
+
 // Deletes the dialogs that closed (they delete themselves once the event loop would come round).
 inline void LetClosedDialogsGo() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

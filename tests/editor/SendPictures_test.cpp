@@ -22,30 +22,17 @@ TEST(SendPictures, TheSendWindowsFitOnTheScreen) {
     rig.devices.devices = QtSerialDevices().list();
     ASSERT_TRUE(rig.open(KORU_SOURCE_DIR "/docs/samples/pumpstation.kuf"));
     rig.window->show();
-    const QString folder = qEnvironmentVariable("KORU_SHOTS_DIR");
-
-    const auto picture = [&](const char* name, QWidget* dialog) {
-        ASSERT_TRUE(dialog->isVisible()) << name;
-        dialog->adjustSize();
-        const QSize size = dialog->frameGeometry().size();
-        EXPECT_LE(size.width(), 1280) << name;
-        EXPECT_LE(size.height(), 800) << name;
-        if (!folder.isEmpty()) {
-            EXPECT_TRUE(dialog->grab().save(folder + "/" + name + ".png")) << name;
-        }
-    };
-
     rig.window->control<QAbstractButton>(QStringLiteral("cmdSetup"))->click();
-    picture("31-send-to-unit", rig.sendDialog());
+    test::TakePicture("31-send-to-unit", rig.sendDialog());
     SendRig::click(rig.sendDialog(), QStringLiteral("cmdOk"));
 
     ASSERT_TRUE(rig.drive([&] { return line.unit.packetsReceived() >= 12; }));
-    picture("32-progress-mid-send", rig.progress());
+    test::TakePicture("32-progress-mid-send", rig.progress());
     ASSERT_TRUE(rig.driveToEnd());
-    picture("33-progress-failed", rig.progress());
+    test::TakePicture("33-progress-failed", rig.progress());
     // The settings dialog as the session left it: the link log, the session state, the lamps.
     rig.settings()->show();
-    picture("30-communication-settings", rig.settings());
+    test::TakePicture("30-communication-settings", rig.settings());
 }
 
 }  // namespace
