@@ -18,6 +18,7 @@
 #include "model/UnitFile.h"
 #include "protocol/GroupChanges.h"
 #include "protocol/LastSend.h"
+#include "protocol/SendGroupTable.h"
 #include "tests/support/Korucfg.h"
 #include "tests/support/TestSupport.h"
 
@@ -61,9 +62,9 @@ double LastSendMilliseconds(const test::TempDir& library, int sessions) {
     SendLogEntry entry{
         "2026-12-07T06:30:12+01:00", "", "Pumpstation", "/dev/ttyUSB0", {}, "Selected parameters saved in Koru",
         {}, "koru-configurator 1.3"};
-    for (const SendBox& box : SendBoxTable()) {
-        entry.groups.emplace_back(box.name);
-        entry.outcomes.push_back({box.name, "acknowledged"});
+    for (const SendGroupDescription& group : SendGroupTable()) {
+        entry.groups.emplace_back(group.name);
+        entry.outcomes.push_back({group.name, "acknowledged"});
     }
     std::string log = std::string(kSendLogHeader) + "\r\n";
     for (int session = 0; session < sessions; ++session) {

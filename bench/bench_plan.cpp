@@ -10,7 +10,7 @@
 
 int main() {
     const koru::UnitConfiguration config = koru::test::FullUnit();
-    const koru::SendSelection selection = koru::SendSelection::fromBoxes({});
+    const koru::SendSelection selection = koru::SendSelection::Of(koru::SendGroups::All());
     constexpr int kRounds = 2000;
     std::size_t bytes = 0;
     koru::PlanSession(config, selection);  // warm up

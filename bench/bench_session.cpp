@@ -12,7 +12,6 @@
 #include <chrono>
 #include <cstdio>
 
-#include "platform/MemorySettingsStore.h"
 #include "protocol/SessionPlanner.h"
 #include "protocol/link/LinkTimings.h"
 #include "protocol/link/SendStack.h"
@@ -43,14 +42,13 @@ int main(int argc, char** argv) {
     const std::string device = QString::fromUtf8(unitProcess.readLine()).trimmed().toStdString();
 
     const UnitConfiguration config = test::FullUnit();
-    const SendSelection everything = SendSelection::fromBoxes({});
+    const SendSelection everything = SendSelection::Of(SendGroups::All());
     const SessionTranscript plan = PlanSession(config, everything);
     std::size_t lines = 0;
     for (auto at = plan.bytes.find("\r\n"); at != std::string::npos; at = plan.bytes.find("\r\n", at + 2)) ++lines;
 
-    MemorySettingsStore store;
     test::RecordingMessageBoxes boxes;
-    const std::unique_ptr<SendStack> stack = SendStack::Live(boxes, store, config);
+    const std::unique_ptr<SendStack> stack = SendStack::Live(boxes, config);
     stack->link().setPort(1, device);
     SendSession& send = stack->send();
 

@@ -62,7 +62,7 @@ std::vector<double> OpenMaximalUnits(const koru::test::TempDir& library) {
     }
     koru::QtUserDialogs dialogs;
     koru::MainWindow window(koru::UnitLibrary(library.path()), dialogs);
-    window.control<QTabWidget>(QStringLiteral("sstEvents"))->setCurrentIndex(5);
+    window.findChild<QTabWidget*>(QStringLiteral("sstEvents"))->setCurrentIndex(5);
     window.show();
     QCoreApplication::processEvents();
     std::vector<double> times;

@@ -19,8 +19,7 @@ int runDelete(const QStringList& arguments) {
     }
     const std::optional<std::string> entry = UnitTextOf(entries[0], "unit entry");
     if (!entry) return kExitFailed;
-    FixedAnswer yes(true);
-    const LibraryResult result = LibraryFrom(parser).DeleteUnit(*entry, yes);
+    const LibraryResult result = LibraryFrom(parser).DeleteUnit(*entry, Consent::Given);
     if (result.done()) return kExitOk;
     PrintLibraryError(result.message);
     return kExitFailed;

@@ -27,18 +27,20 @@ std::string SettingLines(const std::vector<SettingDifference>& differences, cons
     return out;
 }
 
-std::string GroupLine(const SendBox& box) { return "  " + std::string(box.name) + " (" + box.caption + ")"; }
+std::string GroupLine(const SendGroupDescription& group) {
+    return "  " + std::string(group.name) + " (" + group.caption + ")";
+}
 
 int DiffFiles(const QString& firstFile, const QString& secondFile) {
     UnitConfiguration first;
     UnitConfiguration second;
     if (!LoadFilesInOrder({firstFile}, first) || !LoadFilesInOrder({secondFile}, second)) return kExitUsage;
     const std::vector<SettingDifference> settings = DiffSettings(first, second);
-    const std::vector<const SendBox*> groups = GroupsThatDiffer(PlanRecordPackets(first), PlanRecordPackets(second));
+    const std::vector<const SendGroupDescription*> groups = GroupsThatDiffer(PlanRecordPackets(first), PlanRecordPackets(second));
     std::string out = SettingLines(settings, LocalBytes(firstFile) + " | " + LocalBytes(secondFile));
     if (!groups.empty()) {
         out += "Groups whose packets differ:\n";
-        for (const SendBox* box : groups) out += GroupLine(*box) + "\n";
+        for (const SendGroupDescription* group : groups) out += GroupLine(*group) + "\n";
     }
     WriteStdout(out);
     return settings.empty() && groups.empty() ? kExitOk : kExitFailed;
@@ -78,7 +80,7 @@ int DiffSent(const UnitLibrary& library, const QStringList& files) {
         if (!change.changed()) continue;
         if (!changed) out += "Changed groups:\n";
         changed = true;
-        out += GroupLine(*change.box) + ": " + DescribeChange(change) + "\n";
+        out += GroupLine(*change.group) + ": " + DescribeChange(change) + "\n";
     }
     WriteStdout(out);
     return settings.empty() && !changed ? kExitOk : kExitFailed;

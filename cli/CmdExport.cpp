@@ -1,7 +1,5 @@
 #include <QCommandLineParser>
 
-#include <array>
-
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "model/ParameterFile.h"
@@ -10,25 +8,17 @@ namespace koru::cli {
 
 namespace {
 
-// Option names of the export rows, in row order.
-constexpr std::array<const char*, kParameterRowCount> kRowNames{
-    "network",        "radio",           "serial",          "timer",
-    "counter",        "input",           "io-events",       "timer-events",
-    "comm-events",    "counter-events",  "message-events",  "remote-events",
-    "message-actions", "output-flag-actions", "timer-actions", "counter-actions",
-};
-
 bool ParseSections(const QString& list, ParameterSelection& selection, std::string& unknown) {
     for (const QString& rawName : list.split(',', Qt::SkipEmptyParts)) {
         const QString name = rawName.trimmed();
         if (name == "all") {
-            selection = ParameterSelection::all();
+            selection = ParameterSelection::All();
             continue;
         }
         bool found = false;
-        for (int row = 0; row < kParameterRowCount; ++row) {
-            if (name == QLatin1String(kRowNames[row])) {
-                selection.rows[row] = true;
+        for (const ParameterRow& row : ParameterRows()) {
+            if (name == QLatin1String(row.name)) {
+                selection.set(row.section, true);
                 found = true;
             }
         }
@@ -49,7 +39,7 @@ int runExport(const QStringList& arguments) {
         "Loads each FILE in order over a new configuration and prints the parameter file of the chosen sections.");
     parser.addHelpOption();
     QStringList names;
-    for (const char* name : kRowNames) names << name;
+    for (const ParameterRow& row : ParameterRows()) names << row.name;
     parser.addOption({"sections", "comma-separated sections to export, or all: " + names.join(", "), "LIST"});
     parser.addPositionalArgument("FILE", "unit, default or parameter files, applied in order", "FILE...");
     if (auto status = ParseCommandLine(parser, arguments, "export")) return *status;

@@ -34,16 +34,17 @@ int runNew(const QStringList& arguments) {
     const UnitLibrary library = LibraryFrom(parser);
     library.RemoveUnfinishedSaves();
     UnitConfiguration config;
-    FixedAnswer replace(parser.isSet("replace"));
+    const Consent replace = parser.isSet("replace") ? Consent::Given : Consent::NotYet;
     const LibraryResult result = library.NewUnit(*id, *alias, *type, config, replace);
     switch (result.status) {
     case LibraryStatus::Done:
         if (!result.message.empty()) PrintLibraryError(result.message);
         WriteStdout(result.file.string() + "\n");
         return kExitOk;
-    case LibraryStatus::NotDone:
+    case LibraryStatus::NeedsConfirmation:
         PrintLibraryError("The unit ID " + PadUnitId(*id) + " already exists; give --replace to replace it.");
         return kExitFailed;
+    case LibraryStatus::NotDone:
     case LibraryStatus::Refused:
     case LibraryStatus::Failed:
         break;

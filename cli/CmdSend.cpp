@@ -10,7 +10,6 @@
 #include "cli/SendHistoryOptions.h"
 #include "cli/SendOptions.h"
 #include "platform/InterruptNotifier.h"
-#include "platform/MemorySettingsStore.h"
 #include "platform/PortDevices.h"
 #include "platform/PortSettings.h"
 #include "platform/QtSettingsStore.h"
@@ -59,117 +58,76 @@ void PrintSessionEnd(const SendSession& send) {
     PrintError(send.saved() ? kVerdictSaved : kVerdictFailed);
 }
 
-}  // namespace
-
-// A live send over a serial device: one progress line per group, the messages, the delivery report and,
-// last, the verdict on standard error. Every session is logged in the library's send history.
-int runSend(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Load FILEs in order over a new configuration and send it to a unit.\n"
-        "A unit that cannot be sent as it stands (what korucfg check lists first) opens no session.\n"
-        "Progress, the delivery report of every selected group and, last, the verdict go to standard error.\n"
-        "Every session is logged in the library's send history (korucfg history, korucfg diff --sent).\n"
-        "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130, 143 or 129 after Ctrl+C,\n"
-        "SIGTERM or SIGHUP (a closed terminal): the session is aborted with its abort line first.");
-    parser.addHelpOption();
-    const QCommandLineOption port("port",
-                                  "Serial device to send over: a device path, or COM1, COM2 or COM3 for the "
-                                  "device chosen for that port in the window's settings dialog (by default "
-                                  "/dev/ttyS0, /dev/ttyS1, /dev/ttyS2), with the line settings and time-out "
-                                  "stored there.",
-                                  "DEVICE");
-    const QCommandLineOption settings(
-        "settings", "Line settings (default 9600,n,8,1; with a COM port those stored by the window).", "S",
-        kDefaultPortSettings);
-    const QCommandLineOption timeout(
+// The line options: the port (a device path, or COM1 to COM3 of the settings dialog), the line settings and the
+// reply time-out.
+struct LineOptions {
+    QCommandLineOption port{"port",
+                            "Serial device to send over: a device path, or COM1, COM2 or COM3 for the device chosen "
+                            "for that port in the window's settings dialog (by default /dev/ttyS0, /dev/ttyS1, "
+                            "/dev/ttyS2), with the line settings and time-out stored there.",
+                            "DEVICE"};
+    QCommandLineOption settings{"settings",
+                                "Line settings (default 9600,n,8,1; with a COM port those stored by the window).", "S",
+                                kDefaultPortSettings};
+    QCommandLineOption timeout{
         "timeout",
-        "Reply time-out in ms, 1000 to 3600000 (default 3000; with a COM port the one stored by the window).",
-        "MS", "3000");
-    parser.addOptions({port, settings, timeout});
-    const SendHistoryOptions historyOptions;
-    historyOptions.addTo(parser);
-    const SendOptions sendOptions;
-    sendOptions.addTo(parser);
-    if (auto status = ParseCommandLine(parser, arguments, "send")) return *status;
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty() || !parser.isSet(port) || parser.value(port).isEmpty()) {
-        PrintError(files.isEmpty() ? "korucfg send: no FILE given" : "korucfg send: no --port DEVICE given");
-        return kExitUsage;
-    }
-    // A COM port sends as the window would: its device, line settings and time-out as the settings
-    // dialog stored them, unless the options say otherwise.
+        "Reply time-out in ms, 1000 to 3600000 (default 3000; with a COM port the one stored by the window).", "MS",
+        "3000"};
+};
+
+// The line a send goes out on.
+struct Line {
+    int portNumber = 0;  // 1 to 3 for a COM port, 0 for a device path
+    std::string device;
+    std::string settings;
+    long timeoutMs = 0;
+};
+
+// A COM port sends as the window would: its device, line settings and time-out as the settings dialog stored
+// them, unless the options say otherwise. The exit status when the options cannot make a line.
+std::optional<int> ChooseLine(const QCommandLineParser& parser, const LineOptions& options, Line& line) {
     const QtSettingsStore userSettings;
-    const auto [portNumber, device] = ResolvePort(parser.value(port), userSettings);
-    const bool stored = portNumber != 0;
-    const std::string lineSettings = stored && !parser.isSet(settings) ? StoredLineSettings(userSettings)
-                                                                       : parser.value(settings).toStdString();
-    if (!PortSettings::parse(lineSettings)) {
-        PrintError("korucfg send: " + std::string(parser.isSet(settings) ? "settings" : "the stored settings") +
-                   " \"" + lineSettings + "\" are not baud,parity,data bits,stop bits");
+    std::tie(line.portNumber, line.device) = ResolvePort(parser.value(options.port), userSettings);
+    const bool stored = line.portNumber != 0;
+    line.settings = stored && !parser.isSet(options.settings) ? StoredLineSettings(userSettings)
+                                                              : parser.value(options.settings).toStdString();
+    if (!PortSettings::parse(line.settings)) {
+        PrintError("korucfg send: " + std::string(parser.isSet(options.settings) ? "settings" : "the stored settings") +
+                   " \"" + line.settings + "\" are not baud,parity,data bits,stop bits");
         return kExitUsage;
     }
     std::optional<long> timeoutMs;
-    if (stored && !parser.isSet(timeout)) {
+    if (stored && !parser.isSet(options.timeout)) {
         timeoutMs = StoredReplyTimeout(userSettings).count();
     } else {
-        timeoutMs = replyTimeout(parser.value(timeout));
+        timeoutMs = replyTimeout(parser.value(options.timeout));
         if (!timeoutMs) {
             PrintError("korucfg send: --timeout takes whole milliseconds from " +
                        std::to_string(timing::kMinimumReplyTimeout.count()) + " to " +
                        std::to_string(timing::kMaximumReplyTimeout.count()) + ", not \"" +
-                       parser.value(timeout).toStdString() + "\"");
+                       parser.value(options.timeout).toStdString() + "\"");
             return kExitUsage;
         }
     }
-    SendSelection selection;
-    UnitConfiguration config;
-    if (!sendOptions.apply(parser, "korucfg send", selection, config)) return kExitUsage;
-    std::filesystem::path libraryRoot;
-    if (auto status = historyOptions.apply(parser, parser.isSet(sendOptions.select), config, libraryRoot, selection)) {
-        return *status;
-    }
+    line.timeoutMs = *timeoutMs;
+    return std::nullopt;
+}
 
-    // A unit that cannot be sent as it stands opens no session at all.
-    const std::vector<CheckFinding> reasons = SendPreflight(config, selection);
-    if (!reasons.empty()) {
-        PrintError("korucfg send: the unit cannot be sent as it stands; nothing was sent:");
-        for (const CheckFinding& reason : reasons) PrintError("  " + DescribeFinding(reason));
-        return kExitFailed;
-    }
-
-    MemorySettingsStore store;
-    CliMessageBoxes messages;
-    const std::unique_ptr<SendStack> stack = SendStack::Live(messages, store, config);
-    SerialLink& link = stack->link();
-    SendSession& send = stack->send();
-    link.setPort(stored ? portNumber : 1, device);
-    PortError ignored;  // the settings were checked above
-    link.setLineSettings(lineSettings, ignored);
-    link.setReplyTimeout(std::chrono::milliseconds(*timeoutMs));
-    if (stored) {
-        PrintError("korucfg send: COM" + std::to_string(portNumber) + " is " + device + ", " + link.lineSettings() +
-                   ", reply time-out " + std::to_string(link.replyTimeout().count()) + " ms");
-    }
-
-    // The history is written before the end of the session is reported, so the verdict stays last.
-    const SendRecorder* recorder = SendRecorder::Attach(*stack, libraryRoot, "korucfg");
-    QObject::connect(recorder, &SendRecorder::problem,
-                     [](const QString& problem) { PrintError("korucfg send: " + problem.toStdString()); });
-
+// One progress line per group, a lost connection, and the end of the session with its exit status; an
+// interrupt aborts the session the way the Abort button does: the abort line goes out before the port
+// closes, and the report follows.
+int RunSession(SendStack& stack, const SendSelection& selection) {
+    SendSession& send = stack.send();
     QObject::connect(&send, &SendSession::groupSent, [&](Record record, bool written) {
         PrintError("korucfg send: [" + std::to_string(send.progress().value + (written ? 1 : 0)) + "/" +
                    std::to_string(selection.count()) + "] record " + std::to_string(RecordNumber(record)) +
                    ": " +
-                   (written ? "sent, state " + std::string(SessionState::text(stack->session().get_state()))
+                   (written ? "sent, state " + std::string(SessionState::text(stack.session().state()))
                             : "failed"));
     });
-    QObject::connect(&link, &SerialLink::portLost, [](const QString& detail) {
+    QObject::connect(&stack.link(), &SerialLink::portLost, [](const QString& detail) {
         PrintError("korucfg send: connection lost: " + detail.toStdString());
     });
-
-    // An interrupt aborts the session the way the Abort button does: the abort line goes out before the
-    // port closes, and the report follows.
     InterruptNotifier interrupts;
     int interruptedBy = 0;
     QObject::connect(&send, &SendSession::ended, [&](bool saved) {
@@ -191,6 +149,68 @@ int runSend(const QStringList& arguments) {
         if (interruptedBy == 0 && !send.start(selection)) QCoreApplication::exit(kExitFailed);
     });
     return QCoreApplication::exec();
+}
+
+}  // namespace
+
+// A live send over a serial device: one progress line per group, the messages, the delivery report and,
+// last, the verdict on standard error. Every session is logged in the library's send history.
+int runSend(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Load FILEs in order over a new configuration and send it to a unit.\n"
+        "A unit that cannot be sent as it stands (what korucfg check lists first) opens no session.\n"
+        "Progress, the delivery report of every selected group and, last, the verdict go to standard error.\n"
+        "Every session is logged in the library's send history (korucfg history, korucfg diff --sent).\n"
+        "Exit status: 0 saved, 1 not saved or not sent, 2 usage or load errors, 130, 143 or 129 after Ctrl+C,\n"
+        "SIGTERM or SIGHUP (a closed terminal): the session is aborted with its abort line first.");
+    parser.addHelpOption();
+    const LineOptions lineOptions;
+    parser.addOptions({lineOptions.port, lineOptions.settings, lineOptions.timeout});
+    const SendHistoryOptions historyOptions;
+    historyOptions.addTo(parser);
+    const SendOptions sendOptions;
+    sendOptions.addTo(parser);
+    if (auto status = ParseCommandLine(parser, arguments, "send")) return *status;
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty() || !parser.isSet(lineOptions.port) || parser.value(lineOptions.port).isEmpty()) {
+        PrintError(files.isEmpty() ? "korucfg send: no FILE given" : "korucfg send: no --port DEVICE given");
+        return kExitUsage;
+    }
+    Line line;
+    if (auto status = ChooseLine(parser, lineOptions, line)) return *status;
+    SendSelection selection;
+    UnitConfiguration config;
+    if (!sendOptions.apply(parser, "korucfg send", selection, config)) return kExitUsage;
+    std::filesystem::path libraryRoot;
+    if (auto status = historyOptions.apply(parser, parser.isSet(sendOptions.select), config, libraryRoot, selection)) {
+        return *status;
+    }
+
+    // A unit that cannot be sent as it stands opens no session at all.
+    const std::vector<CheckFinding> reasons = SendPreflight(config, selection);
+    if (!reasons.empty()) {
+        PrintError("korucfg send: the unit cannot be sent as it stands; nothing was sent:");
+        for (const CheckFinding& reason : reasons) PrintError("  " + DescribeFinding(reason));
+        return kExitFailed;
+    }
+
+    CliMessageBoxes messages;
+    const std::unique_ptr<SendStack> stack = SendStack::Live(messages, config);
+    SerialLink& link = stack->link();
+    link.setPort(line.portNumber != 0 ? line.portNumber : 1, line.device);
+    PortError ignored;  // the settings were checked above
+    link.setLineSettings(line.settings, ignored);
+    link.setReplyTimeout(std::chrono::milliseconds(line.timeoutMs));
+    if (line.portNumber != 0) {
+        PrintError("korucfg send: COM" + std::to_string(line.portNumber) + " is " + line.device + ", " +
+                   link.lineSettings() + ", reply time-out " + std::to_string(link.replyTimeout().count()) + " ms");
+    }
+    // The history is written before the end of the session is reported, so the verdict stays last.
+    const SendRecorder* recorder = SendRecorder::Attach(*stack, libraryRoot, "korucfg");
+    QObject::connect(recorder, &SendRecorder::problem,
+                     [](const QString& problem) { PrintError("korucfg send: " + problem.toStdString()); });
+    return RunSession(*stack, selection);
 }
 
 }  // namespace koru::cli

@@ -21,6 +21,25 @@ bool readCount(const QCommandLineParser& parser, const QCommandLineOption& optio
     return ok && target >= 0;
 }
 
+// Serves on a new pseudo-terminal until killed, or with `once` until a session ends.
+int Serve(const SimulatorOptions& options, bool once) {
+    UnitSimulator unit(options);
+    std::string error;
+    if (!unit.open(error)) {
+        PrintError("korucfg simulate: " + error);
+        return kExitFailed;
+    }
+    if (once) {
+        // Stay on the line a moment after the end line, as a unit does, so the sender can finish its own
+        // pause and close the port first; its hang-up then ends the simulator at once.
+        QObject::connect(&unit, &UnitSimulator::sessionEnded,
+                         [] { QTimer::singleShot(kLingerAfterSession, [] { QCoreApplication::exit(kExitOk); }); });
+        QObject::connect(&unit, &UnitSimulator::hungUp, [] { QCoreApplication::exit(kExitOk); });
+    }
+    WriteStdout(unit.devicePath() + "\n");
+    return QCoreApplication::exec();
+}
+
 }  // namespace
 
 // Answers like a unit on a new pseudo-terminal. Prints the device path to send to, then serves until it
@@ -74,21 +93,7 @@ int runSimulate(const QStringList& arguments) {
     options.answerStartEnd = parser.isSet(answerStartEnd);
     options.transcriptPath = parser.value(transcript).toStdString();
 
-    UnitSimulator unit(options);
-    std::string error;
-    if (!unit.open(error)) {
-        PrintError("korucfg simulate: " + error);
-        return kExitFailed;
-    }
-    if (parser.isSet(once)) {
-        // Stay on the line a moment after the end line, as a unit does, so the sender can finish its own
-        // pause and close the port first; its hang-up then ends the simulator at once.
-        QObject::connect(&unit, &UnitSimulator::sessionEnded,
-                         [] { QTimer::singleShot(kLingerAfterSession, [] { QCoreApplication::exit(kExitOk); }); });
-        QObject::connect(&unit, &UnitSimulator::hungUp, [] { QCoreApplication::exit(kExitOk); });
-    }
-    WriteStdout(unit.devicePath() + "\n");
-    return QCoreApplication::exec();
+    return Serve(options, parser.isSet(once));
 }
 
 }  // namespace koru::cli

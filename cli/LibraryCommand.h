@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 
-#include "model/LibraryQuestions.h"
 #include "model/UnitLibrary.h"
 
 namespace koru::cli {
@@ -36,15 +35,5 @@ std::string LocalBytes(const QString& text);
 
 // Prints "korucfg: " and the message on standard error.
 void PrintLibraryError(const std::string& message);
-
-// Answers every question of the library the same way: the command line already said what to do.
-class FixedAnswer : public LibraryQuestions {
-public:
-    explicit FixedAnswer(bool yes) : yes_(yes) {}
-    bool askYesNo(const std::string&, const std::string&) override { return yes_; }
-
-private:
-    bool yes_;
-};
 
 }  // namespace koru::cli

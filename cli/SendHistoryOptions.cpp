@@ -18,15 +18,15 @@ namespace {
 SendSelection ChangedSelection(const UnitConfiguration& config, SendHistory& history) {
     const std::optional<std::string> unitId = HistoryUnitId(config.unit.id);
     // A unit without a unit number has no history; the preflight refuses it.
-    if (!unitId) return SendSelection::fromBoxes({});
+    if (!unitId) return SendSelection::Of(SendGroups::All());
     const std::vector<GroupChange> changes = CompareWithState(config, history.readState(*unitId));
     for (const std::string& problem : history.takeProblems()) PrintError("korucfg send: " + problem);
     std::string names;
     for (const GroupChange& change : changes) {
-        if (change.changed()) names += (names.empty() ? "" : ", ") + std::string(change.box->name);
+        if (change.changed()) names += (names.empty() ? "" : ", ") + std::string(change.group->name);
     }
     if (!names.empty()) PrintError("korucfg send: changed groups: " + names);
-    return SendSelection::fromBoxes(ChangedBoxes(changes));
+    return SendSelection::Of(ChangedGroups(changes));
 }
 
 }  // namespace

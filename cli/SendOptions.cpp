@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 
 #include "cli/CliSupport.h"
-#include "protocol/SendBoxNames.h"
+#include "protocol/SendGroupTable.h"
 
 namespace koru::cli {
 
@@ -21,7 +21,7 @@ bool IsRetransmissionTime(const QString& text) {
 
 SendOptions::SendOptions()
     : select("select",
-             QString::fromStdString("Groups to send, comma-separated: " + SendBoxNameList() + " (default all)."),
+             QString::fromStdString("Groups to send, comma-separated: " + SendGroupNameList() + " (default all)."),
              "LIST"),
       retransMin("retrans-min", "Minimum retransmission time in ms, 0 to 2500 (default 200).", "MS", "200"),
       retransMax("retrans-max", "Maximum retransmission time in ms, 0 to 2500 (default 600).", "MS", "600") {}
@@ -33,15 +33,15 @@ void SendOptions::addTo(QCommandLineParser& parser) const {
 
 bool SendOptions::apply(const QCommandLineParser& parser, const std::string& command, SendSelection& selection,
                         UnitConfiguration& config) const {
-    SendSelection::Boxes boxes;
+    SendGroups groups = SendGroups::All();
     if (parser.isSet(select)) {
         std::string unknown;
-        const auto parsed = ParseSendBoxes(parser.value(select).toStdString(), &unknown);
+        const auto parsed = ParseSendGroups(parser.value(select).toStdString(), &unknown);
         if (!parsed) {
-            PrintError(command + ": unknown group \"" + unknown + "\"; known: " + SendBoxNameList());
+            PrintError(command + ": unknown group \"" + unknown + "\"; known: " + SendGroupNameList());
             return false;
         }
-        boxes = *parsed;
+        groups = *parsed;
     }
     for (const QCommandLineOption* option : {&retransMin, &retransMax}) {
         const QString value = parser.value(*option);
@@ -51,7 +51,7 @@ bool SendOptions::apply(const QCommandLineParser& parser, const std::string& com
             return false;
         }
     }
-    selection = SendSelection::fromBoxes(boxes);
+    selection = SendSelection::Of(groups);
     if (!LoadFilesInOrder(parser.positionalArguments(), config)) return false;
     config.radio.retransmissionMinTime = parser.value(retransMin).toStdString();
     config.radio.retransmissionMaxTime = parser.value(retransMax).toStdString();

@@ -1,113 +1,110 @@
 #include "editor/ActionListEditing.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 
-#include "editor/ControlSet.h"
+#include "editor/ChoiceBox.h"
+#include "editor/FieldText.h"
 #include "editor/ListSelection.h"
 #include "editor/MainWindow.h"
 #include "editor/WindowHooks.h"
 #include "editor/dialogs/AddActionDialog.h"
 #include "model/ActionEntries.h"
-#include "model/EventActionLists.h"
+#include "model/EventTable.h"
 
 namespace koru {
 
+namespace {
+
+TextList& MessageActions(UnitConfiguration& config) { return config.messageActions.actions; }
+TextList& OutputFlagActions(UnitConfiguration& config) { return config.outputFlagActions; }
+TextList& TimerActions(UnitConfiguration& config) { return config.timerActions; }
+TextList& CounterActions(UnitConfiguration& config) { return config.counterActions; }
+
+}  // namespace
+
 ActionListEditing::ActionListEditing(MainWindow& window) : QObject(&window), window_(window) {
+    const WindowControls& controls = window_.controls();
     connectCreateButtons();
-    connectDeleteButtons();
+    connectTimerCounterButtons();
+    connectDeleteButton(controls.messageActions.remove, controls.messageActions.actions, MessageActions);
+    connectDeleteButton(controls.outputFlagActions.remove, controls.outputFlagActions.actions, OutputFlagActions);
+    connectDeleteButton(controls.timerActions.remove, controls.timerActions.actions, TimerActions);
+    connectDeleteButton(controls.counterActions.remove, controls.counterActions.actions, CounterActions);
     connectEventButtons();
 }
 
-void ActionListEditing::addDefined(TextList& list, const char* listControl,
-                                   const std::optional<std::string>& entry) {
-    if (!entry || !AppendUnique(list, *entry)) return;
-    window_.refreshFields({QString::fromLatin1(listControl)});
+void ActionListEditing::addDefined(DefinedList list, const std::optional<std::string>& entry) {
+    if (!entry) return;
+    window_.edit([&](UnitConfiguration& config) { return AppendUnique(list(config), *entry); });
 }
 
 void ActionListEditing::connectCreateButtons() {
-    UnitConfiguration& config = window_.configuration();
-    OnButton(window_, "cmdCreateMessageAction", this, [this, &config] {
-        const std::optional<std::string> destination = SelectedEntry(window_.control<QListWidget>("lstDest"));
-        addDefined(config.messageActions.actions, "lstMessageActions",
-                   MessageActionEntry(window_.fieldText("cmbMessageNumber"), destination.value_or("")));
+    const MessageActionControls& message = window_.controls().messageActions;
+    OnClicked(message.create, this, [this, message] {
+        const std::optional<std::string> destination = SelectedEntry(message.destinations);
+        addDefined(MessageActions, MessageActionEntry(FieldText(message.messageNumber), destination.value_or("")));
     });
-    OnButton(window_, "cmdCreateOutputFlagAction", this, [this, &config] {
+    const OutputFlagActionControls& outputFlag = window_.controls().outputFlagActions;
+    OnClicked(outputFlag.create, this, [this, outputFlag] {
         std::array<Text, kOutputFlagCells> cells;
-        for (int cell = 0; cell < kOutputFlagCells; ++cell) {
-            cells[cell] = window_.fieldText(ObjectName("txtOutputFlagAction", cell));
-        }
-        const std::optional<std::string> destination =
-            SelectedEntry(window_.control<QListWidget>("lstDestOutputFlag"));
-        addDefined(config.outputFlagActions, "lstOutputFlagActions",
-                   OutputFlagActionEntry(cells, destination.value_or("")));
+        for (std::size_t cell = 0; cell < cells.size(); ++cell) cells[cell] = FieldText(outputFlag.cells[cell]);
+        const std::optional<std::string> destination = SelectedEntry(outputFlag.destinations);
+        addDefined(OutputFlagActions, OutputFlagActionEntry(cells, destination.value_or("")));
     });
-    for (int row = 0; row < 4; ++row) {
-        OnButton(window_, ObjectName("cmdCreateTimerAction", row), this, [this, &config, row] {
+}
+
+// A row of the timer frame or the counter frame makes its action from what the whole frame shows.
+void ActionListEditing::connectTimerCounterButtons() {
+    const ActionMakerControls& timers = window_.controls().timerActions;
+    const ActionMakerControls& counters = window_.controls().counterActions;
+    for (std::size_t row = 0; row < timers.create.size(); ++row) {
+        OnClicked(timers.create[row], this, [this, timers, row] {
             TimerActionFields fields;
-            for (int i = 0; i < 4; ++i) fields.timer[i] = window_.fieldText(ObjectName("cmbTimerNr", i));
-            fields.time = window_.fieldText("txtTimeAction");
-            fields.unit = window_.fieldText("cmbUnitAction");
-            addDefined(config.timerActions, "lstTimerActions",
-                       TimerActionEntry(static_cast<TimerActionRow>(row), fields));
+            for (std::size_t i = 0; i < fields.timer.size(); ++i) fields.timer[i] = FieldText(timers.numbers[i]);
+            fields.time = FieldText(timers.values[0]);
+            fields.unit = FieldText(timers.unit);
+            addDefined(TimerActions, TimerActionEntry(static_cast<TimerActionRow>(row), fields));
         });
-        OnButton(window_, ObjectName("cmdCreateCounterrAction", row), this, [this, &config, row] {
+    }
+    for (std::size_t row = 0; row < counters.create.size(); ++row) {
+        OnClicked(counters.create[row], this, [this, counters, row] {
             CounterActionFields fields;
-            for (int i = 0; i < 4; ++i) fields.counter[i] = window_.fieldText(ObjectName("cmbCounterNr", i));
-            fields.limit = window_.fieldText("txtCountAction");
-            fields.increase = window_.fieldText("txtIncCount");
-            fields.decrease = window_.fieldText("txtDecCount");
-            addDefined(config.counterActions, "lstCounterActions",
-                       CounterActionEntry(static_cast<CounterActionRow>(row), fields));
+            for (std::size_t i = 0; i < fields.counter.size(); ++i) fields.counter[i] = FieldText(counters.numbers[i]);
+            fields.limit = FieldText(counters.values[0]);
+            fields.increase = FieldText(counters.values[2]);
+            fields.decrease = FieldText(counters.values[3]);
+            addDefined(CounterActions, CounterActionEntry(static_cast<CounterActionRow>(row), fields));
         });
     }
 }
 
-void ActionListEditing::connectDeleteButtons() {
-    UnitConfiguration& config = window_.configuration();
-    const struct {
-        const char* button;
-        const char* listControl;
-        TextList* list;
-    } buttons[] = {
-        {"cmdDeleteMessAction", "lstMessageActions", &config.messageActions.actions},
-        {"cmdDeleteOutputFlagAction", "lstOutputFlagActions", &config.outputFlagActions},
-        {"cmdDeleteTimerAction", "lstTimerActions", &config.timerActions},
-        {"cmdDeleteCounterAction", "lstCounterActions", &config.counterActions},
-    };
-    for (const auto& [button, listControl, list] : buttons) {
-        OnButton(window_, button, this, [this, list, listControl = QString::fromLatin1(listControl)] {
-            // An event that runs the deleted action keeps its entry: only equal text links the two.
-            if (RemoveEntryAt(*list, SelectedRow(window_.control<QListWidget>(listControl)))) {
-                window_.refreshFields({listControl});
-            }
-        });
-    }
+// An event that runs the deleted action keeps its entry: only equal text links the two.
+void ActionListEditing::connectDeleteButton(QPushButton* button, QListWidget* shown, DefinedList list) {
+    OnClicked(button, this, [this, shown, list] {
+        const int row = SelectedRow(shown);
+        window_.edit([&](UnitConfiguration& config) { return RemoveEntryAt(list(config), row); });
+    });
 }
 
+// Every event the unit has a number for; the remote events' buttons do nothing.
 void ActionListEditing::connectEventButtons() {
-    for (const EventListButton& button : EventListButtons()) {
-        if (button.count == 0) {
-            OnButton(window_, ObjectName(button.button, -1), this,
-                     [this, button] { editEventList(button.list, -1); });
-            continue;
-        }
-        for (int i = 0; i < button.count; ++i) {
-            OnButton(window_, ObjectName(button.button, i), this,
-                     [this, button, i] { editEventList(button.list, i); });
-        }
+    for (const EventButton& button : window_.controls().eventButtons) {
+        if (!button.event->sent()) continue;
+        OnClicked(button.button, this, [this, button] { editEventList(*button.event, button.item); });
     }
 }
 
-void ActionListEditing::editEventList(std::string_view listControl, int index) {
-    UnitConfiguration& config = window_.configuration();
-    TextList* target = EventActionList(config, listControl, index);
-    if (target == nullptr) return;
-    auto* dialog = new AddActionDialog(OfferedActions(config), *target, &window_);
-    const QString name = ObjectName(listControl, index);
-    OpenAlone(window_, dialog, [this, dialog, target, name](int result) {
+void ActionListEditing::editEventList(const EventDescription& event, int item) {
+    UnitConfiguration current = window_.configuration();
+    auto* dialog = new AddActionDialog(OfferedActions(current), event.actions(current, item), &window_);
+    OpenAlone(window_, dialog, [this, dialog, &event, item](int result) {
         if (result != QDialog::Accepted) return;
-        *target = dialog->currentActions();
-        window_.refreshFields({name});
+        const TextList chosen = dialog->currentActions();
+        window_.edit([&](UnitConfiguration& config) {
+            event.actions(config, item) = chosen;
+            return true;
+        });
     });
 }
 

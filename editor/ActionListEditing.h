@@ -8,13 +8,16 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "model/UnitConfiguration.h"
+
+class QListWidget;
+class QPushButton;
 
 namespace koru {
 
 class MainWindow;
+struct EventDescription;
 
 class ActionListEditing : public QObject {
     Q_OBJECT
@@ -23,12 +26,15 @@ public:
     explicit ActionListEditing(MainWindow& window);
 
 private:
+    using DefinedList = TextList& (*)(UnitConfiguration& config);
+
     void connectCreateButtons();
-    void connectDeleteButtons();
+    void connectTimerCounterButtons();
+    void connectDeleteButton(QPushButton* button, QListWidget* shown, DefinedList list);
     void connectEventButtons();
     // Appends a created entry to a defined-action list, unless there is none or the list holds it already.
-    void addDefined(TextList& list, const char* listControl, const std::optional<std::string>& entry);
-    void editEventList(std::string_view listControl, int index);
+    void addDefined(DefinedList list, const std::optional<std::string>& entry);
+    void editEventList(const EventDescription& event, int item);
 
     MainWindow& window_;
 };

@@ -1,23 +1,20 @@
 #pragma once
 
-// Runs a unit library operation that may ask the user one Yes/No question, without waiting in the
-// operation: it runs first with the answer No (the library asks before it changes anything, so that run
-// changes nothing); when it asked, the user is asked through the window's dialogs and, on Yes, the
-// operation runs again with the answer Yes.
+// Runs a unit library operation that may need the user's consent, without waiting in the operation: it runs
+// once without consent; when it returns its question, the user is asked through the window's dialogs and, on
+// Yes, the operation runs again with the consent given.
 
 #include <functional>
 
-#include "model/LibraryQuestions.h"
 #include "model/LibraryResult.h"
 #include "platform/UserDialogs.h"
 
 namespace koru {
 
-using LibraryOperation = std::function<LibraryResult(LibraryQuestions& questions)>;
+using LibraryOperation = std::function<LibraryResult(Consent consent)>;
 
-// Calls `done` with the operation's result: at once when it asked nothing, otherwise once the user has
+// Calls `done` with the operation's result: at once when it needs no consent, otherwise once the user has
 // answered (NotDone for No).
-void RunAsking(UserDialogs& dialogs, const LibraryOperation& operation,
-               std::function<void(LibraryResult)> done);
+void RunAsking(UserDialogs& dialogs, const LibraryOperation& operation, std::function<void(LibraryResult)> done);
 
 }  // namespace koru

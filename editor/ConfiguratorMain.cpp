@@ -125,7 +125,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     QtUserDialogs dialogs;
     MainWindow window(LocateLibrary(parser.value(QStringLiteral("library"))), dialogs);
     dialogs.setParent(&window);
-    SendController::AttachLive(window);  // "&Settings" before the "&Help" of the unit editing
+    SendController::AttachLive(window);
     AttachUnitEditing(window);
     new HistoryCommands(window);
     AttachNetworkMap(window);

@@ -4,19 +4,17 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 
-#include "editor/ChoiceBox.h"
+#include "editor/AskingOperation.h"
 #include "editor/DialogText.h"
-#include "editor/FieldFactory.h"
 #include "editor/FieldValidation.h"
 #include "editor/ListItems.h"
 #include "editor/SettingBinder.h"
 #include "editor/TabSet.h"
+#include "editor/WindowHooks.h"
 #include "editor/WindowRules.h"
 #include "editor/tabs/CommSetupPage.h"
 #include "editor/tabs/InputSleepPage.h"
@@ -30,7 +28,6 @@
 #include "editor/tabs/TimerCounterActionsPage.h"
 #include "editor/tabs/TimerCounterCommEventsPage.h"
 #include "model/FileNames.h"
-#include "model/LibraryQuestions.h"
 #include "model/UnitFile.h"
 #include "model/UnitName.h"
 #include "platform/UserDialogs.h"
@@ -50,24 +47,70 @@ QString TitleText(const QString& text) {
     return title.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
 }
 
+// The menus, in the menu bar's order.
+struct MenuTitle {
+    const char* caption;
+    const char* name;
+    QMenu* WindowMenus::*menu;
+};
+constexpr MenuTitle kMenus[] = {
+    {"&File", "mnuFile", &WindowMenus::file},
+    {"&View", "mnuView", &WindowMenus::view},
+    {"&Settings", "mnuSettings", &WindowMenus::settings},
+    {"&Help", "mnuHelp", &WindowMenus::help},
+};
+
+// Every menu item, in its menu's order; a row without a name is a separator.
+struct MenuItem {
+    QMenu* WindowMenus::*menu;
+    const char* name;
+    const char* caption;
+    QKeySequence keys;
+    QAction* WindowMenus::*action;
+};
+
+const std::vector<MenuItem>& MenuItems() {
+    using M = WindowMenus;
+    static const std::vector<MenuItem> items{
+        {&M::file, "mnuNewKoru", "&New KORU unit", QKeySequence::New, &M::newUnit},
+        {&M::file, "mnuDeleteKoru", "&Delete KORU unit", {}, &M::deleteUnit},
+        {&M::file, nullptr, nullptr, {}, nullptr},
+        {&M::file, "mnuOpenKoru", "&Open KORU unit", QKeySequence::Open, &M::openUnit},
+        {&M::file, "mnuSaveKoru", "&Save KORU unit", QKeySequence::Save, &M::saveUnit},
+        {&M::file, nullptr, nullptr, {}, nullptr},
+        {&M::file, "mnuExportKoru", "&Export KORU unit", {}, &M::exportUnit},
+        {&M::file, "mnuImportKoru", "&Import KORU unit", {}, &M::importUnit},
+        {&M::file, nullptr, nullptr, {}, nullptr},
+        {&M::file, "mnuCompareLastSend", "Co&mpare with last send...", {}, &M::compareWithLastSend},
+        {&M::file, "mnuSendHistory", "Send &history...", {}, &M::sendHistory},
+        {&M::file, nullptr, nullptr, {}, nullptr},
+        {&M::file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &M::exit},
+        {&M::view, "mnuNetworkMap", "&Network map", QKeySequence(Qt::CTRL | Qt::Key_M), &M::networkMap},
+        {&M::settings, "mnuCommSettings", "&Communication Settings", {}, &M::commSettings},
+        {&M::help, "mnuAbout", "&About", {}, &M::about},
+    };
+    return items;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), library_(std::move(library)), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmSetUpKoru"));
     setWindowTitle(kNoUnitTitle);
-    buildTabs();
-    // The order matters: the binder takes every change into the model first, then the checks correct it (a
-    // correction is one more change), then the rules see the checked value.
-    binder_ = new SettingBinder(config_, controls_, this);
-    new FieldValidation(controls_, this);
+    FieldFactory factory(config_);
+    buildTabs(factory);
+    controls_.eventButtons = factory.eventButtons();
+    // The order matters: a typed value is checked before it enters the unit, and the rules see it checked.
+    new FieldValidation(factory.checkedFields(), this);
+    binder_ = new SettingBinder(config_, factory.boundFields(), this);
     rules_ = new WindowRules(controls_, *binder_, this);
     binder_->showAll();
     rules_->applyAll();
     buildMenus();
     startUp();
     unsaved_.settle(config_);
-    connect(binder_, &SettingBinder::modelChanged, this, &MainWindow::configurationChanged);
+    connect(binder_, &SettingBinder::edited, this, &MainWindow::configurationChanged);
     connect(this, &MainWindow::configurationChanged, this, &MainWindow::updateModifiedMark);
     connect(this, &MainWindow::savedStateChanged, this, &MainWindow::updateModifiedMark);
 
@@ -78,13 +121,15 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildTabs() {
+void MainWindow::buildTabs(FieldFactory& factory) {
     tabs_ = new TabSet(this);
     setCentralWidget(tabs_);
-    FieldFactory factory(controls_);
-    tabs_->addPage(new OverviewPage(factory), QStringLiteral("KORU unit"));
-    tabs_->addPage(new NetworkPage(factory), QStringLiteral("Network setup"));
-    tabs_->addPage(new CommSetupPage(factory), QStringLiteral("Timer, counter, comm. setup"));
+    auto* overview = new OverviewPage(factory);
+    tabs_->addPage(overview, QStringLiteral("KORU unit"));
+    auto* network = new NetworkPage(factory);
+    tabs_->addPage(network, QStringLiteral("Network setup"));
+    auto* commSetup = new CommSetupPage(factory);
+    tabs_->addPage(commSetup, QStringLiteral("Timer, counter, comm. setup"));
     tabs_->addPage(new InputSleepPage(factory), QStringLiteral("Input, sleep setup"));
     tabs_->addPage(new MessageEventsPage(factory), QStringLiteral("Messages events"));
     tabs_->addPage(new IoEventsPage(factory), QStringLiteral("I/O and sleep events"));
@@ -92,29 +137,50 @@ void MainWindow::buildTabs() {
     tabs_->addPage(new RemoteEventsPage(factory), QStringLiteral("Remote control events"));
     messageActions_ = new MessageActionsPage(factory);
     tabs_->addPage(messageActions_, QStringLiteral("Message actions"));
-    tabs_->addPage(new OutputFlagActionsPage(factory), QStringLiteral("Output and flag actions"));
-    tabs_->addPage(new TimerCounterActionsPage(factory), QStringLiteral("Timers and counter actions"));
-    tabs_->addPage(new TabPage(factory, "fraMisc", nullptr), QStringLiteral("Misc."));
+    auto* outputFlagActions = new OutputFlagActionsPage(factory);
+    tabs_->addPage(outputFlagActions, QStringLiteral("Output and flag actions"));
+    auto* timerCounterActions = new TimerCounterActionsPage(factory);
+    tabs_->addPage(timerCounterActions, QStringLiteral("Timers and counter actions"));
+    tabs_->addPage(new TabPage(factory, controls::kMiscTab, nullptr), QStringLiteral("Misc."));
+
+    controls_.overview = overview->controls();
+    controls_.network = network->controls();
+    controls_.messageActions = messageActions_->controls();
+    controls_.outputFlagActions = outputFlagActions->controls();
+    controls_.timerActions = timerCounterActions->timers();
+    controls_.counterActions = timerCounterActions->counters();
+    controls_.channel = commSetup->channel();
+    controls_.frequency = commSetup->frequency();
 }
 
+// Every menu item in its place. An item whose work another part does stays disabled until that part
+// connects it (WindowHooks.h).
 void MainWindow::buildMenus() {
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    fileMenu_->setObjectName(QStringLiteral("mnuFile"));
-    const auto item = [this](const char* name, const QString& caption, QKeySequence keys, auto handler) {
-        QAction* action = fileMenu_->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    item("mnuOpenKoru", QStringLiteral("&Open KORU unit"), QKeySequence::Open, &MainWindow::openUnit);
-    recentMenu_ = fileMenu_->addMenu(QStringLiteral("&Recent units"));
-    recentMenu_->menuAction()->setObjectName(QStringLiteral("mnuRecentUnits"));
-    item("mnuSaveKoru", QStringLiteral("&Save KORU unit"), QKeySequence::Save, &MainWindow::saveUnit);
-    fileMenu_->addSeparator();
-    item("mnuImportKoru", QStringLiteral("&Import KORU unit"), QKeySequence(), &MainWindow::importParameters);
-    fileMenu_->addSeparator();
-    item("mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
+    for (const MenuTitle& menu : kMenus) {
+        QMenu* made = menuBar()->addMenu(QString::fromLatin1(menu.caption));
+        made->setObjectName(QString::fromLatin1(menu.name));
+        menus_.*menu.menu = made;
+    }
+    for (const MenuItem& item : MenuItems()) {
+        QMenu* menu = menus_.*item.menu;
+        if (item.name == nullptr) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(item.keys);
+        action->setEnabled(false);
+        menus_.*item.action = action;
+    }
+    // "Recent units" stands after Open; editor/RecentUnits.h fills it.
+    menus_.recentUnits = new QMenu(QStringLiteral("&Recent units"), menus_.file);
+    menus_.recentUnits->menuAction()->setObjectName(QStringLiteral("mnuRecentUnits"));
+    menus_.file->insertMenu(menus_.saveUnit, menus_.recentUnits);
+    OnTriggered(menus_.openUnit, this, [this] { openUnit(); });
+    OnTriggered(menus_.saveUnit, this, [this] { saveUnit(); });
+    OnTriggered(menus_.importUnit, this, [this] { importParameters(); });
+    OnTriggered(menus_.exit, this, [this] { close(); });
 }
 
 void MainWindow::startUp() {
@@ -123,30 +189,13 @@ void MainWindow::startUp() {
     refreshUnitLists();
 }
 
-QAction* MainWindow::menuAction(const QString& name) const { return findChild<QAction*>(name); }
-
-QWidget* MainWindow::control(const QString& name) const {
-    if (QWidget* field = controls_.find(name)) return field;
-    return findChild<QWidget*>(name);  // the tab set and other containers without a field of their own
-}
-
-std::string MainWindow::fieldText(const QString& name) const {
-    const QWidget* field = controls_.find(name);
-    QString text;
-    if (const auto* edit = qobject_cast<const QLineEdit*>(field)) text = edit->text();
-    if (const auto* box = qobject_cast<const ChoiceBox*>(field)) text = box->value();
-    if (const auto* label = qobject_cast<const QLabel*>(field)) text = label->text();
-    return FromWidgetText(text).value_or(std::string());
-}
-
-void MainWindow::refreshFields(const QStringList& names) {
-    for (const QString& name : names) binder_->show(name);
-    emit configurationChanged();
+void MainWindow::showFields() {
+    binder_->showAll();
+    rules_->applyAll();
 }
 
 void MainWindow::showConfiguration() {
-    binder_->showAll();
-    rules_->applyAll();
+    showFields();
     updateTitle();
     emit configurationChanged();
 }
@@ -176,11 +225,18 @@ void MainWindow::endWithoutAsking() {
     close();
 }
 
+bool MainWindow::edit(const std::function<bool(UnitConfiguration&)>& change) { return binder_->edit(change); }
+
+void MainWindow::replaceConfiguration(UnitConfiguration config) {
+    config_ = std::move(config);
+    showConfiguration();
+}
+
 void MainWindow::refreshUnitLists() {
     const UnitLists lists = library_.RefreshUnitLists();
-    SetListItems(controls_.get<QListWidget>("lstUnitInSystem", -1), WidgetTexts(lists.units));
-    SetListItems(controls_.get<QListWidget>("lstDest", -1), WidgetTexts(lists.messageDestinations));
-    SetListItems(controls_.get<QListWidget>("lstDestOutputFlag", -1), WidgetTexts(lists.outputFlagDestinations));
+    SetListItems(controls_.network.units, WidgetTexts(lists.units));
+    SetListItems(controls_.messageActions.destinations, WidgetTexts(lists.messageDestinations));
+    SetListItems(controls_.outputFlagActions.destinations, WidgetTexts(lists.outputFlagDestinations));
     emit unitFilesChanged();
 }
 
@@ -219,19 +275,13 @@ void MainWindow::promptSaveUnit(std::function<void()> then) {
 }
 
 void MainWindow::askToSave(std::function<void(bool goOn)> answered) {
-    if (config_.unit.id.empty()) {
-        answered(true);
-        return;
-    }
-    dialogs_.askYesNo(std::string(kSaveUnitQuestion), std::string(kSaveUnitTitle),
-                      [this, answered = std::move(answered)](bool yes) {
-                          FixedAnswer answer(yes);
-                          const LibraryResult saved = library_.PromptSaveUnit(config_, answer);
-                          report(saved, std::string(kSaveUnitTitle));
-                          if (saved.done()) afterSave();
-                          // A save the user asked for that failed stops the command: the unit stays open.
-                          answered(saved.status == LibraryStatus::Done || saved.status == LibraryStatus::NotDone);
-                      });
+    const LibraryOperation save = [this](Consent consent) { return library_.PromptSaveUnit(config_, consent); };
+    RunAsking(dialogs_, save, [this, answered = std::move(answered)](const LibraryResult& saved) {
+        report(saved, std::string(kSaveUnitTitle));
+        if (saved.done()) afterSave();
+        // A save the user asked for that failed stops the command: the unit stays open.
+        answered(saved.status == LibraryStatus::Done || saved.status == LibraryStatus::NotDone);
+    });
 }
 
 bool MainWindow::openUnitFile(const std::string& path) {
@@ -280,8 +330,7 @@ void MainWindow::importParameterFile(const std::string& path) {
                         MessageIcon::Critical);
         return;
     }
-    binder_->showAll();
-    rules_->applyAll();
+    showFields();
     emit configurationChanged();
 }
 

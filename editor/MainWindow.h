@@ -3,30 +3,24 @@
 // The main window `frmSetUpKoru`: the one view of the open unit's configuration. It owns the configuration,
 // the twelve tabs, the menus, start-up (folders, unit lists) and the end of the program (the save prompt).
 //
-// How the dialogs and the send windows hook onto it (the window's API; keep it stable):
-//   - configuration()      the open unit; change it, then call refreshFields() (or showConfiguration() when the
-//                          whole unit changed, as after New) so the fields, their rules and mirrors follow.
-//                          Lists and labels (action lists, lstSlaveUnits, lblSelectedMaster, ...) change only
-//                          this way; typed fields write into the configuration themselves.
-//   - control(name)        any control by the name the window gives it ("lstMessage(3)", "cmdAddActionTimer(1)",
-//                          "cmbMessageNumber", "lstDest"); control<QListWidget>(name) casts.
-//   - fieldText(name)      the text of an editor-only field as the unit's bytes ("txtOutputFlagAction(4)").
+// How the editing parts and the send windows hook onto it:
+//   - configuration()      the open unit, to read.
+//   - edit(change)         the one way a command changes the unit: `change` edits a copy; each setting it
+//                          changed goes into the unit (reported with its old and new value by edits()), and its
+//                          fields show it. What the user types, picks or clicks in a field goes in the same way.
+//   - controls()           the controls the parts work with, by tab, as typed members (the network buttons, the
+//                          create and delete buttons, the event "Actions" buttons, "SEND TO UNIT"). They stand
+//                          disabled until the part that makes them work enables them (WindowHooks.h).
+//   - menus()              every menu item, built here in its menu and place; the part that does the work
+//                          connects the item and enables it.
 //   - library(), dialogs() the unit library and the user's dialogs (message boxes, questions, file choosers;
-//                          no nested event loops). Library questions: ask through dialogs() first, then run the
-//                          library operation with FixedAnswer (model/LibraryQuestions.h).
-//   - refreshUnitLists()   rebuilds lstUnitInSystem, lstDest and lstDestOutputFlag from the library.
+//                          no nested event loops). A library operation's question: RunAsking
+//                          (editor/AskingOperation.h).
+//   - refreshUnitLists()   rebuilds the unit list and both destination lists from the library.
 //   - setWindowEnabled()   switches the window's fields and menus off while a dialog works alone; dialogs that
 //                          are children of the window stay usable.
 //   - promptSaveUnit(then) "Do you want to save unit?" when a unit is open, then `then` (not called when a save
 //                          the user asked for failed; the failure has been shown).
-//   - currentMessageText() the message text (0 to 19) that last had the focus, for "Add parameter".
-//   - Buttons that belong to other parts (every "Actions" button, the create and delete buttons, the network
-//     buttons, "Add parameter", "SEND TO UNIT") exist with their names and captions but are disabled: connect
-//     and enable them.
-//   - Menus: fileMenu() holds "Open KORU unit" (mnuOpenKoru), "Save KORU unit" (mnuSaveKoru), a separator,
-//     "Import KORU unit" (mnuImportKoru), a separator and "Exit" (mnuExit). Put New and Delete before Open
-//     with fileMenu()->insertAction(menuAction("mnuOpenKoru"), ...) and a separator, Export before Import the
-//     same way; add "&Settings" and then "&Help" with menuBar()->addMenu(), which appends after "&File".
 //   - programEnding()      emitted once the window closes for good: close your windows.
 //   - hasUnsavedEdits()    a unit is open and differs from what its file holds as last opened or saved;
 //                          configurationChanged() and savedStateChanged() say when that may have changed.
@@ -41,23 +35,64 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "editor/ControlSet.h"
+#include "editor/FieldFactory.h"
+#include "editor/tabs/MessageActionsPage.h"
+#include "editor/tabs/NetworkPage.h"
+#include "editor/tabs/OutputFlagActionsPage.h"
+#include "editor/tabs/OverviewPage.h"
+#include "editor/tabs/TimerCounterActionsPage.h"
 #include "model/UnitConfiguration.h"
 #include "model/UnitLibrary.h"
 #include "model/UnsavedEdits.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace koru {
 
-class MessageActionsPage;
+class ChoiceBox;
 class SettingBinder;
 class TabSet;
 class UserDialogs;
 class WindowRules;
 struct LibraryResult;
+
+// The controls the editing parts work with.
+struct WindowControls {
+    OverviewControls overview;
+    NetworkControls network;
+    MessageActionControls messageActions;
+    OutputFlagActionControls outputFlagActions;
+    ActionMakerControls timerActions;
+    ActionMakerControls counterActions;
+    std::vector<EventButton> eventButtons;
+    ChoiceBox* channel = nullptr;  // tab 2: the channel and the frequency it stands for
+    QLabel* frequency = nullptr;
+};
+
+// The menu items, in the menu bar's order.
+struct WindowMenus {
+    QMenu* file = nullptr;
+    QAction* newUnit = nullptr;
+    QAction* deleteUnit = nullptr;
+    QAction* openUnit = nullptr;
+    QMenu* recentUnits = nullptr;  // after Open; editor/RecentUnits.h fills it
+    QAction* saveUnit = nullptr;
+    QAction* exportUnit = nullptr;
+    QAction* importUnit = nullptr;
+    QAction* compareWithLastSend = nullptr;
+    QAction* sendHistory = nullptr;
+    QAction* exit = nullptr;
+    QMenu* view = nullptr;
+    QAction* networkMap = nullptr;
+    QMenu* settings = nullptr;
+    QAction* commSettings = nullptr;
+    QMenu* help = nullptr;
+    QAction* about = nullptr;
+};
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -68,32 +103,23 @@ public:
     MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    UnitConfiguration& configuration() { return config_; }
     const UnitConfiguration& configuration() const { return config_; }
     const UnitLibrary& library() const { return library_; }
     UserDialogs& dialogs() { return dialogs_; }
+    const WindowControls& controls() const { return controls_; }
+    const WindowMenus& menus() const { return menus_; }
+    SettingBinder& edits() { return *binder_; }
 
-    QWidget* control(const QString& name) const;
-    template <class T>
-    T* control(const QString& name) const {
-        return qobject_cast<T*>(control(name));
-    }
-    std::string fieldText(const QString& name) const;
-
-    // Model to these fields ("lstMessage(3)", "lblSelectedMaster"), with their rules and mirrors.
-    void refreshFields(const QStringList& names);
-    // Model to every field, and the title; after the configuration changed as a whole.
-    void showConfiguration();
+    // Changes the unit as a command does: `change` edits a copy and says whether it did anything. Returns
+    // whether a setting changed.
+    bool edit(const std::function<bool(UnitConfiguration&)>& change);
+    // Makes `config` the open unit (a new unit was made) and shows it whole.
+    void replaceConfiguration(UnitConfiguration config);
     void refreshUnitLists();
     void setWindowEnabled(bool enabled);
     bool isWindowEnabled() const { return windowEnabled_; }
     void promptSaveUnit(std::function<void()> then);
     int currentMessageText() const;
-
-    QMenu* fileMenu() const { return fileMenu_; }
-    // "Recent units" in the File menu, after Open; editor/RecentUnits.h fills it.
-    QMenu* recentUnitsMenu() const { return recentMenu_; }
-    QAction* menuAction(const QString& name) const;
 
     // Loads a unit file over the configuration as Open does after its file chooser; false (and the reason
     // shown) when the file cannot be read, and then nothing has changed.
@@ -128,9 +154,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildTabs();
+    void buildTabs(FieldFactory& factory);
     void buildMenus();
     void startUp();
+    // Model to every field (and the title); after the configuration changed as a whole.
+    void showFields();
+    void showConfiguration();
     void updateTitle();
     void updateModifiedMark();
     void afterSave();
@@ -144,13 +173,12 @@ private:
     UnsavedEdits unsaved_;
     UnitLibrary library_;
     UserDialogs& dialogs_;
-    ControlSet controls_;
     TabSet* tabs_ = nullptr;
     MessageActionsPage* messageActions_ = nullptr;
     SettingBinder* binder_ = nullptr;
     WindowRules* rules_ = nullptr;
-    QMenu* fileMenu_ = nullptr;
-    QMenu* recentMenu_ = nullptr;
+    WindowControls controls_;
+    WindowMenus menus_;
     bool windowEnabled_ = true;
     bool asking_ = false;   // the save prompt of a close is open
     bool closing_ = false;  // the close has been decided

@@ -1,6 +1,5 @@
 #include "editor/MessageParameterEditing.h"
 
-#include "editor/ControlSet.h"
 #include "editor/MainWindow.h"
 #include "editor/WindowHooks.h"
 #include "editor/dialogs/AddParameterDialog.h"
@@ -8,7 +7,7 @@
 namespace koru {
 
 MessageParameterEditing::MessageParameterEditing(MainWindow& window) : QObject(&window), window_(window) {
-    OnButton(window_, "cmdAddParameter", this, [this] { addParameter(); });
+    OnClicked(window_.controls().messageActions.addParameter, this, [this] { addParameter(); });
 }
 
 void MessageParameterEditing::addParameter() {
@@ -16,9 +15,12 @@ void MessageParameterEditing::addParameter() {
     OpenAlone(window_, dialog, [this, dialog](int result) {
         if (result != QDialog::Accepted) return;
         // Appended at the end, past the typing limit if need be: a parameter never cuts the text.
-        const int message = window_.currentMessageText();
-        window_.configuration().messageActions.messages[message].text += dialog->chosenToken();
-        window_.refreshFields({ObjectName("txtTextString", message)});
+        const std::size_t message = static_cast<std::size_t>(window_.currentMessageText());
+        const std::string token = dialog->chosenToken();
+        window_.edit([&](UnitConfiguration& config) {
+            config.messageActions.messages[message].text += token;
+            return true;
+        });
     });
 }
 

@@ -2,6 +2,8 @@
 
 #include <QListWidget>
 
+#include "editor/ChoiceBox.h"
+#include "editor/FieldText.h"
 #include "editor/ListSelection.h"
 #include "editor/MainWindow.h"
 #include "editor/WindowHooks.h"
@@ -10,36 +12,28 @@
 namespace koru {
 
 NetworkEditing::NetworkEditing(MainWindow& window) : QObject(&window), window_(window) {
-    const auto selected = [this](const char* list) {
-        return SelectedEntry(window_.control<QListWidget>(list)).value_or(std::string());
-    };
-    const auto selectedRow = [this](const char* list) {
-        return SelectedRow(window_.control<QListWidget>(list));
-    };
-    const auto pingChoice = [this] { return window_.fieldText("cmbPingTime"); };
+    const NetworkControls& network = window_.controls().network;
+    const auto selectedUnit = [units = network.units] { return SelectedEntry(units).value_or(std::string()); };
+    const auto pingChoice = [choice = network.pingChoice] { return FieldText(choice); };
 
-    onButton("cmdAddMasterUnit",
-             [=](NetworkSetup& network) { return SelectUpperUnit(network, selected("lstUnitInSystem")); });
-    onButton("cmdDeleteMasterUnit", [](NetworkSetup& network) {
-        ClearUpperUnit(network);
+    onButton(network.selectUpperUnit, [=](NetworkSetup& setup) { return SelectUpperUnit(setup, selectedUnit()); });
+    onButton(network.deleteUpperUnit, [](NetworkSetup& setup) {
+        ClearUpperUnit(setup);
         return true;
     });
-    onButton("cmdAddSlaveUnit",
-             [=](NetworkSetup& network) { return AddLowerUnit(network, selected("lstUnitInSystem")); });
-    onButton("cmdRemoveSlaveUnit",
-             [=](NetworkSetup& network) { return RemoveLowerUnit(network, selectedRow("lstSlaveUnits")); });
-    onButton("cmdChangeUpperPingTime",
-             [=](NetworkSetup& network) { return ChangeUpperPing(network, pingChoice()); });
-    onButton("cmdChangeLowerPingTime", [=](NetworkSetup& network) {
-        return ChangeLowerPing(network, selectedRow("lstLowerPingTimes"), pingChoice());
+    onButton(network.addLowerUnit, [=](NetworkSetup& setup) { return AddLowerUnit(setup, selectedUnit()); });
+    onButton(network.removeLowerUnit, [lower = network.lowerUnits](NetworkSetup& setup) {
+        return RemoveLowerUnit(setup, SelectedRow(lower));
+    });
+    onButton(network.changeUpperPing, [=](NetworkSetup& setup) { return ChangeUpperPing(setup, pingChoice()); });
+    onButton(network.changeLowerPing, [=, pings = network.lowerPings](NetworkSetup& setup) {
+        return ChangeLowerPing(setup, SelectedRow(pings), pingChoice());
     });
 }
 
-void NetworkEditing::onButton(const char* button, std::function<bool(NetworkSetup&)> operation) {
-    OnButton(window_, button, this, [this, operation = std::move(operation)] {
-        if (!operation(window_.configuration().network)) return;
-        window_.refreshFields(
-            {"lblSelectedMaster", "lblUpperPingTime", "lstSlaveUnits", "lstLowerPingTimes"});
+void NetworkEditing::onButton(QPushButton* button, std::function<bool(NetworkSetup&)> operation) {
+    OnClicked(button, this, [this, operation = std::move(operation)] {
+        window_.edit([&operation](UnitConfiguration& config) { return operation(config.network); });
     });
 }
 

@@ -9,6 +9,8 @@
 
 #include "model/UnitConfiguration.h"
 
+class QPushButton;
+
 namespace koru {
 
 class MainWindow;
@@ -20,8 +22,8 @@ public:
     explicit NetworkEditing(MainWindow& window);
 
 private:
-    // Runs `operation` on the network setup; when it changed something, shows the network fields again.
-    void onButton(const char* button, std::function<bool(NetworkSetup&)> operation);
+    // Runs `operation` on the network setup at every click of `button`.
+    void onButton(QPushButton* button, std::function<bool(NetworkSetup&)> operation);
 
     MainWindow& window_;
 };

@@ -23,7 +23,7 @@ RecentUnits::RecentUnits(MainWindow& window, SettingsStore& store, QObject* pare
     : QObject(parent), window_(window), store_(store) {
     connect(&window_, &MainWindow::unitFileUsed, this, &RecentUnits::remember);
     // Checked when the menu opens, so a file deleted meanwhile shows as gone.
-    connect(window_.recentUnitsMenu(), &QMenu::aboutToShow, this, &RecentUnits::fillMenu);
+    connect(window_.menus().recentUnits, &QMenu::aboutToShow, this, &RecentUnits::fillMenu);
     fillMenu();
 }
 
@@ -46,7 +46,7 @@ void RecentUnits::remember(const QString& path) {
 }
 
 void RecentUnits::fillMenu() {
-    QMenu* menu = window_.recentUnitsMenu();
+    QMenu* menu = window_.menus().recentUnits;
     menu->clear();
     menu->setToolTipsVisible(true);
     const QStringList list = files();

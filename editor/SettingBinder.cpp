@@ -9,8 +9,9 @@
 #include <QRadioButton>
 
 #include "editor/ChoiceBox.h"
-#include "editor/ControlSet.h"
+#include "editor/FieldText.h"
 #include "editor/ListItems.h"
+#include "model/FieldChecks.h"
 #include "model/FileSyntax.h"
 #include "platform/widgets/WidgetText.h"
 
@@ -18,78 +19,84 @@ namespace koru {
 
 namespace {
 
+// While it lives, the fields' signals are the program's, not the user's.
+class Showing {
+public:
+    explicit Showing(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~Showing() { flag_ = was_; }
+    Showing(const Showing&) = delete;
+    Showing& operator=(const Showing&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
 // A line edit holds at most maxLength() characters and shows a longer text cut. Such a text stays whole in
-// the model until the user edits the field; showing it must never write the cut text back.
-bool ShowsCutText(const QLineEdit* edit, const std::string& whole) {
-    return !edit->isModified() && whole.size() > static_cast<std::size_t>(edit->maxLength());
+// the configuration until the user edits the field: neither showing it nor a check's correction of what is
+// shown writes the cut text back.
+bool ShowsCutText(const BoundField& field, const std::string& whole) {
+    const QLineEdit* edit = qobject_cast<QLineEdit*>(field.widget);
+    if (auto* box = qobject_cast<ChoiceBox*>(field.widget)) edit = box->isEditable() ? box->lineEdit() : nullptr;
+    return edit != nullptr && !edit->isModified() && whole.size() > static_cast<std::size_t>(edit->maxLength());
+}
+
+// The value a field the user can change holds; nullopt for an option that is off (an option is only ever
+// switched on) and for the fields the program alone sets.
+std::optional<SettingValue> ValueIn(const BoundField& field) {
+    switch (field.setting->kind) {
+        case FieldKind::FreeText:
+        case FieldKind::Number:
+        case FieldKind::Cell:
+        case FieldKind::Choice: return SettingValue{FieldText(field.widget), {}};
+        case FieldKind::Flag: return SettingValue{FlagText(qobject_cast<QCheckBox*>(field.widget)->isChecked()), {}};
+        case FieldKind::Option:
+            if (!qobject_cast<QRadioButton*>(field.widget)->isChecked()) return std::nullopt;
+            return SettingValue{std::string(field.setting->option), {}};
+        case FieldKind::Label:
+        case FieldKind::List: break;
+    }
+    return std::nullopt;
+}
+
+bool SameItem(const BoundField& field, const SettingChange& change) {
+    if (field.index != change.index) return false;
+    if (field.setting->kind == FieldKind::Option) return field.setting->group == change.setting->group;
+    return field.setting == change.setting;
 }
 
 }  // namespace
 
-SettingBinder::SettingBinder(UnitConfiguration& config, const ControlSet& controls, QObject* parent)
-    : QObject(parent), config_(config) {
-    for (const Setting& setting : Settings()) {
-        for (int index = 0; index < setting.size(); ++index) {
-            const int controlIndex = setting.firstIndex < 0 ? -1 : setting.firstIndex + index;
-            const QString name = ObjectName(setting.control, controlIndex);
-            QWidget* widget = controls.find(name);
-            if (widget == nullptr) {
-                missing_.append(name);
-                continue;
-            }
-            byName_.insert(name, static_cast<int>(fields_.size()));
-            fields_.push_back({&setting, index, widget});
-            bind(fields_.back());
-        }
-    }
+SettingBinder::SettingBinder(UnitConfiguration& config, const std::vector<BoundField>& fields, QObject* parent)
+    : QObject(parent), config_(config), fields_(fields) {
+    for (const BoundField& field : fields_) bind(field);
 }
 
-QButtonGroup* SettingBinder::groupOf(const Field& field) {
+QButtonGroup* SettingBinder::groupOf(const BoundField& field) {
     const QPair<const OptionGroup*, int> key(field.setting->group, field.index);
     QButtonGroup*& group = groups_[key];
     if (group == nullptr) group = new QButtonGroup(this);
     return group;
 }
 
-void SettingBinder::take(const Setting& setting, int index, const std::string& value) {
-    SetFieldValue(setting, config_, index, value);
-    emit modelChanged();
-}
-
-void SettingBinder::bind(const Field& field) {
-    const Setting& setting = *field.setting;
-    const int index = field.index;
-    switch (setting.kind) {
+void SettingBinder::bind(const BoundField& field) {
+    switch (field.setting->kind) {
         case FieldKind::FreeText:
         case FieldKind::Number:
-        case FieldKind::Cell: {
-            auto* edit = qobject_cast<QLineEdit*>(field.widget);
-            connect(edit, &QLineEdit::textChanged, this, [this, edit, &setting, index] {
-                if (ShowsCutText(edit, setting.text(config_, index))) return;
-                if (const auto bytes = FromWidgetText(edit->text())) take(setting, index, *bytes);
-            });
+        case FieldKind::Cell:
+            connect(qobject_cast<QLineEdit*>(field.widget), &QLineEdit::textChanged, this, [this, field] { take(field); });
             break;
-        }
-        case FieldKind::Choice: {
-            auto* box = qobject_cast<ChoiceBox*>(field.widget);
-            connect(box, &QComboBox::currentTextChanged, this, [this, box, &setting, index] {
-                if (box->isEditable() && ShowsCutText(box->lineEdit(), setting.text(config_, index))) return;
-                if (const auto bytes = FromWidgetText(box->value())) take(setting, index, *bytes);
-            });
+        case FieldKind::Choice:
+            connect(qobject_cast<ChoiceBox*>(field.widget), &QComboBox::currentTextChanged, this,
+                    [this, field] { take(field); });
             break;
-        }
-        case FieldKind::Flag: {
-            auto* box = qobject_cast<QCheckBox*>(field.widget);
-            connect(box, &QCheckBox::toggled, this,
-                    [this, &setting, index](bool checked) { take(setting, index, FlagText(checked)); });
+        case FieldKind::Flag:
+            connect(qobject_cast<QCheckBox*>(field.widget), &QCheckBox::toggled, this, [this, field] { take(field); });
             break;
-        }
         case FieldKind::Option: {
             auto* option = qobject_cast<QRadioButton*>(field.widget);
             groupOf(field)->addButton(option);
-            connect(option, &QRadioButton::toggled, this, [this, &setting, index](bool checked) {
-                if (checked) take(setting, index, "1");  // an option is only ever switched on
-            });
+            connect(option, &QRadioButton::toggled, this, [this, field] { take(field); });
             break;
         }
         case FieldKind::Label:
@@ -97,65 +104,90 @@ void SettingBinder::bind(const Field& field) {
     }
 }
 
-void SettingBinder::showField(const Field& field) {
-    const Setting& setting = *field.setting;
-    switch (setting.kind) {
-        case FieldKind::Label: {
-            auto* label = qobject_cast<QLabel*>(field.widget);
-            const QString text = ToWidgetText(setting.text(config_, field.index));
-            if (label->text() != text) {
-                label->setText(text);
-                emit programSet(label);
-            }
-            break;
-        }
-        case FieldKind::FreeText:
-        case FieldKind::Number:
-        case FieldKind::Cell: {
-            auto* edit = qobject_cast<QLineEdit*>(field.widget);
-            const QString text = ToWidgetText(setting.text(config_, field.index));
-            if (edit->text() != text) SetFieldText(edit, text);
-            break;
-        }
-        case FieldKind::Choice: {
-            auto* box = qobject_cast<ChoiceBox*>(field.widget);
-            const QString text = ToWidgetText(setting.text(config_, field.index));
-            if (box->value() != text) box->setValue(text);
-            break;
-        }
-        case FieldKind::Flag:
-            qobject_cast<QCheckBox*>(field.widget)->setChecked(setting.flag(config_, field.index));
-            break;
-        case FieldKind::Option: {
-            auto* option = qobject_cast<QRadioButton*>(field.widget);
-            if (FieldValue(setting, config_, field.index) == "1") {
-                option->setChecked(true);
-            } else if (setting.group->get(config_, field.index).empty() && option->isChecked()) {
-                // No option of the group is selected: the group's exclusiveness would keep this one on.
-                QButtonGroup* group = groupOf(field);
-                group->setExclusive(false);
-                option->setChecked(false);
-                group->setExclusive(true);
-            }
-            break;
-        }
-        case FieldKind::List: {
-            auto* list = qobject_cast<QListWidget*>(field.widget);
-            if (SetListItems(list, WidgetTexts(setting.list(config_, field.index)))) emit programSet(list);
-            break;
-        }
+// A field's new value as the user's edit; what the program shows never comes back this way.
+void SettingBinder::take(const BoundField& field) {
+    if (showing_) return;
+    std::optional<SettingValue> now = ValueIn(field);
+    if (!now) return;
+    SettingValue was = ValueOf(*field.setting, config_, field.index);
+    if (was == *now || ShowsCutText(field, was.text)) return;
+    commit({{field.setting, field.index, std::move(was), std::move(*now)}});
+}
+
+void SettingBinder::commit(const std::vector<SettingChange>& changes) {
+    for (const SettingChange& change : changes) SetValue(*change.setting, config_, change.index, change.after);
+    emit edited(changes);
+}
+
+bool SettingBinder::edit(const std::function<bool(UnitConfiguration&)>& change) {
+    UnitConfiguration next = config_;
+    if (!change(next)) return false;
+    const std::vector<SettingChange> changes = Differences(config_, next);
+    if (changes.empty()) return false;
+    commit(changes);
+    for (const SettingChange& changed : changes) showChanged(changed);
+    return true;
+}
+
+void SettingBinder::showChanged(const SettingChange& change) {
+    for (const BoundField& field : fields_) {
+        if (SameItem(field, change)) showField(field);
     }
 }
 
 void SettingBinder::showAll() {
-    for (const Field& field : fields_) showField(field);
+    for (const BoundField& field : fields_) showField(field);
 }
 
-bool SettingBinder::show(const QString& control) {
-    const auto found = byName_.constFind(control);
-    if (found == byName_.constEnd()) return false;
-    showField(fields_[static_cast<std::size_t>(*found)]);
-    return true;
+void SettingBinder::showField(const BoundField& field) {
+    const Setting& setting = *field.setting;
+    {
+        const Showing showing(showing_);
+        switch (setting.kind) {
+            case FieldKind::Label: {
+                auto* label = qobject_cast<QLabel*>(field.widget);
+                const QString text = ToWidgetText(setting.text(config_, field.index));
+                if (label->text() != text) {
+                    label->setText(text);
+                    emit programSet(label);
+                }
+                break;
+            }
+            case FieldKind::FreeText:
+            case FieldKind::Number:
+            case FieldKind::Cell:
+            case FieldKind::Choice: ShowFieldText(field.widget, setting.text(config_, field.index)); break;
+            case FieldKind::Flag:
+                qobject_cast<QCheckBox*>(field.widget)->setChecked(setting.flag(config_, field.index));
+                break;
+            case FieldKind::Option: {
+                auto* option = qobject_cast<QRadioButton*>(field.widget);
+                if (FieldValue(setting, config_, field.index) == "1") {
+                    option->setChecked(true);
+                } else if (setting.group->get(config_, field.index).empty() && option->isChecked()) {
+                    // No option of the group is selected: the group's exclusiveness would keep this one on.
+                    QButtonGroup* group = groupOf(field);
+                    group->setExclusive(false);
+                    option->setChecked(false);
+                    group->setExclusive(true);
+                }
+                break;
+            }
+            case FieldKind::List: {
+                auto* list = qobject_cast<QListWidget*>(field.widget);
+                if (SetListItems(list, WidgetTexts(setting.list(config_, field.index)))) emit programSet(list);
+                break;
+            }
+        }
+    }
+    // A field check corrected the value shown: the correction is an edit.
+    if (HasChangeCheck(setting.check)) {
+        const std::string shown = FieldText(field.widget);
+        const std::string& whole = setting.text(config_, field.index);
+        if (shown != whole && !ShowsCutText(field, whole)) {
+            commit({{&setting, field.index, ValueOf(setting, config_, field.index), SettingValue{shown, {}}}});
+        }
+    }
 }
 
 }  // namespace koru

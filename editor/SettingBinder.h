@@ -1,21 +1,23 @@
 #pragma once
 
-// Binds every setting of the catalog to its control, one generic binding per kind of field: the model's
-// value goes into the control on a load (and at start-up), and every change of a control goes into the
-// model at once. A value set by a load changes the control the way the user would, so the control's own
-// signals raise the same rules and change checks as a change by the user.
+// Binds every setting of the catalog to its field, one generic binding per kind of field, and is the one door
+// through which the user's edits enter the configuration.
 //
-// Labels and lists are set by the program only: after changing one of them in the model, show it again
-// (show() or showAll()).
+// Showing: the configuration's value goes into the field (at start-up and after a load) the way the user
+// would put it there, so the fields' own signals raise the same rules and checks; what the program shows never
+// goes back into the configuration, except a field check's correction of it.
+// Editing: a value the user types, picks or clicks into a field, a field check's correction, and a command's
+// change (edit()) each enter the configuration as changes of settings with their values before and after, and
+// edited() reports them: the place an undo history listens.
 
 #include <QHash>
 #include <QObject>
-#include <QStringList>
 
-#include <utility>
+#include <functional>
 #include <vector>
 
-#include "model/SettingCatalog.h"
+#include "editor/FieldFactory.h"
+#include "model/SettingChanges.h"
 #include "model/UnitConfiguration.h"
 
 class QButtonGroup;
@@ -23,45 +25,37 @@ class QWidget;
 
 namespace koru {
 
-class ControlSet;
-
 class SettingBinder : public QObject {
     Q_OBJECT
 
 public:
-    SettingBinder(UnitConfiguration& config, const ControlSet& controls, QObject* parent);
+    SettingBinder(UnitConfiguration& config, const std::vector<BoundField>& fields, QObject* parent);
 
-    // The controls the catalog names but the window lacks; empty when every setting has its field.
-    const QStringList& missingControls() const { return missing_; }
-
-    // Model to every bound control.
+    // Model to every field.
     void showAll();
-    // Model to one control ("lstMessage(3)"); false when no setting is bound to it.
-    bool show(const QString& control);
+
+    // A command's change: `change` edits a copy of the configuration and says whether it did anything; every
+    // setting it changed enters the configuration and its fields show it. Returns whether a setting changed.
+    bool edit(const std::function<bool(UnitConfiguration&)>& change);
 
 signals:
+    // Settings entered the configuration, each with its value before and after.
+    void edited(const std::vector<koru::SettingChange>& changes);
     // A label or list was given a new value by the program (the only way these change).
     void programSet(QWidget* control);
-    // A control's value went into the model.
-    void modelChanged();
 
 private:
-    struct Field {
-        const Setting* setting;
-        int index;
-        QWidget* widget;
-    };
-
-    void bind(const Field& field);
-    void showField(const Field& field);
-    void take(const Setting& setting, int index, const std::string& value);
-    QButtonGroup* groupOf(const Field& field);
+    void bind(const BoundField& field);
+    void take(const BoundField& field);
+    void commit(const std::vector<SettingChange>& changes);
+    void showField(const BoundField& field);
+    void showChanged(const SettingChange& change);
+    QButtonGroup* groupOf(const BoundField& field);
 
     UnitConfiguration& config_;
-    std::vector<Field> fields_;
-    QHash<QString, int> byName_;
+    std::vector<BoundField> fields_;
     QHash<QPair<const OptionGroup*, int>, QButtonGroup*> groups_;
-    QStringList missing_;
+    bool showing_ = false;  // the program is putting values into fields: their signals are not the user's
 };
 
 }  // namespace koru

@@ -1,9 +1,5 @@
 #include "editor/UnitCommands.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
-
 #include "editor/MainWindow.h"
 #include "editor/WindowHooks.h"
 #include "editor/dialogs/AboutDialog.h"
@@ -14,27 +10,11 @@
 namespace koru {
 
 UnitCommands::UnitCommands(MainWindow& window) : QObject(&window), window_(window) {
-    QMenu* file = window_.fileMenu();
-    QAction* open = window_.menuAction("mnuOpenKoru");
-    addItem(file, open, "mnuNewKoru", "&New KORU unit", &UnitCommands::newUnit)
-        ->setShortcut(QKeySequence::New);
-    addItem(file, open, "mnuDeleteKoru", "&Delete KORU unit", &UnitCommands::deleteUnit);
-    file->insertSeparator(open);
-    addItem(file, window_.menuAction("mnuImportKoru"), "mnuExportKoru", "&Export KORU unit",
-            &UnitCommands::exportParameters);
-
-    QMenu* help = window_.menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    addItem(help, nullptr, "mnuAbout", "&About", &UnitCommands::about);
-}
-
-QAction* UnitCommands::addItem(QMenu* menu, QAction* before, const char* name, const QString& caption,
-                               void (UnitCommands::*command)()) {
-    auto* action = new QAction(caption, menu);
-    action->setObjectName(name);
-    menu->insertAction(before, action);
-    connect(action, &QAction::triggered, this, command);
-    return action;
+    const WindowMenus& menus = window_.menus();
+    OnTriggered(menus.newUnit, this, [this] { newUnit(); });
+    OnTriggered(menus.deleteUnit, this, [this] { deleteUnit(); });
+    OnTriggered(menus.exportUnit, this, [this] { exportParameters(); });
+    OnTriggered(menus.about, this, [this] { about(); });
 }
 
 namespace {
@@ -55,8 +35,8 @@ void UnitCommands::newUnit() {
     window_.promptSaveUnit([this] {
         if (newUnit_ != nullptr && newUnit_->isVisible()) return;
         newUnit_ = new NewUnitDialog(window_.library(), window_.dialogs(), window_.configuration(), &window_);
-        connect(newUnit_, &NewUnitDialog::unitCreated, this, [this] {
-            window_.showConfiguration();
+        connect(newUnit_, &NewUnitDialog::unitCreated, this, [this](const UnitConfiguration& unit) {
+            window_.replaceConfiguration(unit);
             window_.markSaved();  // the library saved the new unit
             window_.refreshUnitLists();
         });

@@ -1,13 +1,10 @@
 #pragma once
 
-// The window's menu items for whole units: "New KORU unit" and "Delete KORU unit" at the top of the File
-// menu, "Export KORU unit" before "Import KORU unit", and "About" in the Help menu.
+// The window's commands for whole units: "New KORU unit", "Delete KORU unit" and "Export KORU unit" of the
+// File menu, and "About" of the Help menu.
 
 #include <QObject>
 #include <QPointer>
-
-class QAction;
-class QMenu;
 
 namespace koru {
 
@@ -27,9 +24,6 @@ public:
     void about();
 
 private:
-    QAction* addItem(QMenu* menu, QAction* before, const char* name, const QString& caption,
-                     void (UnitCommands::*command)());
-
     MainWindow& window_;
     QPointer<NewUnitDialog> newUnit_;
     QPointer<AboutDialog> about_;

@@ -1,5 +1,6 @@
 #include "editor/WindowHooks.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QPushButton>
 
@@ -7,14 +8,14 @@
 
 namespace koru {
 
-void OnButton(MainWindow& window, const QString& name, QObject* context, std::function<void()> handler) {
-    auto* button = window.control<QPushButton>(name);
-    if (button == nullptr) {
-        qWarning("The window has no button %s", qPrintable(name));
-        return;
-    }
+void OnClicked(QPushButton* button, QObject* context, std::function<void()> handler) {
     button->setEnabled(true);
     QObject::connect(button, &QPushButton::clicked, context, [handler = std::move(handler)] { handler(); });
+}
+
+void OnTriggered(QAction* item, QObject* context, std::function<void()> handler) {
+    item->setEnabled(true);
+    QObject::connect(item, &QAction::triggered, context, [handler = std::move(handler)] { handler(); });
 }
 
 void OpenAlone(MainWindow& window, QDialog* dialog, std::function<void(int result)> finished) {

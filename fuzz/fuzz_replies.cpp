@@ -30,14 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     static const Event kEntries[] = {Event::StartPacket, Event::Get, Event::MCount};
     koru::SessionState session;
-    session.init_session("ORVEN_AB_KORU_SETUP;0000002A;");
+    session.begin("ORVEN_AB_KORU_SETUP;0000002A;");
     for (int step = 0; step < (data[0] & 3); ++step) session.state_event(kEntries[step]);
     const double scoreBefore = session.errorScore();
 
     koru::ReplyHandler handler(session);
     std::string buffer(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::string reply = buffer;
-    const koru::ReplyOutcome outcome = handler.handle_commands(reply, buffer);
+    const koru::ReplyOutcome outcome = handler.handleReply(reply, buffer);
 
     Require(buffer.size() <= reply.size());
     Require(!outcome.logEntries.empty() && outcome.logEntries.front() == "\r\n_received_\r\n");

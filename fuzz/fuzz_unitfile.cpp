@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string normalized = koru::UnitFileText(opened);
     Require(koru::UnitFileText(Reloaded(normalized, opened)) == normalized);
 
-    const std::string exported = koru::ParameterFileText(opened, koru::ParameterSelection::all());
+    const std::string exported = koru::ParameterFileText(opened, koru::ParameterSelection::All());
     Require(koru::ParameterFileText(Reloaded(exported, opened, koru::LoadKind::Import),
-                                    koru::ParameterSelection::all()) == exported);
+                                    koru::ParameterSelection::All()) == exported);
     return 0;
 }

@@ -76,6 +76,19 @@ std::string ChangeCheck(FieldCheck check, std::string_view text) {
     }
 }
 
+bool HasChangeCheck(FieldCheck check) {
+    return check == FieldCheck::NumberOrEmpty || check == FieldCheck::Time || check == FieldCheck::Count ||
+           check == FieldCheck::Channel;
+}
+
+bool HasLeaveCheck(FieldCheck check) {
+    return check == FieldCheck::Time || check == FieldCheck::TimerUnit || check == FieldCheck::Count ||
+           check == FieldCheck::Limit || check == FieldCheck::RetransmissionMin ||
+           check == FieldCheck::RetransmissionMax || check == FieldCheck::MaskCell;
+}
+
+bool StepsOnDoubleClick(FieldCheck check) { return check == FieldCheck::MaskCell || check == FieldCheck::ActionCell; }
+
 std::string LeaveTime(std::string_view time, std::string_view unit) {
     const auto value = ValidNumber(time);
     if (!value) return "0";

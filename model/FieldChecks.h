@@ -18,6 +18,12 @@ namespace koru {
 // emptied; a channel that is not a number becomes "0", one above 81 becomes "81". Other checks leave the text.
 std::string ChangeCheck(FieldCheck check, std::string_view text);
 
+// Whether a check runs at every change of its field's text; whether it runs when the field is left; whether a
+// double-click steps the field's cell.
+bool HasChangeCheck(FieldCheck check);
+bool HasLeaveCheck(FieldCheck check);
+bool StepsOnDoubleClick(FieldCheck check);
+
 // When a timer's time (or the set-time action's time) is left: "0" unless a number; above 4000 "4000"; then,
 // with the unit "ms", rounded to a step of 100.
 std::string LeaveTime(std::string_view time, std::string_view unit);

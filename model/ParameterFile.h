@@ -3,35 +3,48 @@
 // Parameter files (".kpf"): chosen sections of one unit, so their settings can be given to other units.
 // Import is an ordinary load (LoadUnitFile) over the open configuration.
 
-#include <array>
 #include <optional>
+#include <set>
+#include <span>
 #include <string>
 
+#include "model/Sections.h"
 #include "model/UnitConfiguration.h"
 #include "model/UnitFile.h"
 
 namespace koru {
 
-// The rows of the export dialog, in the order a parameter file holds them.
-enum class ParameterRow {
-    Network, Radio, Serial, Timer, Counter, Input,                                  // "Save setup"
-    IoEvents, TimerEvents, CommEvents, CounterEvents, MessageEvents, RemoteEvents,  // "Save events"
-    MessageActions, OutputFlagActions, TimerActions, CounterActions,                // "Save actions"
+// The export dialog's three frames.
+enum class ExportFrame { Setup, Events, Actions };
+
+// One section a parameter file can hold, described once: its name on korucfg's command line, its caption,
+// frame and check box in the export dialog.
+struct ParameterRow {
+    Section section;
+    const char* name;
+    const char* caption;
+    ExportFrame frame;
+    const char* control;
+    bool shown = true;  // the dialog shows its box; only "All" of its frame ticks a hidden one
 };
-inline constexpr int kParameterRowCount = 16;
 
-// Which rows are ticked.
-struct ParameterSelection {
-    std::array<bool, kParameterRowCount> rows{};
+// The rows, in the order a parameter file holds them.
+std::span<const ParameterRow> ParameterRows();
 
-    bool has(ParameterRow row) const { return rows[static_cast<int>(row)]; }
-    void set(ParameterRow row, bool on) { rows[static_cast<int>(row)] = on; }
+// Which sections are ticked.
+class ParameterSelection {
+public:
+    static ParameterSelection All();
 
-    // The "All" boxes: each sets or clears every row of its frame (the hidden remote-event row included).
-    void setAllSetup(bool on);
-    void setAllEvents(bool on);
-    void setAllActions(bool on);
-    static ParameterSelection all();
+    bool has(Section section) const { return sections_.count(section) != 0; }
+    void set(Section section, bool on);
+    // An "All" box: sets or clears every row of its frame, the hidden remote-event row included.
+    void setFrame(ExportFrame frame, bool on);
+
+    bool operator==(const ParameterSelection&) const = default;
+
+private:
+    std::set<Section> sections_;
 };
 
 // The bytes of a parameter file for the ticked rows.

@@ -3,7 +3,10 @@
 #include <array>
 #include <vector>
 
+#include "model/EventTable.h"
+#include "model/LineChoices.h"
 #include "model/SettingCodecs.h"
+#include "model/TimeUnits.h"
 
 namespace koru {
 
@@ -15,14 +18,9 @@ using C = UnitConfiguration;
 #define AT(expr) +[](C & c, int i) -> auto& { (void)i; return expr; }
 
 constexpr std::array<std::string_view, 2> kUnitTypes{"KORU Base", "KORU Starter-kit"};
-constexpr std::array<std::string_view, 4> kTimeUnits{"ms", "s", "min", "h"};
 constexpr std::array<std::string_view, 1> kRadioProtocols{"<KORU-Standard>"};
 constexpr std::array<std::string_view, 9> kRetransmissions{"0", "1", "2", "3", "4", "5", "10", "15", "20"};
-constexpr std::array<std::string_view, 10> kBaudrates{"300",  "600",   "1200",  "2400",  "4800",
-                                                       "9600", "19200", "38400", "57600", "115200"};
-constexpr std::array<std::string_view, 4> kDataBits{"5", "6", "7", "8"};
 constexpr std::array<std::string_view, 3> kParities{"Odd", "Even", "None"};
-constexpr std::array<std::string_view, 2> kStopBits{"1", "2"};
 constexpr std::array<std::string_view, 4> kSerialProtocols{"<RS-232>", "<RS-485 full duplex>",
                                                             "<RS-485 half duplex>", "<KORU to KORU>"};
 constexpr std::array<std::string_view, 7> kSerialTimeouts{"<None>", "50ms", "100ms", "200ms",
@@ -137,31 +135,13 @@ Row Option(Section s, std::string_view key, std::string_view control) { return {
 Row List(Section s, std::string_view key, std::string_view control) { return {s, key, control, FieldKind::List}; }
 Row Cells(Section s, std::string_view key, std::string_view control) { return {s, key, control, FieldKind::Cell}; }
 
-// An event that is switched on and runs a list of actions, under a named heading.
-void NamedEvent(std::vector<Setting>& rows, Section s, std::string_view heading, std::string_view onControl,
-                std::string_view listControl, int firstIndex, bool& (*on)(C&, int), TextList& (*list)(C&, int)) {
-    rows.push_back(Flag(s, "On", onControl).named(heading).at(firstIndex).value(on));
-    rows.push_back(List(s, "Actions", listControl).named(heading).at(firstIndex).value(list));
-}
-
-void NamedEvent(std::vector<Setting>& rows, Section s, std::string_view heading, std::string_view onControl,
-                std::string_view listControl, bool& (*on)(C&, int), TextList& (*list)(C&, int)) {
-    rows.push_back(Flag(s, "On", onControl).named(heading).value(on));
-    rows.push_back(List(s, "Actions", listControl).named(heading).value(list));
-}
-
-// The whole table, in file order.
-std::vector<Setting> BuildSettings() {
+// Unit; Network.
+void AddUnitAndNetwork(std::vector<Setting>& rows) {
     using S = Section;
-    std::vector<Setting> rows;
-    rows.reserve(128);
-
-    // Unit
     rows.push_back(Label(S::Unit, "Id", "lblId").value(AT(c.unit.id)));
     rows.push_back(TextField(S::Unit, "Alias", "txtAlias").limit(20).value(AT(c.unit.alias)));
     rows.push_back(Choice(S::Unit, "Type", "cmbTypeOfUnit").choices(kUnitTypes, true).value(AT(c.unit.type)));
 
-    // Network
     rows.push_back(Flag(S::Network, "Setup units", "chkAllUnits").codec(kSetupUnitsCodec)
                        .value(AT(c.network.setupAllUnits)));
     rows.push_back(Flag(S::Network, "Setup units", "chkAllSetupUnits").part().value(AT(c.network.setupAllSetupUnits)));
@@ -174,11 +154,14 @@ std::vector<Setting> BuildSettings() {
     rows.push_back(List(S::Network, "Lower ping", "lstLowerPingTimes").value(AT(c.network.lowerPing)));
     rows.push_back(Number(S::Network, "User ping time", "txtUserDefinedPingTime").check(FieldCheck::NumberOrEmpty)
                        .value(AT(c.network.userPingTime)));
-    rows.push_back(Choice(S::Network, "User ping unit", "cmbPingTimeUnit").choices(kTimeUnits)
+    rows.push_back(Choice(S::Network, "User ping unit", "cmbPingTimeUnit").choices(TimeUnitNames())
                        .value(AT(c.network.userPingUnit)));
     rows.push_back(List(S::Network, "Remotes", "lstRemote").value(AT(c.network.remotes)));
+}
 
-    // Radio, with the two retransmission times that only the editor holds
+// Radio, with the two retransmission times that only the editor holds.
+void AddRadio(std::vector<Setting>& rows) {
+    using S = Section;
     rows.push_back(Choice(S::Radio, "Channel", "cmbRadioFreq").choices(Channels(), true).check(FieldCheck::Channel)
                        .value(AT(c.radio.channel)));
     rows.push_back(Choice(S::Radio, "Protocol", "cmbRadioProtocol").choices(kRadioProtocols)
@@ -196,9 +179,12 @@ std::vector<Setting> BuildSettings() {
                        .value(AT(c.radio.generalBroadcast)));
     rows.push_back(Option(S::Radio, "Gateway", "optGatewayOn").option(kGatewayGroup, "1"));
     rows.push_back(Option(S::Radio, "Gateway", "optGatewayOff").option(kGatewayGroup, "0").part());
+}
 
-    // Serial
-    rows.push_back(Choice(S::Serial, "Baudrate", "cmbSerialBaudrate").choices(kBaudrates).value(AT(c.serial.baudrate)));
+// Serial.
+void AddSerial(std::vector<Setting>& rows) {
+    using S = Section;
+    rows.push_back(Choice(S::Serial, "Baudrate", "cmbSerialBaudrate").choices(kBaudRates).value(AT(c.serial.baudrate)));
     rows.push_back(Choice(S::Serial, "Number of bits", "cmbSerialBits").choices(kDataBits)
                        .value(AT(c.serial.numberOfBits)));
     rows.push_back(Choice(S::Serial, "Parity", "cmbSerialParity").choices(kParities).value(AT(c.serial.parity)));
@@ -208,16 +194,22 @@ std::vector<Setting> BuildSettings() {
     rows.push_back(Choice(S::Serial, "Serial timeout", "cmbSerialTimeout").choices(kSerialTimeouts)
                        .value(AT(c.serial.serialTimeout)));
     rows.push_back(Choice(S::Serial, "End of text", "cmbEndOfText").choices(kEndsOfText).value(AT(c.serial.endOfText)));
+}
 
-    // Timer and Counter
+// Timer; Counter.
+void AddTimersAndCounters(std::vector<Setting>& rows) {
+    using S = Section;
     rows.push_back(Number(S::Timer, "Time", "txtTime").numbered("+Timer", kTimerCount).check(FieldCheck::Time)
                        .limit(4).value(AT(c.timers[i].time)));
-    rows.push_back(Choice(S::Timer, "Unit", "cmbTimerUnit").numbered("+Timer", kTimerCount).choices(kTimeUnits)
+    rows.push_back(Choice(S::Timer, "Unit", "cmbTimerUnit").numbered("+Timer", kTimerCount).choices(TimeUnitNames())
                        .check(FieldCheck::TimerUnit).value(AT(c.timers[i].unit)));
     rows.push_back(Number(S::Counter, "Counter", "txtCount").numbered("+Counter", kCounterCount)
                        .check(FieldCheck::Count).limit(9).value(AT(c.counters[i].counter)));
+}
 
-    // Input: the voltage range, six inputs, the sleep mode
+// Input: the voltage range, six inputs, the sleep mode.
+void AddInput(std::vector<Setting>& rows) {
+    using S = Section;
     rows.push_back(Option(S::Input, "Voltage range", "optBaseVolt").option(kVoltageRangeGroup, kBaseVoltage)
                        .codec(kVoltageRangeCodec));
     rows.push_back(Option(S::Input, "Voltage range", "optStarterKitVolt").option(kVoltageRangeGroup, kStarterKitVoltage)
@@ -248,112 +240,11 @@ std::vector<Setting> BuildSettings() {
                        .option(kSleepEdgeGroup, "1"));
     rows.push_back(Option(S::Input, "SleepHighLow", "optSleepLow").named("+Sleep").anywhere()
                        .option(kSleepEdgeGroup, "0").part());
+}
 
-    // I/O event: 24 masks of 24 cells, then the sleep event
-    rows.push_back(Flag(S::IoEvent, "On", "chkBitMaskOn").numbered("+Mask", kMaskCount)
-                       .value(AT(c.ioEvents.masks[i].on)));
-    rows.push_back(Cells(S::IoEvent, "InputA", "txtInputA").numbered("+Mask", kMaskCount).cells(kMaskInputCells)
-                       .check(FieldCheck::MaskCell).limit(1)
-                       .value(AT(c.ioEvents.masks[i / kMaskInputCells].inputA[i % kMaskInputCells])));
-    rows.push_back(Cells(S::IoEvent, "InputB", "txtInputB").numbered("+Mask", kMaskCount).cells(kMaskInputCells)
-                       .check(FieldCheck::MaskCell).limit(1)
-                       .value(AT(c.ioEvents.masks[i / kMaskInputCells].inputB[i % kMaskInputCells])));
-    rows.push_back(Cells(S::IoEvent, "Output", "txtOutput").numbered("+Mask", kMaskCount).cells(kMaskOutputCells)
-                       .check(FieldCheck::MaskCell).limit(1)
-                       .value(AT(c.ioEvents.masks[i / kMaskOutputCells].outputs[i % kMaskOutputCells])));
-    rows.push_back(Cells(S::IoEvent, "Flags", "txtFlag").numbered("+Mask", kMaskCount).cells(kMaskFlagCells)
-                       .check(FieldCheck::MaskCell).limit(1)
-                       .value(AT(c.ioEvents.masks[i / kMaskFlagCells].flags[i % kMaskFlagCells])));
-    rows.push_back(List(S::IoEvent, "Actions", "lstBitMask").numbered("+Mask", kMaskCount)
-                       .value(AT(c.ioEvents.masks[i].actions)));
-    rows.push_back(Flag(S::IoEvent, "SleepOn", "chkSleepOn").named("+Sleep event").anywhere()
-                       .value(AT(c.ioEvents.sleepOn)));
-    rows.push_back(List(S::IoEvent, "SleepActions", "lstSleepActions").named("+Sleep event").anywhere()
-                       .value(AT(c.ioEvents.sleepActions)));
-
-    // Timer event
-    rows.push_back(Flag(S::TimerEvent, "On", "chkTimerOn").numbered("+Timer", kTimerCount)
-                       .value(AT(c.timerEvents[i].on)));
-    rows.push_back(List(S::TimerEvent, "Actions", "lstTimer").numbered("+Timer", kTimerCount)
-                       .value(AT(c.timerEvents[i].actions)));
-
-    // Communication event, in the order the file writes them
-    const auto comm = [&rows](std::string_view heading, std::string_view on, std::string_view list, auto flag,
-                              auto actions) { NamedEvent(rows, S::CommunicationEvent, heading, on, list, flag, actions); };
-    comm("+Online", "chkUnitOnline", "lstUnitOnlineActions", AT(c.commEvent(CommEvent::Online).on),
-         AT(c.commEvent(CommEvent::Online).actions));
-    comm("+Offline", "chkUnitOffline", "lstUnitOfflineActions", AT(c.commEvent(CommEvent::Offline).on),
-         AT(c.commEvent(CommEvent::Offline).actions));
-    comm("+On radio", "chkRadioMessage", "lstRadioMessActions", AT(c.commEvent(CommEvent::OnRadio).on),
-         AT(c.commEvent(CommEvent::OnRadio).actions));
-    comm("+Radio error", "chkRadioError", "lstRadioErrorAction", AT(c.commEvent(CommEvent::RadioError).on),
-         AT(c.commEvent(CommEvent::RadioError).actions));
-    comm("+Radio ACK", "chkRadioACK", "lstRadioAckActions", AT(c.commEvent(CommEvent::RadioAck).on),
-         AT(c.commEvent(CommEvent::RadioAck).actions));
-    comm("+Radio NAK", "chkRadioNAK", "lstRadioNakActions", AT(c.commEvent(CommEvent::RadioNak).on),
-         AT(c.commEvent(CommEvent::RadioNak).actions));
-    comm("+No receipt", "chkNoReceipt", "lstNoReceiptActions", AT(c.commEvent(CommEvent::NoReceipt).on),
-         AT(c.commEvent(CommEvent::NoReceipt).actions));
-    comm("+On serial", "chkSerialMessage", "lstSerialMessActions", AT(c.commEvent(CommEvent::OnSerial).on),
-         AT(c.commEvent(CommEvent::OnSerial).actions));
-    comm("+Serial error", "chkSerialError", "lstSerialErrorAction", AT(c.commEvent(CommEvent::SerialError).on),
-         AT(c.commEvent(CommEvent::SerialError).actions));
-    comm("+Unit booting", "chkUnitBootingOn", "lstUnitBooting", AT(c.commEvent(CommEvent::UnitBooting).on),
-         AT(c.commEvent(CommEvent::UnitBooting).actions));
-
-    // Counter event
-    rows.push_back(Flag(S::CounterEvent, "On", "chkCounterOn").numbered("+Counter", kCounterCount)
-                       .value(AT(c.counterEvents[i].on)));
-    rows.push_back(List(S::CounterEvent, "Actions1", "lstCounter").numbered("+Counter", kCounterCount)
-                       .value(AT(c.counterEvents[i].onCounter)));
-    rows.push_back(List(S::CounterEvent, "Actions2", "lstCounterZero").numbered("+Counter", kCounterCount)
-                       .value(AT(c.counterEvents[i].onZero)));
-
-    // Message event: 20 received texts, the two no-match events (message slots 20 and 21) and the message
-    // types, Configuration (type slot 5) written before Remote and Broadcast
-    rows.push_back(Flag(S::MessageEvent, "On", "chkMessageOn").numbered("+Message", kMessageCount)
-                       .value(AT(c.messageEvents.messages[i].on)));
-    rows.push_back(TextField(S::MessageEvent, "Text", "txtMessage").numbered("+Message", kMessageCount).limit(30)
-                       .value(AT(c.messageEvents.messages[i].text)));
-    rows.push_back(Flag(S::MessageEvent, "Radio", "chkFromRadio").numbered("+Message", kMessageCount)
-                       .value(AT(c.messageEvents.messages[i].fromRadio)));
-    rows.push_back(Flag(S::MessageEvent, "Serial", "chkFromUart").numbered("+Message", kMessageCount)
-                       .value(AT(c.messageEvents.messages[i].fromSerial)));
-    rows.push_back(List(S::MessageEvent, "Actions", "lstMessage").numbered("+Message", kMessageCount)
-                       .value(AT(c.messageEvents.messages[i].actions)));
-    const auto message = [&rows](std::string_view heading, std::string_view on, std::string_view list, int first,
-                                 auto flag, auto actions) {
-        NamedEvent(rows, S::MessageEvent, heading, on, list, first, flag, actions);
-    };
-    message("+No match radio", "chkMessageOn", "lstMessage", kMessageCount, AT(c.messageEvents.noMatchRadio.on),
-            AT(c.messageEvents.noMatchRadio.actions));
-    message("+No match serial", "chkMessageOn", "lstMessage", kMessageCount + 1, AT(c.messageEvents.noMatchSerial.on),
-            AT(c.messageEvents.noMatchSerial.actions));
-    const auto type = [&message](std::string_view heading, MessageType slot, auto flag, auto actions) {
-        message(heading, "chkTypeOfMessageOn", "lstTypeOfMessActions", static_cast<int>(slot), flag, actions);
-    };
-    type("+Transparant", MessageType::Transparant, AT(c.messageType(MessageType::Transparant).on),
-         AT(c.messageType(MessageType::Transparant).actions));
-    type("+Question", MessageType::Question, AT(c.messageType(MessageType::Question).on),
-         AT(c.messageType(MessageType::Question).actions));
-    type("+IO command", MessageType::IoCommand, AT(c.messageType(MessageType::IoCommand).on),
-         AT(c.messageType(MessageType::IoCommand).actions));
-    type("+Configuration", MessageType::Configuration, AT(c.messageType(MessageType::Configuration).on),
-         AT(c.messageType(MessageType::Configuration).actions));
-    type("+Remote", MessageType::Remote, AT(c.messageType(MessageType::Remote).on),
-         AT(c.messageType(MessageType::Remote).actions));
-    type("+Broadcast", MessageType::Broadcast, AT(c.messageType(MessageType::Broadcast).on),
-         AT(c.messageType(MessageType::Broadcast).actions));
-
-    // Remote event
-    rows.push_back(Flag(S::RemoteEvent, "On", "chkRemoteAction").numbered("+Remote event", kRemoteEventCount)
-                       .value(AT(c.remoteEvents[i].on)));
-    rows.push_back(List(S::RemoteEvent, "Controls", "lstButtons").numbered("+Remote event", kRemoteEventCount)
-                       .value(AT(c.remoteEvents[i].controls)));
-    rows.push_back(List(S::RemoteEvent, "Actions", "lstRemoteAction").numbered("+Remote event", kRemoteEventCount)
-                       .value(AT(c.remoteEvents[i].actions)));
-
-    // The four lists of defined actions and the 20 message texts
+// The four lists of defined actions and the 20 message texts.
+void AddDefinedActions(std::vector<Setting>& rows) {
+    using S = Section;
     rows.push_back(List(S::MessageAction, "Actions", "lstMessageActions").value(AT(c.messageActions.actions)));
     rows.push_back(Choice(S::MessageAction, "Type", "cmbTypeOfMessage").numbered("+Message", kMessageCount)
                        .choices(kMessageTypes).value(AT(c.messageActions.messages[i].type)));
@@ -362,6 +253,76 @@ std::vector<Setting> BuildSettings() {
     rows.push_back(List(S::OutputFlagAction, "Actions", "lstOutputFlagActions").value(AT(c.outputFlagActions)));
     rows.push_back(List(S::TimerAction, "Actions", "lstTimerActions").value(AT(c.timerActions)));
     rows.push_back(List(S::CounterAction, "Actions", "lstCounterActions").value(AT(c.counterActions)));
+}
+
+// The settings between an event's switch and its action list.
+void AddEventDetails(std::vector<Setting>& rows, const EventDescription& event) {
+    using S = Section;
+    switch (event.details) {
+        case EventDetails::None: return;
+        case EventDetails::MaskCells:
+            rows.push_back(Cells(S::IoEvent, "InputA", "txtInputA").numbered("+Mask", kMaskCount).cells(kMaskInputCells)
+                               .check(FieldCheck::MaskCell).limit(1)
+                               .value(AT(c.ioEvents.masks[i / kMaskInputCells].inputA[i % kMaskInputCells])));
+            rows.push_back(Cells(S::IoEvent, "InputB", "txtInputB").numbered("+Mask", kMaskCount).cells(kMaskInputCells)
+                               .check(FieldCheck::MaskCell).limit(1)
+                               .value(AT(c.ioEvents.masks[i / kMaskInputCells].inputB[i % kMaskInputCells])));
+            rows.push_back(Cells(S::IoEvent, "Output", "txtOutput").numbered("+Mask", kMaskCount).cells(kMaskOutputCells)
+                               .check(FieldCheck::MaskCell).limit(1)
+                               .value(AT(c.ioEvents.masks[i / kMaskOutputCells].outputs[i % kMaskOutputCells])));
+            rows.push_back(Cells(S::IoEvent, "Flags", "txtFlag").numbered("+Mask", kMaskCount).cells(kMaskFlagCells)
+                               .check(FieldCheck::MaskCell).limit(1)
+                               .value(AT(c.ioEvents.masks[i / kMaskFlagCells].flags[i % kMaskFlagCells])));
+            return;
+        case EventDetails::MessageMatch:
+            rows.push_back(TextField(S::MessageEvent, "Text", "txtMessage").numbered("+Message", kMessageCount).limit(30)
+                               .value(AT(c.messageEvents.messages[i].text)));
+            rows.push_back(Flag(S::MessageEvent, "Radio", "chkFromRadio").numbered("+Message", kMessageCount)
+                               .value(AT(c.messageEvents.messages[i].fromRadio)));
+            rows.push_back(Flag(S::MessageEvent, "Serial", "chkFromUart").numbered("+Message", kMessageCount)
+                               .value(AT(c.messageEvents.messages[i].fromSerial)));
+            return;
+        case EventDetails::RemoteControls:
+            rows.push_back(List(S::RemoteEvent, "Controls", "lstButtons").numbered("+Remote event", kRemoteEventCount)
+                               .value(AT(c.remoteEvents[i].controls)));
+            return;
+    }
+}
+
+// An event's switch and action list where its subsection stands.
+Row EventSetting(Row row, const EventDescription& event) {
+    if (event.numbered()) return row.numbered(event.heading, event.count);
+    row.named(event.heading).at(event.firstIndex);
+    if (event.readAnywhere) row.anywhere();
+    return row;
+}
+
+// The event sections: every event of the event table, its switch, its details and its action list.
+void AddEvents(std::vector<Setting>& rows, Section section) {
+    for (const EventDescription* event : EventsOf(section)) {
+        if (!event->sharesOn) {
+            rows.push_back(EventSetting(Flag(section, event->onKey, event->onControl).value(event->on), *event));
+        }
+        AddEventDetails(rows, *event);
+        rows.push_back(
+            EventSetting(List(section, event->actionsKey, event->listControl).value(event->actions), *event));
+    }
+}
+
+// The whole table, in file order.
+std::vector<Setting> BuildSettings() {
+    std::vector<Setting> rows;
+    rows.reserve(128);
+    AddUnitAndNetwork(rows);
+    AddRadio(rows);
+    AddSerial(rows);
+    AddTimersAndCounters(rows);
+    AddInput(rows);
+    for (Section section : {Section::IoEvent, Section::TimerEvent, Section::CommunicationEvent, Section::CounterEvent,
+                            Section::MessageEvent, Section::RemoteEvent}) {
+        AddEvents(rows, section);
+    }
+    AddDefinedActions(rows);
     return rows;
 }
 
@@ -406,22 +367,6 @@ std::string ControlName(const Setting& setting, int index) {
     return std::string(setting.control) + "(" + std::to_string(setting.firstIndex + index) + ")";
 }
 
-const Setting* FindSettingByControl(std::string_view control, int controlIndex, int* index) {
-    for (const Setting& setting : Table()) {
-        if (setting.control != control) continue;
-        const bool array = setting.firstIndex >= 0;
-        if (!array && controlIndex < 0) {
-            if (index != nullptr) *index = 0;
-            return &setting;
-        }
-        if (array && controlIndex >= setting.firstIndex && controlIndex < setting.firstIndex + setting.size()) {
-            if (index != nullptr) *index = controlIndex - setting.firstIndex;
-            return &setting;
-        }
-    }
-    return nullptr;
-}
-
 std::string FieldValue(const Setting& setting, const UnitConfiguration& config, int index) {
     UnitConfiguration& c = Mutable(config);
     switch (setting.kind) {
@@ -429,17 +374,6 @@ std::string FieldValue(const Setting& setting, const UnitConfiguration& config, 
         case FieldKind::Option: return FlagText(setting.group->get(config, index) == setting.option);
         case FieldKind::List: return JoinList(setting.list(c, index));
         default: return setting.text(c, index);
-    }
-}
-
-void SetFieldValue(const Setting& setting, UnitConfiguration& config, int index, std::string_view value) {
-    switch (setting.kind) {
-        case FieldKind::Flag: setting.flag(config, index) = value == "1"; return;
-        case FieldKind::Option:
-            if (value == "1") setting.group->set(config, index, setting.option);
-            return;
-        case FieldKind::List: SplitList(value, setting.list(config, index)); return;
-        default: setting.text(config, index) = std::string(value); return;
     }
 }
 

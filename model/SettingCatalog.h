@@ -84,17 +84,9 @@ std::span<const Setting> SettingsOf(Section section);
 // The control name for `index` within `setting`: "txtTime(2)", or "lblId" for a single control.
 std::string ControlName(const Setting& setting, int index);
 
-// The setting whose control array (or single control) is named `control`, and the index within it;
-// nullptr when no setting has that control. `index` may be null.
-const Setting* FindSettingByControl(std::string_view control, int controlIndex, int* index = nullptr);
-
 // A field's value as the editor shows it: the text of a text field, drop-down, label or cell; "1" or "0" for a
 // check box; "1" or "0" for an option (selected or not). Lists are read with `list`.
 std::string FieldValue(const Setting& setting, const UnitConfiguration& config, int index);
-
-// Sets a field's value as the editor would: a text as it stands; a check box on for "1", off otherwise; an
-// option selected for "1" (the other options of its group follow), nothing for any other value.
-void SetFieldValue(const Setting& setting, UnitConfiguration& config, int index, std::string_view value);
 
 // The value of a key line as the unit file writes it for one item.
 std::string KeyLineValue(const Setting& setting, const UnitConfiguration& config, int item);

@@ -7,6 +7,7 @@
 #include "model/AtomicFile.h"
 #include "model/FileNames.h"
 #include "model/FolderLock.h"
+#include "model/LibraryQuestions.h"
 #include "model/UnitFile.h"
 #include "model/UnitName.h"
 #include "model/Windows1252.h"
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 LibraryResult result(LibraryStatus status, std::string message = {}, fs::path file = {}) {
-    return LibraryResult{status, std::move(message), std::move(file)};
+    return LibraryResult{status, std::move(message), std::move(file), {}};
 }
 
 // An entry names a file inside the units folder only if it cannot step out of it.
@@ -34,6 +35,12 @@ std::string sentence(std::string text) {
 }
 
 std::string quoted(const fs::path& path) { return "\"" + PathForMessage(path) + "\""; }
+
+LibraryResult confirm(std::string text, std::string_view title) {
+    LibraryResult asking = result(LibraryStatus::NeedsConfirmation);
+    asking.question = {std::move(text), std::string(title)};
+    return asking;
+}
 
 LibraryResult noSuchUnit(std::string_view entry) {
     return result(LibraryStatus::Refused, "There is no unit \"" + TextForMessage(entry) + "\" in the library.");
@@ -150,7 +157,7 @@ std::vector<std::string> UnitLibrary::ListDefaultFiles() const {
 }
 
 LibraryResult UnitLibrary::NewUnit(std::string_view idText, std::string_view aliasText, std::string_view type,
-                                   UnitConfiguration& config, LibraryQuestions& questions) const {
+                                   UnitConfiguration& config, Consent consent) const {
     if (auto problem = UnitIdProblem(idText)) return result(LibraryStatus::Refused, *problem);
     const std::string id = PadUnitId(idText);
     if (auto problem = UnitTypeProblem(type)) return result(LibraryStatus::Refused, *problem);
@@ -164,9 +171,8 @@ LibraryResult UnitLibrary::NewUnit(std::string_view idText, std::string_view ali
         return result(LibraryStatus::Failed, "There is no default file " + quoted(defaultFile) + " for the type \"" +
                                                  TextForMessage(type) + "\".");
     }
-    if (UnitIdExists(id) &&
-        !questions.askYesNo(std::string(kReplaceUnitQuestion), std::string(kReplaceUnitTitle))) {
-        return result(LibraryStatus::NotDone);
+    if (UnitIdExists(id) && consent != Consent::Given) {
+        return confirm(std::string(kReplaceUnitQuestion), kReplaceUnitTitle);
     }
 
     // The new unit is built on a copy, so a failure leaves the open unit as it was. A default file is a
@@ -233,22 +239,18 @@ LibraryResult UnitLibrary::SaveUnitFile(const fs::path& file, const UnitConfigur
     return result(LibraryStatus::Done, warning, file);
 }
 
-LibraryResult UnitLibrary::PromptSaveUnit(const UnitConfiguration& config, LibraryQuestions& questions) const {
+LibraryResult UnitLibrary::PromptSaveUnit(const UnitConfiguration& config, Consent consent) const {
     if (config.unit.id.empty()) return result(LibraryStatus::NotDone);
-    if (!questions.askYesNo(std::string(kSaveUnitQuestion), std::string(kSaveUnitTitle))) {
-        return result(LibraryStatus::NotDone);
-    }
+    if (consent != Consent::Given) return confirm(std::string(kSaveUnitQuestion), kSaveUnitTitle);
     return SaveUnit(config);
 }
 
-LibraryResult UnitLibrary::DeleteUnit(std::string_view entry, LibraryQuestions& questions) const {
+LibraryResult UnitLibrary::DeleteUnit(std::string_view entry, Consent consent) const {
     if (entry.empty()) return result(LibraryStatus::NotDone);
     const fs::path file = unitsFolder() / FileSystemName(std::string(entry) + std::string(kUnitFileExtension));
     std::error_code error;
     if (!canNameUnitFile(entry) || !fs::is_regular_file(file, error)) return noSuchUnit(entry);
-    if (!questions.askYesNo(DeleteUnitQuestion(entry), std::string(kDeleteUnitTitle))) {
-        return result(LibraryStatus::NotDone);
-    }
+    if (consent != Consent::Given) return confirm(DeleteUnitQuestion(entry), kDeleteUnitTitle);
     const bool removed = fs::remove(file, error);
     if (error) {
         return result(LibraryStatus::Failed, "Cannot delete " + quoted(file) + ": " + error.message() + ".", file);

@@ -3,8 +3,8 @@
 // The unit library: the folders "Units" and "Parameter files" under one root, the default files in
 // "Default Files" (under the root unless given apart), one unit file per unit, and new units made from
 // the default file of their type.
-// Operations report what they did as a LibraryResult and ask their questions through LibraryQuestions;
-// none of them shows anything itself. Entries, aliases and types are Windows-1252 text like the unit
+// Operations report what they did as a LibraryResult; one that needs the user's consent returns its question
+// first and is called again with the consent. None of them shows anything itself. Entries, aliases and types are Windows-1252 text like the unit
 // files; file names are converted to and from the file system's encoding (FileNames.h), and a file whose
 // name cannot be converted, or holds a control character, is not one of the library's.
 
@@ -59,10 +59,10 @@ public:
 
     // Creates a unit from the default file of `type` and saves it. The default file is imported over
     // `config` (its Unit section is ignored), then the unit gets its ID, alias and type. An existing ID is
-    // replaced only when the user agrees. On anything but Done, `config` is unchanged; on Done it holds
+    // replaced only with the user's consent. On anything but Done, `config` is unchanged; on Done it holds
     // the new unit. The caller refreshes its lists afterwards.
     LibraryResult NewUnit(std::string_view idText, std::string_view aliasText, std::string_view type,
-                          UnitConfiguration& config, LibraryQuestions& questions) const;
+                          UnitConfiguration& config, Consent consent) const;
 
     // Loads a unit file over `config`; on failure `config` is unchanged.
     LibraryResult OpenUnit(const std::filesystem::path& file, UnitConfiguration& config) const;
@@ -75,11 +75,11 @@ public:
     // `file` itself), holding the folder's lock throughout. A failed write deletes nothing.
     LibraryResult SaveUnitFile(const std::filesystem::path& file, const UnitConfiguration& config) const;
 
-    // Offers to save the open unit; NotDone when no unit is open or the user answers No.
-    LibraryResult PromptSaveUnit(const UnitConfiguration& config, LibraryQuestions& questions) const;
+    // Offers to save the open unit: saves it with the user's consent; NotDone when no unit is open.
+    LibraryResult PromptSaveUnit(const UnitConfiguration& config, Consent consent) const;
 
-    // Deletes the unit file of `entry` when the user agrees. An empty entry (nothing chosen) is NotDone.
-    LibraryResult DeleteUnit(std::string_view entry, LibraryQuestions& questions) const;
+    // Deletes the unit file of `entry` with the user's consent. An empty entry (nothing chosen) is NotDone.
+    LibraryResult DeleteUnit(std::string_view entry, Consent consent) const;
 
 private:
     // Calls `visit` with the Windows-1252 name and the path of every file of the library's in `folder`

@@ -171,7 +171,7 @@ void DefineTimerActions(const UnitConfiguration& config, ActionDefinitions& defs
                 time = parts[3];
                 unit = parts[4];
             }
-            std::string fields = kind == ActionKind::SetTimer ? "0000" + encode_time(time, unit) : std::string();
+            std::string fields = kind == ActionKind::SetTimer ? "0000" + TimeCode(time, unit) : std::string();
             fields += ":" + Index3(LeadingNumber(timer) - 1) + ";";
             out.append(fields);
         });
@@ -212,8 +212,8 @@ void DefineCounterActions(const UnitConfiguration& config, ActionDefinitions& de
 
 }  // namespace
 
-EncoderSteps set_param10(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param10", config, context);
+EncoderSteps EncodeSentMessages(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::SentMessages, config, context);
     for (int j = 0; j < kMessageCount; ++j) {
         const MessageText& message = config.messageActions.messages[static_cast<std::size_t>(j)];
         out.setOrigin("Message action", "+Message" + std::to_string(j + 1));
@@ -228,8 +228,8 @@ EncoderSteps set_param10(const UnitConfiguration& config, EncodeContext& context
     return out.take();
 }
 
-EncoderSteps set_param11(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param11", config, context);
+EncoderSteps EncodeOutputFlagPatterns(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::OutputFlagPatterns, config, context);
     for (std::size_t k = 0; k < config.outputFlagActions.size(); ++k) {
         const std::string& entry = config.outputFlagActions[k];
         out.setOrigin("Output Flag action", entry);
@@ -249,8 +249,8 @@ EncoderSteps set_param11(const UnitConfiguration& config, EncodeContext& context
     return out.take();
 }
 
-EncoderSteps set_param12(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param12", config, context);
+EncoderSteps EncodeActions(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::Actions, config, context);
     const bool sleepAction = config.input.sleepOn;
     const std::size_t total = config.messageActions.actions.size() + config.outputFlagActions.size() +
                               config.timerActions.size() + config.counterActions.size() + (sleepAction ? 1 : 0);

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "protocol/SendBoxNames.h"
+#include "protocol/RecordTable.h"
+#include "protocol/SendGroupTable.h"
 
 namespace koru {
 
@@ -45,9 +46,9 @@ std::size_t DeliveryReport::packetCount(Record record) const {
 }
 
 bool DeliveryReport::allAcknowledged() const {
-    for (Record record : kSendOrder) {
-        if (!selection_.has(record)) continue;
-        for (const PacketDelivery& packet : packets(record)) {
+    for (const RecordDescription& row : RecordsInSendOrder()) {
+        if (!selection_.has(row.record)) continue;
+        for (const PacketDelivery& packet : packets(row.record)) {
             if (packet.delivery != Delivery::Acknowledged) return false;
         }
     }
@@ -61,9 +62,8 @@ std::vector<GroupDelivery> DeliveryReport::groups() const {
         GroupDelivery group;
         group.name = std::move(name);
         group.caption = std::move(caption);
-        for (Record record : kSendOrder) {
-            if (std::find(records.begin(), records.end(), record) == records.end() || !selection_.has(record))
-                continue;
+        for (Record record : records) {
+            if (!selection_.has(record)) continue;
             group.records.push_back(record);
             covered.push_back(record);
             const std::vector<PacketDelivery>& sent = packets(record);
@@ -82,13 +82,14 @@ std::vector<GroupDelivery> DeliveryReport::groups() const {
         }
         groups.push_back(std::move(group));
     };
-    for (const SendBox& box : SendBoxTable()) {
-        if (selection_.has(box.records.front())) add(box.name, box.caption, box.records);
+    for (const SendGroupDescription& row : SendGroupTable()) {
+        const std::vector<Record> records = RecordsOf(row.group);
+        if (selection_.has(records.front())) add(row.name, row.caption, records);
     }
-    for (Record record : kSendOrder) {
-        if (selection_.has(record) && std::find(covered.begin(), covered.end(), record) == covered.end()) {
-            const std::string number = std::to_string(RecordNumber(record));
-            add("record-" + number, "Record " + number, {record});
+    for (const RecordDescription& row : RecordsInSendOrder()) {
+        if (selection_.has(row.record) && std::find(covered.begin(), covered.end(), row.record) == covered.end()) {
+            const std::string number = std::to_string(RecordNumber(row.record));
+            add("record-" + number, "Record " + number, {row.record});
         }
     }
     return groups;

@@ -67,7 +67,7 @@ private:
     const std::vector<PacketDelivery>& packets(Record record) const;
 
     SendSelection selection_;
-    std::array<std::vector<PacketDelivery>, 16> records_{};
+    std::array<std::vector<PacketDelivery>, kLargestRecordNumber + 1> records_{};
 };
 
 // How DescribeGroup words a group that went through.

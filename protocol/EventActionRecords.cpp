@@ -3,15 +3,15 @@
 
 #include <string>
 
-#include "protocol/EventTable.h"
+#include "model/EventTable.h"
 #include "protocol/RecordWriter.h"
 #include "protocol/SendLimits.h"
 
 namespace koru {
 
-EncoderSteps set_param13(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param13", config, context);
-    const std::vector<EventList> events = EventsInSendingOrder(config);
+EncoderSteps EncodeEventActions(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::EventActions, config, context);
+    const std::vector<EventList> events = EventsInPairOrder(config);
     std::size_t pairs = 0;
     for (const EventList& event : events) {
         if (event.on) pairs += event.actions->size();

@@ -24,9 +24,9 @@ GroupChange CompareRecord(const std::vector<std::string>& now, const UnitSendSta
 
 std::vector<GroupChange> CompareWithState(const RecordPackets& now, const UnitSendState& state) {
     std::vector<GroupChange> changes;
-    for (const SendBox& box : SendBoxTable()) {
-        GroupChange change{&box, ChangeReason::Same, {}};
-        for (const Record record : box.records) {
+    for (const SendGroupDescription& group : SendGroupTable()) {
+        GroupChange change{&group, ChangeReason::Same, {}};
+        for (const Record record : RecordsOf(group.group)) {
             GroupChange of = CompareRecord(PacketsOf(now, record), state, record);
             if (of.reason > change.reason) {
                 change.reason = of.reason;
@@ -42,12 +42,12 @@ std::vector<GroupChange> CompareWithState(const UnitConfiguration& now, const Un
     return CompareWithState(PlanRecordPackets(now), state);
 }
 
-std::vector<const SendBox*> GroupsThatDiffer(const RecordPackets& first, const RecordPackets& second) {
-    std::vector<const SendBox*> groups;
-    for (const SendBox& box : SendBoxTable()) {
-        for (const Record record : box.records) {
+std::vector<const SendGroupDescription*> GroupsThatDiffer(const RecordPackets& first, const RecordPackets& second) {
+    std::vector<const SendGroupDescription*> groups;
+    for (const SendGroupDescription& group : SendGroupTable()) {
+        for (const Record record : RecordsOf(group.group)) {
             if (PacketsOf(first, record) != PacketsOf(second, record)) {
-                groups.push_back(&box);
+                groups.push_back(&group);
                 break;
             }
         }
@@ -55,13 +55,12 @@ std::vector<const SendBox*> GroupsThatDiffer(const RecordPackets& first, const R
     return groups;
 }
 
-SendSelection::Boxes ChangedBoxes(const std::vector<GroupChange>& changes) {
-    SendSelection::Boxes boxes;
-    for (const SendBox& box : SendBoxTable()) boxes.*box.checked = false;
+SendGroups ChangedGroups(const std::vector<GroupChange>& changes) {
+    SendGroups groups;
     for (const GroupChange& change : changes) {
-        if (change.changed()) boxes.*change.box->checked = true;
+        if (change.changed()) groups.set(change.group->group);
     }
-    return boxes;
+    return groups;
 }
 
 std::string DescribeChange(const GroupChange& change) {

@@ -11,7 +11,7 @@
 
 #include "model/UnitConfiguration.h"
 #include "model/UnitSendState.h"
-#include "protocol/SendBoxNames.h"
+#include "protocol/SendGroupTable.h"
 #include "protocol/SessionPlanner.h"
 
 namespace koru {
@@ -24,7 +24,7 @@ enum class ChangeReason {
 };
 
 struct GroupChange {
-    const SendBox* box = nullptr;
+    const SendGroupDescription* group = nullptr;
     ChangeReason reason = ChangeReason::Same;
     std::string since;  // Unconfirmed: when that session was; PacketsDiffer: when the old ones were acknowledged
 
@@ -36,10 +36,10 @@ std::vector<GroupChange> CompareWithState(const RecordPackets& now, const UnitSe
 std::vector<GroupChange> CompareWithState(const UnitConfiguration& now, const UnitSendState& state);
 
 // The groups whose packets differ between two configurations, in the dialog's order.
-std::vector<const SendBox*> GroupsThatDiffer(const RecordPackets& first, const RecordPackets& second);
+std::vector<const SendGroupDescription*> GroupsThatDiffer(const RecordPackets& first, const RecordPackets& second);
 
-// The boxes of the changed groups ticked, all others clear.
-SendSelection::Boxes ChangedBoxes(const std::vector<GroupChange>& changes);
+// The changed groups ticked, all others clear.
+SendGroups ChangedGroups(const std::vector<GroupChange>& changes);
 
 // "changed since 2026-12-07T06:30:12+01:00", "never acknowledged", ... for people.
 std::string DescribeChange(const GroupChange& change);

@@ -67,8 +67,8 @@ const char* SourceCode(const MessageEvent& message) {
 
 }  // namespace
 
-EncoderSteps set_param5(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param5", config, context);
+EncoderSteps EncodeInputs(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::Inputs, config, context);
     const VoltageBounds bounds = BoundsOf(config.input);
     for (int i = 0; i < kInputCount; ++i) {
         const InputSetup& input = config.input.inputs[static_cast<std::size_t>(i)];
@@ -96,7 +96,7 @@ EncoderSteps set_param5(const UnitConfiguration& config, EncodeContext& context)
                     out.step([&] { out.append(AnaloguePerMille(level, offset, scale, bounds) + ":"); });
                 }
                 // A negative scaled range has no power of ten: the scale fields stay empty.
-                if (!out.step([&] { out.append(encode_scale(input.scale, input.offset, bounds.min, bounds.max) + ";"); })) {
+                if (!out.step([&] { out.append(ScaleCode(input.scale, input.offset, bounds.min, bounds.max) + ";"); })) {
                     out.append("::;");
                 }
             }
@@ -107,8 +107,8 @@ EncoderSteps set_param5(const UnitConfiguration& config, EncodeContext& context)
     return out.take();
 }
 
-EncoderSteps set_param6(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param6", config, context);
+EncoderSteps EncodeIoMasks(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::IoMasks, config, context);
     for (int m = 0; m < kMaskCount; ++m) {
         const IoMask& mask = config.ioEvents.masks[static_cast<std::size_t>(m)];
         out.setOrigin("I/O event", "+Mask" + std::to_string(m + 1));
@@ -132,8 +132,8 @@ EncoderSteps set_param6(const UnitConfiguration& config, EncodeContext& context)
     return out.take();
 }
 
-EncoderSteps set_param7(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param7", config, context);
+EncoderSteps EncodeReceivedMessages(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::ReceivedMessages, config, context);
     for (int j = 0; j < kMessageCount; ++j) {
         const MessageEvent& message = config.messageEvents.messages[static_cast<std::size_t>(j)];
         out.setOrigin("Message event", "+Message" + std::to_string(j + 1));
@@ -151,8 +151,8 @@ EncoderSteps set_param7(const UnitConfiguration& config, EncodeContext& context)
     return out.take();
 }
 
-EncoderSteps set_param8(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param8", config, context);
+EncoderSteps EncodeTimers(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::Timers, config, context);
     for (int t = 0; t < kTimerCount; ++t) {
         const auto index = static_cast<std::size_t>(t);
         out.setOrigin("Timer", "+Timer" + std::to_string(t + 1));
@@ -160,14 +160,14 @@ EncoderSteps set_param8(const UnitConfiguration& config, EncodeContext& context)
         out.append(FlagField(config.timerEvents[index].on));
         out.append(":");
         const TimerSetup& timer = config.timers[index];
-        out.step([&] { out.append(encode_time(timer.time, timer.unit) + ";"); });
+        out.step([&] { out.append(TimeCode(timer.time, timer.unit) + ";"); });
     }
     out.handOver();
     return out.take();
 }
 
-EncoderSteps set_param14(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param14", config, context);
+EncoderSteps EncodeCounters(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::Counters, config, context);
     for (int c = 0; c < kCounterCount; ++c) {
         const auto index = static_cast<std::size_t>(c);
         out.setOrigin("Counter", "+Counter" + std::to_string(c + 1));

@@ -1,6 +1,6 @@
 #pragma once
 
-// The record encoders: each turns one group of the configuration into the packet texts it hands to the
+// The record encoders: each turns one record of the configuration into the packet texts it hands to the
 // packet sender (in order, empty ones included), the entries it puts in front of the link log and the
 // message boxes it shows. They only read the configuration; the action table carries the action numbers
 // from record 12 to record 13 of the same send.
@@ -30,30 +30,27 @@ struct EncodeContext {
     std::vector<StepOrigin>* origins = nullptr;  // when set, receives one origin per step produced
 };
 
-// Runs the encoder of one record.
-EncoderSteps EncodeGroup(Record record, const UnitConfiguration& config, EncodeContext& context);
-
 // Setup: alias and sleep mode; network place; peers; radio; serial interface.
-EncoderSteps set_param1(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param2(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param15(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param3(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param4(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeGeneral(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeNetwork(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodePeers(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeRadio(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeSerial(const UnitConfiguration& config, EncodeContext& context);
 
 // Inputs, I/O masks, received-message texts, timers and counters.
-EncoderSteps set_param5(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param6(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param7(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param8(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param14(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeInputs(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeIoMasks(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeReceivedMessages(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeTimers(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeCounters(const UnitConfiguration& config, EncodeContext& context);
 
 // Message texts to send, output/flag patterns, action definitions (fills the action table).
-EncoderSteps set_param10(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param11(const UnitConfiguration& config, EncodeContext& context);
-EncoderSteps set_param12(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeSentMessages(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeOutputFlagPatterns(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeActions(const UnitConfiguration& config, EncodeContext& context);
 
 // Event-action pairs, numbered through the action table.
-EncoderSteps set_param13(const UnitConfiguration& config, EncodeContext& context);
+EncoderSteps EncodeEventActions(const UnitConfiguration& config, EncodeContext& context);
 
 inline constexpr const char* kTooManyPairsText =
     "Total number of event-actions combinations exceeded maximum (111)";

@@ -8,9 +8,8 @@
 
 namespace koru {
 
-RecordWriter::RecordWriter(const char* operation, const UnitConfiguration& config, EncodeContext& context,
-                           bool lineBreakAfterLog)
-    : operation_(operation), config_(config), context_(context), lineBreakAfterLog_(lineBreakAfterLog) {}
+RecordWriter::RecordWriter(Record record, const UnitConfiguration& config, EncodeContext& context)
+    : record_(DescribeRecord(record)), config_(config), context_(context) {}
 
 void RecordWriter::setOrigin(std::string section, std::string subsection) {
     if (!context_.origins) return;
@@ -18,17 +17,17 @@ void RecordWriter::setOrigin(std::string section, std::string subsection) {
 }
 
 std::string RecordWriter::hex(std::string_view text) {
-    UnitNumber number = MyHex(text, config_.network.upperUnit);
+    UnitNumber number = UnitNumberHex(text, config_.network.upperUnit);
     for (EncoderStep& step : number.steps) push(std::move(step));
     return std::move(number.text);
 }
 
 void RecordWriter::log(std::string_view description) {
     std::string entry = "Error in ";
-    entry += operation_;
+    entry += record_.logLabel;
     entry += "(): ";
     entry += description;
-    if (lineBreakAfterLog_) entry += kLineEnd;
+    if (record_.logLineBreak) entry += kLineEnd;
     push({EncoderStep::Kind::LinkLog, std::move(entry), {}});
 }
 

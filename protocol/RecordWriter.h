@@ -1,7 +1,7 @@
 #pragma once
 
 // Builds the packet texts of one record encoder step by step. A step that fails is logged as
-// "Error in <operation>(): <description>" and leaves no trace in the text; the encoder goes on.
+// "Error in <the record's log label>(): <description>" and leaves no trace in the text; the encoder goes on.
 
 #include <cstddef>
 #include <string>
@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "protocol/RecordEncoders.h"
+#include "protocol/RecordTable.h"
 #include "protocol/StepFailure.h"
 
 namespace koru {
 
 class RecordWriter {
 public:
-    RecordWriter(const char* operation, const UnitConfiguration& config, EncodeContext& context,
-                 bool lineBreakAfterLog = true);
+    RecordWriter(Record record, const UnitConfiguration& config, EncodeContext& context);
 
     // Where the records appended from now on come from.
     void setOrigin(std::string section, std::string subsection = {});
@@ -55,10 +55,9 @@ public:
 private:
     void push(EncoderStep step);
 
-    const char* operation_;
+    const RecordDescription& record_;
     const UnitConfiguration& config_;
     EncodeContext& context_;
-    bool lineBreakAfterLog_;
     std::string text_;
     EncoderSteps steps_;
     StepOrigin origin_;

@@ -10,6 +10,10 @@ namespace koru {
 
 namespace {
 
+// The name the link log's entries give the reply handling ("Error in handle_commands(): 1  2"), as the unit's
+// technicians know it.
+constexpr const char* kLogLabel = "handle_commands";
+
 using Event = SessionState::Event;
 
 std::string errorEntry(const std::string& operation, const std::string& description) {
@@ -39,7 +43,7 @@ bool ReplyHandler::split_parameters(const std::string& buffer, std::vector<std::
     return true;
 }
 
-ReplyOutcome ReplyHandler::handle_commands(const std::string& reply, std::string& receiveBuffer) {
+ReplyOutcome ReplyHandler::handleReply(const std::string& reply, std::string& receiveBuffer) {
     ReplyOutcome outcome;
     outcome.logEntries.push_back("\r\n_received_\r\n");
 
@@ -72,7 +76,7 @@ void ReplyHandler::acknowledgement(std::string& receiveBuffer, ReplyOutcome& out
     long c = lastPosition(receiveBuffer, 'C');
     if (c == 0) c = lastPosition(receiveBuffer, 'E');
     if (c - m < 0 || c - m > 4) {
-        outcome.logEntries.push_back(errorEntry("handle_commands", std::to_string(m) + "  " + std::to_string(c)));
+        outcome.logEntries.push_back(errorEntry(kLogLabel, std::to_string(m) + "  " + std::to_string(c)));
         outcome.ok = false;
     }
     const long width = static_cast<long>(RoundHalfEven((static_cast<double>(c - m) - 0.5) / 2.0));
@@ -82,7 +86,7 @@ void ReplyHandler::acknowledgement(std::string& receiveBuffer, ReplyOutcome& out
         outcome.kind = ReplyKind::DifferingCounts;
         session_.state_event(Event::MCount);
         session_.state_event(Event::ErrorCount);
-        outcome.logEntries.push_back(errorEntry("handle_commands", s1 + "  " + s2));
+        outcome.logEntries.push_back(errorEntry(kLogLabel, s1 + "  " + s2));
         outcome.ok = false;
         return;
     }
@@ -103,7 +107,7 @@ void ReplyHandler::errorReport(const std::string& reply, std::string& receiveBuf
     const long s = lastPosition(report, ';');
     outcome.kind = ReplyKind::ErrorReport;
     if (s - e < 0) {
-        outcome.logEntries.push_back(errorEntry("handle_commands", "Invalid procedure call or argument"));
+        outcome.logEntries.push_back(errorEntry(kLogLabel, "Invalid procedure call or argument"));
         outcome.ok = false;
         receiveBuffer.erase(0, std::min(lineBreaks + static_cast<std::size_t>(e) + 1, receiveBuffer.size()));
         return;

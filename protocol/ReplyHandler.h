@@ -35,7 +35,7 @@ public:
 
     // `reply` is a copy of `receiveBuffer` taken when a chunk ending in ";" CR LF arrived; the buffer may
     // be emptied or shortened.
-    ReplyOutcome handle_commands(const std::string& reply, std::string& receiveBuffer);
+    ReplyOutcome handleReply(const std::string& reply, std::string& receiveBuffer);
 
     // True when the two characters after the first one read as a number.
     static bool split_parameters(const std::string& buffer, std::vector<std::string>& logEntries);

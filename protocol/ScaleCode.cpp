@@ -20,7 +20,7 @@ std::string Decimal(double value) {
 
 }  // namespace
 
-std::string encode_scale(std::string_view scale, std::string_view offset, double vmin, double vmax) {
+std::string ScaleCode(std::string_view scale, std::string_view offset, double vmin, double vmax) {
     const double range = vmax - vmin;
     const double scaled = ValidNumber(scale).value_or(0.0) * range;
     if (scaled < 0 || std::isnan(scaled)) throw StepFailure(kInvalidArgument);

@@ -11,6 +11,6 @@ namespace koru {
 // "mantissa:offset:exponent" for a scale and offset text over the voltage range vmin..vmax. A scale or
 // offset that is not a valid number counts as 0. Throws StepFailure when the scaled range is negative
 // (no power of ten can be taken).
-std::string encode_scale(std::string_view scale, std::string_view offset, double vmin, double vmax);
+std::string ScaleCode(std::string_view scale, std::string_view offset, double vmin, double vmax);
 
 }  // namespace koru

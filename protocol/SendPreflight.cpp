@@ -2,7 +2,7 @@
 
 #include "protocol/PacketRules.h"
 #include "protocol/QuotedTexts.h"
-#include "protocol/RecordEncoders.h"
+#include "protocol/RecordTable.h"
 #include "protocol/SendLimits.h"
 #include "protocol/SessionHeader.h"
 #include "protocol/SessionPlanner.h"
@@ -37,18 +37,13 @@ std::vector<SendFinding> ReplaySend(const UnitConfiguration& config, const SendS
                             true});
     }
 
-    std::vector<StepOrigin> origins;
-    EncodeContext context;
-    context.headerLength = header.text.size();
-    context.origins = &origins;
-    for (Record record : kSendOrder) {
-        if (!selection.has(record)) continue;
-        for (CheckFinding& uncarried : UncarriedCharacters(config, record)) findings.push_back({std::move(uncarried), true});
-        origins.clear();
-        const EncoderSteps steps = EncodeGroup(record, config, context);
-        for (std::size_t i = 0; i < steps.size(); ++i) {
-            const EncoderStep& step = steps[i];
-            const StepOrigin& origin = origins[i];
+    for (const EncodedRecord& record : EncodeSelection(config, selection, header.text.size())) {
+        for (CheckFinding& uncarried : UncarriedCharacters(config, record.record)) {
+            findings.push_back({std::move(uncarried), true});
+        }
+        for (std::size_t i = 0; i < record.steps.size(); ++i) {
+            const EncoderStep& step = record.steps[i];
+            const StepOrigin& origin = record.origins[i];
             if (step.kind == EncoderStep::Kind::HandOver) {
                 if (ExceedsLengthLimit(step.text, header.text.size())) {
                     const std::size_t length = header.text.size() + step.text.size() + kLineEnd.size();

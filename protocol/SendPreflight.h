@@ -26,7 +26,7 @@ std::vector<SendFinding> ReplaySend(const UnitConfiguration& config, const SendS
 
 // Every reason the selected groups cannot be sent as they stand; empty when the send may start.
 std::vector<CheckFinding> SendPreflight(const UnitConfiguration& config,
-                                        const SendSelection& selection = SendSelection::fromBoxes({}));
+                                        const SendSelection& selection = SendSelection::Of(SendGroups::All()));
 
 // Whether `id` is a unit number: decimal digits only, from 0 to 4294967295.
 bool IsUnitId(std::string_view id);

@@ -1,38 +1,21 @@
 #include "protocol/SendSelection.h"
 
-#include "protocol/SendBoxNames.h"
+#include "protocol/RecordTable.h"
 
 namespace koru {
 
 int SendSelection::count() const {
     int selected = 0;
-    for (Record record : kSendOrder) selected += has(record) ? 1 : 0;
+    for (const RecordDescription& row : RecordsInSendOrder()) selected += has(row.record) ? 1 : 0;
     return selected;
 }
 
-SendSelection SendSelection::fromBoxes(const Boxes& boxes) {
+SendSelection SendSelection::Of(SendGroups ticked) {
     SendSelection selection;
-    for (const SendBox& box : SendBoxTable()) {
-        if (!(boxes.*box.checked)) continue;
-        for (Record record : box.records) selection.set(record);
+    for (const RecordDescription& row : RecordsInSendOrder()) {
+        if (ticked.sharesAny(row.groups)) selection.set(row.record);
     }
     return selection;
-}
-
-bool LogsStatusAfter(Record record) {
-    switch (record) {
-        case Record::Network:
-        case Record::Peers:
-        case Record::Radio:
-        case Record::Serial:
-        case Record::Inputs:
-        case Record::IoMasks:
-        case Record::Timers:
-        case Record::Counters:
-            return true;
-        default:
-            return false;
-    }
 }
 
 }  // namespace koru

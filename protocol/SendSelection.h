@@ -1,8 +1,10 @@
 #pragma once
 
-// Which record groups a send carries, and the fixed order in which they go out.
+// The unit's parameter records, the groups the send dialog offers, and which records a send carries.
 
 #include <array>
+#include <cstddef>
+#include <initializer_list>
 
 namespace koru {
 
@@ -23,37 +25,53 @@ enum class Record {
     Counters = 14,
     Peers = 15,  // upper and lower units with their pings
 };
+inline constexpr int kLargestRecordNumber = 15;
 
 inline constexpr int RecordNumber(Record record) {
     return static_cast<int>(record);
 }
 
-// Records in send order.
-inline constexpr std::array<Record, 14> kSendOrder{
-    Record::General, Record::Network,     Record::Peers,        Record::Radio,
-    Record::Serial,  Record::Inputs,      Record::IoMasks,      Record::ReceivedMessages,
-    Record::Timers,  Record::Counters,    Record::SentMessages, Record::OutputFlagPatterns,
-    Record::Actions, Record::EventActions};
+// The groups the technician ticks in the send dialog (protocol/SendGroupTable.h names them).
+enum class SendGroup {
+    General, Network, Radio, Serial, Input, IoEvents, MessageEvents, TccEvents, MessageActions, OutputFlagActions,
+};
+inline constexpr int kSendGroupCount = 10;
 
+// A set of send groups: the boxes ticked, or the groups that send one record.
+class SendGroups {
+public:
+    constexpr SendGroups() = default;
+    constexpr SendGroups(std::initializer_list<SendGroup> groups) {
+        for (SendGroup group : groups) set(group);
+    }
+    static constexpr SendGroups All() {
+        SendGroups all;
+        all.bits_ = (1U << kSendGroupCount) - 1;
+        return all;
+    }
+
+    constexpr bool has(SendGroup group) const { return (bits_ & Bit(group)) != 0; }
+    constexpr void set(SendGroup group, bool on = true) { bits_ = on ? bits_ | Bit(group) : bits_ & ~Bit(group); }
+    constexpr bool sharesAny(SendGroups other) const { return (bits_ & other.bits_) != 0; }
+    constexpr bool operator==(const SendGroups&) const = default;
+
+private:
+    static constexpr unsigned Bit(SendGroup group) { return 1U << static_cast<unsigned>(group); }
+    unsigned bits_ = 0;
+};
+
+// The records a send carries.
 struct SendSelection {
-    std::array<bool, 16> records{};  // indexed by record number; index 0 and 9 are never used
+    std::array<bool, kLargestRecordNumber + 1> records{};  // indexed by record number; 0 and 9 are never used
 
     bool has(Record record) const { return records[static_cast<std::size_t>(RecordNumber(record))]; }
     void set(Record record, bool selected = true) {
         records[static_cast<std::size_t>(RecordNumber(record))] = selected;
     }
-    int count() const;  // selected groups: the range of the progress bar
+    int count() const;  // selected records: the range of the progress bar
 
-    // The send dialog's visible boxes.
-    struct Boxes {
-        bool general = true, network = true, radio = true, serial = true, input = true;
-        bool ioEvents = true, messageEvents = true, tccEvents = true;
-        bool messageActions = true, outputFlagActions = true;
-    };
-    static SendSelection fromBoxes(const Boxes& boxes);
+    // The records of the ticked groups; records 12 and 13 go with either action group.
+    static SendSelection Of(SendGroups ticked);
 };
-
-// Whether the session logs "Status: " + the session state after this group.
-bool LogsStatusAfter(Record record);
 
 }  // namespace koru

@@ -5,7 +5,7 @@
 namespace koru {
 
 SessionHeader BuildSessionHeader(const UnitConfiguration& config) {
-    UnitNumber number = MyHex(config.unit.id, config.network.upperUnit);
+    UnitNumber number = UnitNumberHex(config.unit.id, config.network.upperUnit);
     return {"ORVEN_AB_KORU_SETUP;" + number.text + ";", std::move(number.steps)};
 }
 

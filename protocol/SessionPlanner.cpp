@@ -1,7 +1,7 @@
 #include "protocol/SessionPlanner.h"
 
 #include "protocol/PacketRules.h"
-#include "protocol/RecordEncoders.h"
+#include "protocol/RecordTable.h"
 #include "protocol/SendLimits.h"
 #include "protocol/SessionHeader.h"
 
@@ -62,13 +62,10 @@ SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelecti
     transcript.bytes += StartLine(header.text);
 
     InstantSender sender(header.text, transcript);
-    EncodeContext context;
-    context.headerLength = header.text.size();
     int done = 0;
-    for (Record record : kSendOrder) {
-        if (!selection.has(record)) continue;
+    for (const EncodedRecord& record : EncodeSelection(config, selection, header.text.size())) {
         bool result = true;
-        for (const EncoderStep& step : EncodeGroup(record, config, context)) {
+        for (const EncoderStep& step : record.steps) {
             if (step.kind == EncoderStep::Kind::HandOver) result = sender.send(step.text);
             else Report(step, transcript);
         }
@@ -88,14 +85,9 @@ SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelecti
 
 RecordPackets PlanRecordPackets(const UnitConfiguration& config) {
     RecordPackets packets;
-    EncodeContext context;
-    context.headerLength = BuildSessionHeader(config).text.size();
-    for (Record record : kSendOrder) {
-        for (EncoderStep& step : EncodeGroup(record, config, context)) {
-            if (step.kind == EncoderStep::Kind::HandOver && !step.text.empty()) {
-                packets[static_cast<std::size_t>(RecordNumber(record))].push_back(std::move(step.text));
-            }
-        }
+    const std::size_t headerLength = BuildSessionHeader(config).text.size();
+    for (const EncodedRecord& record : EncodeSelection(config, SendSelection::Of(SendGroups::All()), headerLength)) {
+        packets[static_cast<std::size_t>(RecordNumber(record.record))] = record.packets();
     }
     return packets;
 }

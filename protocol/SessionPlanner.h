@@ -32,7 +32,7 @@ SessionTranscript PlanSession(const UnitConfiguration& config, const SendSelecti
 // of every group encodes them. A send of fewer groups puts the same packets on the wire for the records it
 // carries: record 13 numbers the actions through the record 12 that always goes with it. Every record is
 // encoded, also where a packet over the line limit would stop a send.
-using RecordPackets = std::array<std::vector<std::string>, 16>;
+using RecordPackets = std::array<std::vector<std::string>, kLargestRecordNumber + 1>;
 RecordPackets PlanRecordPackets(const UnitConfiguration& config);
 
 // The diagnostic line of a link-log entry or message text: line breaks at either end removed.

@@ -1,7 +1,7 @@
 #include "protocol/SessionRecording.h"
 
 #include "model/SendHistory.h"
-#include "protocol/SendBoxNames.h"
+#include "protocol/RecordTable.h"
 
 namespace koru {
 
@@ -31,7 +31,8 @@ RecordOutcome OutcomeOf(const SessionEnd& end, Record record) {
 
 EarlierMarks MarkUnconfirmed(UnitSendState& state, const SendSelection& selection, const std::string& mark) {
     EarlierMarks earlier;
-    for (const Record record : kSendOrder) {
+    for (const RecordDescription& row : RecordsInSendOrder()) {
+        const Record record = row.record;
         if (!selection.has(record)) continue;
         RecordState& recordState = state.records[RecordNumber(record)];
         earlier[RecordNumber(record)] = recordState.unconfirmed;
@@ -42,7 +43,8 @@ EarlierMarks MarkUnconfirmed(UnitSendState& state, const SendSelection& selectio
 
 void RecordSessionEnd(UnitSendState& state, const SessionEnd& end) {
     int unitFile = 0;
-    for (const Record record : kSendOrder) {
+    for (const RecordDescription& row : RecordsInSendOrder()) {
+        const Record record = row.record;
         if (!end.selection.has(record)) continue;
         RecordState& recordState = state.records[RecordNumber(record)];
         const bool ours = recordState.unconfirmed == end.mark;

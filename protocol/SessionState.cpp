@@ -36,7 +36,7 @@ constexpr std::array<Transition, 10> kTransitions{{
 
 }  // namespace
 
-void SessionState::init_session(std::string header) {
+void SessionState::begin(std::string header) {
     header_ = std::move(header);
     state_ = State::Ok;
     errorScore_ = 0.0;

@@ -20,13 +20,13 @@ public:
     enum class Event { StartPacket, Get, ParameterReply, MCount, CCount, ErrorCount, Reset, ForceOk };
 
     // Starts a session: state "OK", error score 0, no abort line written yet.
-    void init_session(std::string header);
+    void begin(std::string header);
 
     // Feeds one event to the state machine; true when the awaited reply is complete. An error count also
     // raises the error score.
     bool state_event(Event event);
 
-    State get_state() const { return state_; }
+    State state() const { return state_; }
     const std::string& header() const { return header_; }
 
     double errorScore() const { return errorScore_; }

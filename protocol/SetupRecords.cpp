@@ -72,8 +72,8 @@ double StrictNumber(std::string_view text) {
 
 }  // namespace
 
-EncoderSteps set_param1(const UnitConfiguration& config, EncodeContext& context) {
-    RecordWriter out("set_param1", config, context);
+EncoderSteps EncodeGeneral(const UnitConfiguration& config, EncodeContext& context) {
+    RecordWriter out(Record::General, config, context);
     out.setOrigin("Unit");
     out.append("1:\"");
     out.append(config.unit.alias);
@@ -86,9 +86,9 @@ EncoderSteps set_param1(const UnitConfiguration& config, EncodeContext& context)
     return out.take();
 }
 
-EncoderSteps set_param2(const UnitConfiguration& config, EncodeContext& context) {
+EncoderSteps EncodeNetwork(const UnitConfiguration& config, EncodeContext& context) {
     const NetworkSetup& network = config.network;
-    RecordWriter out("set_param2", config, context);
+    RecordWriter out(Record::Network, config, context);
     out.setOrigin("Network");
     out.append("2:");
     out.append(out.hex(FirstChars(network.upperUnit, kUnitIdDigits)));
@@ -99,16 +99,16 @@ EncoderSteps set_param2(const UnitConfiguration& config, EncodeContext& context)
     out.append(":");
     out.append(FlagField(config.radio.gateway == GatewayMode::On));
     out.append(":");
-    out.step([&] { out.append(encode_time(network.userPingTime, network.userPingUnit) + ":"); });
+    out.step([&] { out.append(TimeCode(network.userPingTime, network.userPingUnit) + ":"); });
     out.append(std::to_string(network.lowerUnits.size() + 1));
     out.append(";");
     out.handOver();
     return out.take();
 }
 
-EncoderSteps set_param15(const UnitConfiguration& config, EncodeContext& context) {
+EncoderSteps EncodePeers(const UnitConfiguration& config, EncodeContext& context) {
     const NetworkSetup& network = config.network;
-    RecordWriter out("set_param15", config, context);
+    RecordWriter out(Record::Peers, config, context);
     auto peer = [&](std::size_t number, std::string_view unit, std::string_view ping) {
         out.append("15:" + std::to_string(number) + ":");
         out.append(out.hex(FirstChars(unit, kUnitIdDigits)));
@@ -129,12 +129,12 @@ EncoderSteps set_param15(const UnitConfiguration& config, EncodeContext& context
     return out.take();
 }
 
-EncoderSteps set_param3(const UnitConfiguration& config, EncodeContext& context) {
+EncoderSteps EncodeRadio(const UnitConfiguration& config, EncodeContext& context) {
     const RadioSetup& radio = config.radio;
     const NetworkSetup& network = config.network;
     constexpr std::int32_t kRetransmissionWrap = 255;
     constexpr double kMsPerUnitStep = 10;  // the unit counts retransmission times in 10 ms steps
-    RecordWriter out("set_param3", config, context);
+    RecordWriter out(Record::Radio, config, context);
     out.setOrigin("Radio");
     out.append("3:");
     out.step([&] { out.append(DecimalField(LeadingNumber(radio.channel)) + ":"); });
@@ -165,9 +165,9 @@ EncoderSteps set_param3(const UnitConfiguration& config, EncodeContext& context)
     return out.take();
 }
 
-EncoderSteps set_param4(const UnitConfiguration& config, EncodeContext& context) {
+EncoderSteps EncodeSerial(const UnitConfiguration& config, EncodeContext& context) {
     const SerialSetup& serial = config.serial;
-    RecordWriter out("set_param4", config, context, false);
+    RecordWriter out(Record::Serial, config, context);
     out.setOrigin("Serial");
     out.append("4:");
     out.append(FlagField(config.network.setupViaSerial));

@@ -1,5 +1,6 @@
 #include "protocol/TimeCode.h"
 
+#include "model/TimeUnits.h"
 #include "protocol/NumberText.h"
 #include "protocol/StepFailure.h"
 
@@ -7,13 +8,10 @@ namespace koru {
 
 namespace {
 
-// Tenths of a second per time unit.
+// Tenths of a second per time unit; a text that names no unit counts as tenths.
 double TenthsPerUnit(std::string_view unit) {
-    if (unit == "ms") return 0.01;
-    if (unit == "s") return 10;
-    if (unit == "min") return 600;
-    if (unit == "h") return 36000;
-    return 1;
+    const TimeUnit* known = FindTimeUnit(unit);
+    return known != nullptr ? known->tenthsOfSecond : 1;
 }
 
 constexpr double kClampTenths = 144000000;    // 400 hours
@@ -24,7 +22,7 @@ constexpr double kLargestCount = 4000;
 
 }  // namespace
 
-std::string encode_time(std::string_view value, std::string_view unit) {
+std::string TimeCode(std::string_view value, std::string_view unit) {
     const double number = ValidNumber(value).value_or(1.0);
     const double tenths = number * TenthsPerUnit(unit);
     char scale = '0';

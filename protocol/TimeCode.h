@@ -12,6 +12,6 @@ namespace koru {
 // takes the number as tenths of a second). A text that is not a number counts as one unit. Durations
 // above 400 hours are clamped to 4000 hours. Throws StepFailure when a (negative) count does not fit a
 // 32-bit integer; the calling record reports it.
-std::string encode_time(std::string_view value, std::string_view unit);
+std::string TimeCode(std::string_view value, std::string_view unit);
 
 }  // namespace koru

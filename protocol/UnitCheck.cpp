@@ -5,10 +5,11 @@
 #include <string_view>
 #include <utility>
 
+#include "model/EventTable.h"
 #include "model/SettingCatalog.h"
-#include "protocol/EventTable.h"
+#include "model/TimeUnits.h"
 #include "protocol/NumberText.h"
-#include "protocol/RecordEncoders.h"
+#include "protocol/RecordTable.h"
 #include "protocol/RecordWriter.h"
 #include "protocol/SendLimits.h"
 #include "protocol/SendPreflight.h"
@@ -42,17 +43,13 @@ std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-bool IsTimeUnit(std::string_view unit) {
-    return unit == "ms" || unit == "s" || unit == "min" || unit == "h";
-}
-
 bool IsWhole(double value, double step) {
     return RoundHalfEven(value / step) * step == value;
 }
 
 // What a send of every group would log or show, and the reasons it could not start.
 void CheckSend(const UnitConfiguration& config, Findings& findings) {
-    for (SendFinding& found : ReplaySend(config, SendSelection::fromBoxes({}))) {
+    for (SendFinding& found : ReplaySend(config, SendSelection::Of(SendGroups::All()))) {
         findings.add(std::move(found.finding.section), std::move(found.finding.subsection),
                      std::move(found.finding.message));
     }
@@ -60,8 +57,8 @@ void CheckSend(const UnitConfiguration& config, Findings& findings) {
 
 void CheckEventEntries(const UnitConfiguration& config, Findings& findings) {
     EncodeContext context;
-    set_param12(config, context);
-    for (const EventList& event : EventsInSendingOrder(config)) {
+    EncodeRecord(Record::Actions, config, context);
+    for (const EventList& event : EventsInPairOrder(config)) {
         if (!event.on) continue;
         for (const std::string& entry : *event.actions) {
             if (context.actionTable.find(entry) == ActionTable::kNoAction) {
@@ -110,7 +107,7 @@ void CheckMaskCells(const UnitConfiguration& config, Findings& findings) {
     }
 }
 
-void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
+void CheckRadioNumbers(const UnitConfiguration& config, Findings& findings) {
     const RadioSetup& radio = config.radio;
     if (const auto channel = ValidNumber(radio.channel)) {
         const double whole = RoundHalfEven(*channel);
@@ -136,7 +133,9 @@ void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
         findings.add("Network", "User ping time", Quoted(network.userPingTime) + " is not a number; sent as 1 " +
                                                       network.userPingUnit);
     }
+}
 
+void CheckTimerAndCounterNumbers(const UnitConfiguration& config, Findings& findings) {
     for (int t = 0; t < kTimerCount; ++t) {
         const TimerSetup& timer = config.timers[static_cast<std::size_t>(t)];
         const std::string subsection = "+Timer" + std::to_string(t + 1);
@@ -157,7 +156,9 @@ void CheckNumbers(const UnitConfiguration& config, Findings& findings) {
             findings.add("Counter", "+Counter" + std::to_string(c + 1), Quoted(counter) + " is outside 0 to 999999999");
         }
     }
+}
 
+void CheckInputNumbers(const UnitConfiguration& config, Findings& findings) {
     const InputSection& input = config.input;
     if (input.voltageRange == VoltageRange::User) {
         for (const auto& [name, text] : {std::pair{"Voltage range minimum", &input.userMinVolt},
@@ -239,7 +240,7 @@ bool IsEditorAction(const std::string& list, const std::string& entry) {
         return n >= 5 && p[0] == "Send:" && IsCells(p[1], 4) && IsCells(p[2], 8) && p[3] == "to";
     }
     if (list == "Timer action") {
-        if (n == 5 && p[0] == "Timer") return IsNumberIn(p[1], 1, kTimerCount) && p[2] == "=" && IsTimeUnit(p[4]);
+        if (n == 5 && p[0] == "Timer") return IsNumberIn(p[1], 1, kTimerCount) && p[2] == "=" && FindTimeUnit(p[4]) != nullptr;
         return n == 3 && (p[0] == "Start" || p[0] == "Stop" || p[0] == "Restart") && p[1] == "timer" &&
                IsNumberIn(p[2], 1, kTimerCount);
     }
@@ -272,7 +273,9 @@ std::vector<CheckFinding> CheckUnit(const UnitConfiguration& config) {
     CheckSend(config, findings);
     CheckEventEntries(config, findings);
     CheckMaskCells(config, findings);
-    CheckNumbers(config, findings);
+    CheckRadioNumbers(config, findings);
+    CheckTimerAndCounterNumbers(config, findings);
+    CheckInputNumbers(config, findings);
     CheckChoices(config, findings);
     CheckActionEntries(config, findings);
     CheckTexts(config, findings);

@@ -34,7 +34,7 @@ UnitNumber Convert(std::string_view text, std::string_view upperUnit, bool upper
 
 }  // namespace
 
-UnitNumber MyHex(std::string_view text, std::string_view upperUnit) {
+UnitNumber UnitNumberHex(std::string_view text, std::string_view upperUnit) {
     return Convert(text, upperUnit, true);
 }
 

@@ -21,7 +21,7 @@ inline constexpr const char* kHexOverflowTitle = "Hex Conversion error";
 // "[General" is FFFFFFFF, "[Serial" 00000000, "[Upper" the number of `upperUnit` (its first 10
 // characters); any other text is read as a leading number, taken modulo 2^32 and rounded half to even.
 // Above 4294967295 a message box is shown and the text is empty.
-UnitNumber MyHex(std::string_view text, std::string_view upperUnit);
+UnitNumber UnitNumberHex(std::string_view text, std::string_view upperUnit);
 
 // The first `count` characters of a text (a unit entry's ID part).
 std::string_view FirstChars(std::string_view text, std::size_t count);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real window on a virtual 1280x800 display with the busy sample unit (docs/samples/pumpstation.kuf)
 # and a library of a few units, and writes one picture per tab and one per dialog to docs/screenshots/.
-# Needs a build (build/bin); installs xvfb, xdotool and imagemagick when missing.
+# Needs a build (build/bin, or KORU_BIN); installs xvfb, xdotool and imagemagick when missing. KORU_SHOTS_OUT
+# names another folder for the pictures (scripts/compare-outputs.sh takes the pictures of two builds).
 #
 #   scripts/screenshots.sh --hidpi   the same pictures at twice the scale (QT_SCALE_FACTOR=2 on a 2560x1600
 #                                    display, the same room as 1280x800), written to build/screenshots-hidpi
@@ -15,9 +16,9 @@ if [ "${1:-}" = "--hidpi" ]; then
 fi
 scale=${KORU_SHOTS_SCALE:-1}
 if [ "$scale" = 1 ]; then
-  out=docs/screenshots
+  out=${KORU_SHOTS_OUT:-docs/screenshots}
 else
-  out=build/screenshots-hidpi
+  out=${KORU_SHOTS_OUT:-build/screenshots-hidpi}
   export QT_SCALE_FACTOR=$scale
 fi
 

@@ -54,9 +54,9 @@ void DeleteUnitDialog::removeSelectedUnit() {
     if (row < 0) return;
     const std::string entry = entries_[row];
     const QPointer<DeleteUnitDialog> self(this);
-    const LibraryOperation remove = [self, entry](LibraryQuestions& questions) {
-        if (self == nullptr) return LibraryResult{LibraryStatus::NotDone, {}, {}};
-        return self->library_.DeleteUnit(entry, questions);
+    const LibraryOperation remove = [self, entry](Consent consent) {
+        if (self == nullptr) return LibraryResult{LibraryStatus::NotDone, {}, {}, {}};
+        return self->library_.DeleteUnit(entry, consent);
     };
     RunAsking(dialogs_, remove, [self, entry](const LibraryResult& result) {
         if (self == nullptr) return;

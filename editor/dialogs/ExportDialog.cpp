@@ -22,46 +22,17 @@ namespace {
 constexpr std::string_view kExtension = ".kpf";
 constexpr const char* kChooserTitle = "Save parameters...";
 
-struct RowBox {
-    const char* control;
-    const char* caption;
-};
-
-// The boxes in the order of the rows of a parameter file.
-constexpr std::array<RowBox, kParameterRowCount> kRowBoxes{{
-    {"chkNetworkSetup", "Network setup"},
-    {"chkRadioSetup", "Radio setup"},
-    {"chkSerialSetup", "Serial communication setup"},
-    {"chkTimerSetup", "Timer setup"},
-    {"chkCounterSetup", "Counter setup"},
-    {"chkInputSetup", "Input and Sleep setup"},
-    {"chkIOEvents", "I/O and Sleep events"},
-    {"chkTimerevents", "Timer events"},
-    {"chkCommEvents", "Communication events"},
-    {"chkCounterEvents", "Counter events"},
-    {"chkMessageEvents", "Message events"},
-    {"chkRemoteEvents", "Remote control events"},
-    {"chkMessageActions", "Message actions"},
-    {"chkOutputFlagActions", "Output and flag actions"},
-    {"chkTimerActions", "Timer actions"},
-    {"chkCounterActions", "Counter actions"},
-}};
-
+// The dialog's frames, each with its "All" box.
 struct Frame {
+    ExportFrame frame;
     const char* caption;
     const char* allBox;
-    ParameterRow first;
-    ParameterRow last;
-    void (ParameterSelection::*setAll)(bool on);
 };
 
 constexpr std::array<Frame, 3> kFrames{{
-    {"Save setup", "chkAllSetup", ParameterRow::Network, ParameterRow::Input,
-     &ParameterSelection::setAllSetup},
-    {"Save events", "chkAllEvents", ParameterRow::IoEvents, ParameterRow::RemoteEvents,
-     &ParameterSelection::setAllEvents},
-    {"Save actions", "chkAllActions", ParameterRow::MessageActions, ParameterRow::CounterActions,
-     &ParameterSelection::setAllActions},
+    {ExportFrame::Setup, "Save setup", "chkAllSetup"},
+    {ExportFrame::Events, "Save events", "chkAllEvents"},
+    {ExportFrame::Actions, "Save actions", "chkAllActions"},
 }};
 
 }  // namespace
@@ -85,10 +56,13 @@ ExportDialog::ExportDialog(const UnitConfiguration& config, const UnitLibrary& l
     for (const Frame& frame : kFrames) {
         auto* box = new QGroupBox(frame.caption, this);
         auto* column = new QVBoxLayout(box);
-        for (int row = static_cast<int>(frame.first); row <= static_cast<int>(frame.last); ++row) {
-            rows_[row] = new QCheckBox(kRowBoxes[row].caption, box);
-            rows_[row]->setObjectName(kRowBoxes[row].control);
-            column->addWidget(rows_[row]);
+        for (const ParameterRow& row : ParameterRows()) {
+            if (row.frame != frame.frame) continue;
+            auto* check = new QCheckBox(row.caption, box);
+            check->setObjectName(row.control);
+            if (!row.shown) check->hide();
+            column->addWidget(check);
+            rows_.push_back({check, row.section});
         }
         auto* all = new QCheckBox("All", box);
         all->setObjectName(frame.allBox);
@@ -96,14 +70,12 @@ ExportDialog::ExportDialog(const UnitConfiguration& config, const UnitLibrary& l
         column->addStretch();
         column->addWidget(all);
         frames->addWidget(box);
-        connect(all, &QCheckBox::clicked, this, [this, setAll = frame.setAll](bool on) {
+        connect(all, &QCheckBox::clicked, this, [this, which = frame.frame](bool on) {
             ParameterSelection ticked = selection();
-            (ticked.*setAll)(on);
+            ticked.setFrame(which, on);
             showSelection(ticked);
         });
     }
-    // Remote events cannot be edited in the window; only "All" of "Save events" takes them along.
-    rows_[static_cast<int>(ParameterRow::RemoteEvents)]->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
@@ -112,12 +84,12 @@ ExportDialog::ExportDialog(const UnitConfiguration& config, const UnitLibrary& l
 
 ParameterSelection ExportDialog::selection() const {
     ParameterSelection ticked;
-    for (int row = 0; row < kParameterRowCount; ++row) ticked.rows[row] = rows_[row]->isChecked();
+    for (const Row& row : rows_) ticked.set(row.section, row.box->isChecked());
     return ticked;
 }
 
 void ExportDialog::showSelection(const ParameterSelection& selection) {
-    for (int row = 0; row < kParameterRowCount; ++row) rows_[row]->setChecked(selection.rows[row]);
+    for (const Row& row : rows_) row.box->setChecked(selection.has(row.section));
 }
 
 void ExportDialog::chooseFile() {

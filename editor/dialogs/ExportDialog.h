@@ -5,9 +5,9 @@
 
 #include <QDialog>
 
-#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/ParameterFile.h"
 
@@ -36,7 +36,11 @@ private:
     const UnitConfiguration& config_;
     const UnitLibrary& library_;
     UserDialogs& dialogs_;
-    std::array<QCheckBox*, kParameterRowCount> rows_{};
+    struct Row {
+        QCheckBox* box;
+        Section section;
+    };
+    std::vector<Row> rows_;
 };
 
 // The parameter file's path with ".kpf" added when it ends otherwise (file-system bytes).

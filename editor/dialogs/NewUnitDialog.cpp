@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include <memory>
+
 #include "editor/AskingOperation.h"
 #include "editor/DialogText.h"
 #include "editor/dialogs/OkCancelRow.h"
@@ -27,7 +29,7 @@ bool AllDigits(std::string_view text) {
 
 }  // namespace
 
-NewUnitDialog::NewUnitDialog(const UnitLibrary& library, UserDialogs& dialogs, UnitConfiguration& config,
+NewUnitDialog::NewUnitDialog(const UnitLibrary& library, UserDialogs& dialogs, const UnitConfiguration& config,
                              QWidget* parent)
     : QDialog(parent), library_(library), dialogs_(dialogs), config_(config) {
     setObjectName("frmNewKoru");
@@ -66,21 +68,23 @@ void NewUnitDialog::createUnit() {
     // An empty or non-numeric ID and an empty type are simply not taken.
     if (TrimBlanks(*idText).empty() || type->empty() || !AllDigits(PadUnitId(*idText))) return;
 
-    // Runs only while the dialog is open: a unit made after it closed would reach no window.
+    // Runs only while the dialog is open: a unit made after it closed would reach no window. The unit is made
+    // over the window's unit as it is when the user agrees.
     const QPointer<NewUnitDialog> self(this);
-    const LibraryOperation create = [self, id = *idText, alias = *alias,
-                                     type = *type](LibraryQuestions& questions) {
-        if (self == nullptr) return LibraryResult{LibraryStatus::NotDone, {}, {}};
-        return self->library_.NewUnit(id, alias, type, self->config_, questions);
+    auto unit = std::make_shared<UnitConfiguration>();
+    const LibraryOperation create = [self, unit, id = *idText, alias = *alias, type = *type](Consent consent) {
+        if (self == nullptr) return LibraryResult{LibraryStatus::NotDone, {}, {}, {}};
+        *unit = self->config_;
+        return self->library_.NewUnit(id, alias, type, *unit, consent);
     };
-    RunAsking(dialogs_, create, [dialog = self](const LibraryResult& result) {
+    RunAsking(dialogs_, create, [dialog = self, unit](const LibraryResult& result) {
         if (dialog == nullptr) return;
         if (!result.message.empty()) {
             dialog->dialogs_.inform(DialogText(result.message), "New KORU unit",
                                     result.done() ? MessageIcon::Information : MessageIcon::Exclamation);
         }
         if (!result.done()) return;
-        emit dialog->unitCreated();
+        emit dialog->unitCreated(*unit);
         dialog->accept();
     });
 }

@@ -21,20 +21,20 @@ class NewUnitDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `config` is the window's unit, which a new unit replaces.
-    NewUnitDialog(const UnitLibrary& library, UserDialogs& dialogs, UnitConfiguration& config,
+    // `config` is the window's unit, over which a new unit's default file is read.
+    NewUnitDialog(const UnitLibrary& library, UserDialogs& dialogs, const UnitConfiguration& config,
                   QWidget* parent = nullptr);
 
 signals:
-    // The new unit is in `config` and saved; the dialog is closing.
-    void unitCreated();
+    // The new unit is made and saved; the dialog is closing.
+    void unitCreated(const koru::UnitConfiguration& unit);
 
 private:
     void createUnit();
 
     const UnitLibrary& library_;
     UserDialogs& dialogs_;
-    UnitConfiguration& config_;
+    const UnitConfiguration& config_;
     QLineEdit* id_;
     QLineEdit* alias_;
     QComboBox* type_;

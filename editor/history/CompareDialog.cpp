@@ -103,7 +103,7 @@ void CompareDialog::showGroups(const UnitConfiguration& now, const UnitSendState
     for (const GroupChange& change : CompareWithState(now, state)) {
         if (!change.changed()) continue;
         ++changed;
-        AddRow(groups.table, {QString::fromLatin1(change.box->caption), ChangeText(change)});
+        AddRow(groups.table, {QString::fromLatin1(change.group->caption), ChangeText(change)});
     }
     groups.label->setText(changed == 0
                               ? QStringLiteral("Changed &groups: none, every group is as the unit last "

@@ -1,7 +1,6 @@
 #include "editor/history/HistoryCommands.h"
 
 #include <QAction>
-#include <QMenu>
 
 #include "editor/MainWindow.h"
 #include "editor/WindowHooks.h"
@@ -11,19 +10,9 @@
 namespace koru {
 
 HistoryCommands::HistoryCommands(MainWindow& window) : QObject(&window), window_(window) {
-    QMenu* file = window_.fileMenu();
-    QAction* exit = window_.menuAction(QStringLiteral("mnuExit"));
-    const auto item = [&](const char* name, const QString& caption, void (HistoryCommands::*command)()) {
-        auto* action = new QAction(caption, file);
-        action->setObjectName(QLatin1String(name));
-        file->insertAction(exit, action);
-        connect(action, &QAction::triggered, this, command);
-        return action;
-    };
-    compare_ = item("mnuCompareLastSend", QStringLiteral("Co&mpare with last send..."),
-                    &HistoryCommands::compareWithLastSend);
-    history_ = item("mnuSendHistory", QStringLiteral("Send &history..."), &HistoryCommands::showSendHistory);
-    file->insertSeparator(exit);
+    const WindowMenus& menus = window_.menus();
+    OnTriggered(menus.compareWithLastSend, this, [this] { compareWithLastSend(); });
+    OnTriggered(menus.sendHistory, this, [this] { showSendHistory(); });
     connect(&window_, &MainWindow::configurationChanged, this, &HistoryCommands::updateItems);
     updateItems();
 }
@@ -31,8 +20,8 @@ HistoryCommands::HistoryCommands(MainWindow& window) : QObject(&window), window_
 // Opening a unit, a new unit and restored edits all change the configuration as a whole.
 void HistoryCommands::updateItems() {
     const bool unitOpen = !window_.configuration().unit.id.empty();
-    compare_->setEnabled(unitOpen);
-    history_->setEnabled(unitOpen);
+    window_.menus().compareWithLastSend->setEnabled(unitOpen);
+    window_.menus().sendHistory->setEnabled(unitOpen);
 }
 
 void HistoryCommands::compareWithLastSend() {

@@ -5,8 +5,6 @@
 
 #include <QObject>
 
-class QAction;
-
 namespace koru {
 
 class MainWindow;
@@ -24,8 +22,6 @@ private:
     void updateItems();
 
     MainWindow& window_;
-    QAction* compare_ = nullptr;
-    QAction* history_ = nullptr;
 };
 
 }  // namespace koru

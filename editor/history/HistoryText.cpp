@@ -6,7 +6,7 @@
 
 #include "model/SendHistory.h"
 #include "platform/widgets/WidgetText.h"
-#include "protocol/SendBoxNames.h"
+#include "protocol/SendGroupTable.h"
 
 namespace koru {
 
@@ -21,10 +21,8 @@ QString ShownTime(const std::string& isoTime, bool seconds) {
 }
 
 QString GroupCaption(const std::string& name) {
-    const std::vector<SendBox>& table = SendBoxTable();
-    const auto box =
-        std::find_if(table.begin(), table.end(), [&name](const SendBox& row) { return row.name == name; });
-    return box != table.end() ? QString::fromLatin1(box->caption) : ToWidgetText(name);
+    const SendGroupDescription* group = FindSendGroup(name);
+    return group != nullptr ? QString::fromLatin1(group->caption) : ToWidgetText(name);
 }
 
 QString UnitLabel(const UnitConfiguration& config) {

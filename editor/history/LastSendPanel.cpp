@@ -86,7 +86,7 @@ void LastSendPanel::tickChanged() {
     }
     outcome_->setText(changed == 1 ? QStringLiteral("Ticked the one changed group.")
                                    : QStringLiteral("Ticked the %1 changed groups.").arg(changed));
-    emit tickRequested(ChangedBoxes(changes));
+    emit tickRequested(ChangedGroups(changes));
 }
 
 bool LastSendPanel::read(std::vector<GroupChange>* changes) {

@@ -32,7 +32,7 @@ public:
     void tickChanged();
 
 signals:
-    void tickRequested(const SendSelection::Boxes& boxes);
+    void tickRequested(koru::SendGroups groups);
 
 protected:
     void showEvent(QShowEvent* event) override;

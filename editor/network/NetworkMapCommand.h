@@ -31,8 +31,6 @@ public:
     UserDialogs& dialogs() override;
 
 private:
-    void addMenu();
-
     MainWindow& window_;
     QPointer<NetworkMapWindow> map_;
 };

@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 
 #include "platform/SerialDevices.h"
-#include "protocol/link/LinkSettings.h"
+#include "editor/send/LinkSettings.h"
 
 namespace koru {
 
@@ -44,7 +44,14 @@ DeviceChooser::DeviceChooser(LinkSettings& settings, const SerialDevices& device
     refresh->setObjectName(QStringLiteral("cmdRefreshDevices"));
     refresh->setAutoDefault(false);
     grid->addWidget(refresh, 0, 3, Qt::AlignRight);
+    connect(refresh, &QPushButton::clicked, this, &DeviceChooser::refresh);
+    buildPortDevice(grid);
+    followChoices();
+    fillPath();
+}
 
+// The port, the device path for it and the button that gives the port the path.
+void DeviceChooser::buildPortDevice(QGridLayout* grid) {
     port_ = new QComboBox(this);
     port_->setObjectName(QStringLiteral("cmbDevicePort"));
     port_->setAccessibleName(QStringLiteral("Port whose device is shown"));
@@ -70,8 +77,10 @@ DeviceChooser::DeviceChooser(LinkSettings& settings, const SerialDevices& device
     grid->addWidget(path_, 2, 2, 1, 2);
     grid->addWidget(assign_, 3, 3);
     grid->setColumnStretch(2, 1);
+}
 
-    connect(refresh, &QPushButton::clicked, this, &DeviceChooser::refresh);
+// A device picked in the list fills the path; a double-click, Return or "Use" gives the port the path.
+void DeviceChooser::followChoices() {
     connect(port_, &QComboBox::currentIndexChanged, this, &DeviceChooser::fillPath);
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item != nullptr) path_->setText(item->text(kPath));
@@ -83,7 +92,6 @@ DeviceChooser::DeviceChooser(LinkSettings& settings, const SerialDevices& device
     connect(path_, &QLineEdit::returnPressed, this, &DeviceChooser::assign);
     connect(assign_, &QPushButton::clicked, this, &DeviceChooser::assign);
     connect(&settings_, &LinkSettings::portsChanged, this, &DeviceChooser::fillPath);
-    fillPath();
 }
 
 void DeviceChooser::refresh() {

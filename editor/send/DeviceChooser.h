@@ -7,6 +7,7 @@
 #include <QGroupBox>
 
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -29,6 +30,8 @@ public:
     int shownPort() const;
 
 private:
+    void buildPortDevice(QGridLayout* grid);
+    void followChoices();
     void fillPath();
     void assign();
 

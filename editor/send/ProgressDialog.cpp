@@ -12,6 +12,16 @@
 
 namespace koru {
 
+QString ButtonCaption(ButtonMode mode) {
+    switch (mode) {
+        case ButtonMode::Abort: return QStringLiteral("Abort");
+        case ButtonMode::Close: return QStringLiteral("Close");
+        case ButtonMode::TryAgain: return QStringLiteral("Try again");
+        case ButtonMode::Ok: return QStringLiteral("OK");
+    }
+    return {};
+}
+
 ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCommProgress"));
     setWindowTitle(QStringLiteral("Communicating with Koru unit"));
@@ -74,8 +84,7 @@ void ProgressDialog::showProgress(const SendProgress& progress) {
     bar_->setFormat(progress.maximum > progress.minimum ? QStringLiteral("%v of %m groups")
                                                         : QStringLiteral("no groups"));
     bar_->setValue(progress.value);
-    const std::string_view caption = ButtonCaption(progress.button);
-    button_->setText(ToWidgetText(caption));
+    button_->setText(ButtonCaption(progress.button));
 }
 
 void ProgressDialog::showReport(const DeliveryReport& report) {

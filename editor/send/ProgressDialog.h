@@ -18,6 +18,9 @@ class QPushButton;
 
 namespace koru {
 
+// The button's caption for its mode: "Abort", "Close", "Try again" or "OK".
+QString ButtonCaption(ButtonMode mode);
+
 class ProgressDialog : public QDialog {
     Q_OBJECT
 

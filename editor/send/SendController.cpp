@@ -1,13 +1,10 @@
 #include "editor/send/SendController.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-
 #include "editor/MainWindow.h"
+#include "editor/WindowHooks.h"
 #include "editor/history/LastSendPanel.h"
 #include "editor/send/DialogMessageBoxes.h"
+#include "editor/send/LinkSettings.h"
 #include "editor/send/ProgressDialog.h"
 #include "editor/send/SendDialog.h"
 #include "editor/send/SerialSetupDialog.h"
@@ -29,8 +26,8 @@ public:
     explicit LiveSending(MainWindow& window)
         : QObject(&window),
           boxes_(window.dialogs()),
-          stack_(SendStack::Live(boxes_, store_, window.configuration())),
-          controller_(std::make_unique<SendController>(window, *stack_, devices_)) {}
+          stack_(SendStack::Live(boxes_, window.configuration())),
+          controller_(std::make_unique<SendController>(window, *stack_, store_, devices_)) {}
 
 private:
     QtSettingsStore store_;
@@ -50,18 +47,19 @@ void ShowInFront(QWidget* dialog) {
 
 void SendController::AttachLive(MainWindow& window) { new LiveSending(window); }
 
-SendController::SendController(MainWindow& window, SendStack& stack, const SerialDevices& devices)
-    : window_(window), stack_(stack) {
-    settingsDialog_ = new SerialSetupDialog(stack_.settings(), stack_.link(), devices, &window_);
+SendController::SendController(MainWindow& window, SendStack& stack, SettingsStore& store, const SerialDevices& devices)
+    : window_(window), stack_(stack), linkSettings_(std::make_unique<LinkSettings>(stack.link(), store)) {
+    settingsDialog_ = new SerialSetupDialog(*linkSettings_, stack_.link(), devices, &window_);
     sendDialog_ = new SendDialog(&window_);
     sendDialog_->addHistoryPanel(new LastSendPanel(window_.configuration(), window_.library().root()));
     progressDialog_ = new ProgressDialog(&window_);
 
     SendSession& send = stack_.send();
     // A connect failure shows the settings dialog as it is, so the log still says why.
-    connect(&stack_.settings(), &LinkSettings::showRequested, this, [this] { ShowInFront(settingsDialog_); });
+    connect(linkSettings_.get(), &LinkSettings::showRequested, this, [this] { ShowInFront(settingsDialog_); });
     connect(sendDialog_, &SendDialog::sendRequested, this, &SendController::startSend);
-    connect(progressDialog_, &ProgressDialog::buttonPressed, this, &SendController::pressProgressButton);
+    connect(progressDialog_, &ProgressDialog::buttonPressed, &send, &SendSession::pressButton);
+    connect(&send, &SendSession::retryRequested, this, &SendController::startSend);
     connect(&send, &SendSession::progressChanged, this, [this] {
         progressDialog_->showProgress(stack_.send().progress());
         setRunning(stack_.send().running());
@@ -81,11 +79,8 @@ SendController::SendController(MainWindow& window, SendStack& stack, const Seria
     connect(SendRecorder::Attach(stack_, window_.library().root(), "koru-configurator"), &SendRecorder::problem,
             progressDialog_, &ProgressDialog::showNote);
 
-    if (auto* button = window_.control<QPushButton>(QStringLiteral("cmdSetup"))) {
-        button->setEnabled(true);
-        connect(button, &QPushButton::clicked, this, &SendController::sendParameters);
-    }
-    addMenu();
+    OnClicked(window_.controls().overview.send, this, [this] { sendParameters(); });
+    OnTriggered(window_.menus().commSettings, this, [this] { showCommSettings(); });
 }
 
 SendController::~SendController() {
@@ -98,23 +93,9 @@ SerialSetupDialog& SendController::settingsDialog() { return *settingsDialog_; }
 SendDialog& SendController::sendDialog() { return *sendDialog_; }
 ProgressDialog& SendController::progressDialog() { return *progressDialog_; }
 
-// "&Settings" stands after "&File" and before "&Help", whichever is attached first.
-void SendController::addMenu() {
-    auto* menu = new QMenu(QStringLiteral("&Settings"), &window_);
-    menu->setObjectName(QStringLiteral("mnuSettings"));
-    QAction* item = menu->addAction(QStringLiteral("&Communication Settings"));
-    item->setObjectName(QStringLiteral("mnuCommSettings"));
-    connect(item, &QAction::triggered, this, &SendController::showCommSettings);
-    QAction* help = nullptr;
-    for (QAction* action : window_.menuBar()->actions()) {
-        if (action->menu() != nullptr && action->menu()->objectName() == QLatin1String("mnuHelp")) help = action;
-    }
-    window_.menuBar()->insertMenu(help, menu);
-}
-
 void SendController::ensureLinkLoaded() {
     if (linkLoaded_) return;
-    stack_.settings().load();
+    linkSettings_->load();
     linkLoaded_ = true;
 }
 
@@ -122,7 +103,7 @@ void SendController::showCommSettings() {
     // Showing the dialog closes the link and reads the stored settings again, but never under a running
     // send: that would cut the session off.
     if (!stack_.send().running()) {
-        stack_.settings().activate();
+        linkSettings_->activate();
         linkLoaded_ = true;
     }
     settingsDialog_->refresh();
@@ -132,7 +113,7 @@ void SendController::showCommSettings() {
 void SendController::sendParameters() {
     if (!sendDialogLoaded_) {
         ensureLinkLoaded();
-        stack_.send().init_session();
+        stack_.send().prepare();
         sendDialogLoaded_ = true;
     }
     ShowInFront(sendDialog_);
@@ -161,14 +142,6 @@ void SendController::startSend() {
     ShowInFront(progressDialog_);
 }
 
-void SendController::pressProgressButton() {
-    if (stack_.send().progress().button == ButtonMode::TryAgain) {
-        startSend();
-        return;
-    }
-    stack_.send().pressButton();
-}
-
 void SendController::onSessionEnded() {
     setRunning(false);
     progressDialog_->showReport(stack_.send().report());
@@ -186,7 +159,7 @@ void SendController::end() {
     SendSession& send = stack_.send();
     if (send.running() && send.progress().button == ButtonMode::Abort) send.pressButton();
     if (linkLoaded_) {
-        stack_.settings().unload();
+        linkSettings_->unload();
     } else if (stack_.link().isPortOpen()) {
         stack_.link().disconnectPort();
     }

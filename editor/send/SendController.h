@@ -14,19 +14,22 @@
 
 namespace koru {
 
+class LinkSettings;
 class MainWindow;
 class ProgressDialog;
 class SendDialog;
 class SendStack;
 class SerialDevices;
 class SerialSetupDialog;
+class SettingsStore;
 
 class SendController : public QObject {
     Q_OBJECT
 
 public:
-    // `stack` sends the window's configuration (made over window.configuration()); both outlive this.
-    SendController(MainWindow& window, SendStack& stack, const SerialDevices& devices);
+    // `stack` sends the window's configuration (made over window.configuration()); the settings dialog keeps
+    // its settings in `store`. All outlive this.
+    SendController(MainWindow& window, SendStack& stack, SettingsStore& store, const SerialDevices& devices);
     ~SendController() override;
 
     // The live program's sending: a send stack on the real serial port and clock, the user's settings
@@ -42,21 +45,19 @@ public:
     void showCommSettings();
     // "SEND TO UNIT": shows the send dialog.
     void sendParameters();
-    // The send dialog's OK, and "Try again": a send of the ticked groups.
+    // The send dialog's OK, and "Try again": a send of the ticked groups, when the unit passes the preflight.
     void startSend();
-    // The progress dialog's button, by its mode.
-    void pressProgressButton();
     // The program ends: a running send is aborted, the link's settings are stored and the port closed.
     void end();
 
 private:
-    void addMenu();
     void ensureLinkLoaded();
     void onSessionEnded();
     void setRunning(bool running);
 
     MainWindow& window_;
     SendStack& stack_;
+    std::unique_ptr<LinkSettings> linkSettings_;
     QPointer<SerialSetupDialog> settingsDialog_;
     QPointer<SendDialog> sendDialog_;
     QPointer<ProgressDialog> progressDialog_;

@@ -7,71 +7,41 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <string_view>
+#include <array>
 
 #include "editor/history/LastSendPanel.h"
-#include "protocol/SendBoxNames.h"
+#include "protocol/SendGroupTable.h"
 
 namespace koru {
-
-namespace {
-
-// Which box of the send table each visible check box is, and its frame.
-struct VisibleBox {
-    std::string_view box;  // the name in SendBoxTable()
-    const char* control;
-    int frame;  // 0 Setup, 1 Events, 2 Actions
-};
-
-constexpr VisibleBox kVisibleBoxes[] = {
-    {"general", "chkGeneralSetup", 0},          {"network", "chkNetworkSetup", 0},
-    {"radio", "chkRadioSetup", 0},              {"serial", "chkSerialSetup", 0},
-    {"input", "chkInputSetup", 0},              {"io-events", "chkIOEvents", 1},
-    {"message-events", "chkMessageEvents", 1},  {"tcc-events", "chkTccEvents", 1},
-    {"message-actions", "chkMessageActions", 2}, {"output-flag-actions", "chkOutputFlagActions", 2},
-};
-
-const SendBox& TableBox(std::string_view name) {
-    const auto& table = SendBoxTable();
-    return *std::find_if(table.begin(), table.end(), [name](const SendBox& box) { return box.name == name; });
-}
-
-}  // namespace
 
 SendDialog::SendDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSendToKoru"));
     setWindowTitle(QStringLiteral("Send to KORU-unit"));
 
-    QGroupBox* frames[] = {buildFrame("fraSetup", QStringLiteral("Setup"), "CheckAllSetup"),
-                           buildFrame("fraEvents", QStringLiteral("Events"), "CheckAllEvents"),
-                           buildFrame("fraActions", QStringLiteral("Actions"), "CheckAllActions")};
-    for (const VisibleBox& visible : kVisibleBoxes) {
-        const SendBox& box = TableBox(visible.box);
-        QCheckBox* check = addBox(frames[visible.frame], visible.control, QString::fromLatin1(box.caption), true);
-        boxes_.push_back({check, box.checked});
+    std::array<Frame, 3> frames{buildFrame("fraSetup", QStringLiteral("Setup"), "CheckAllSetup"),
+                                buildFrame("fraEvents", QStringLiteral("Events"), "CheckAllEvents"),
+                                buildFrame("fraActions", QStringLiteral("Actions"), "CheckAllActions")};
+    Frame& events = frames[static_cast<std::size_t>(GroupKind::Events)];
+    Frame& actions = frames[static_cast<std::size_t>(GroupKind::Actions)];
+    for (const SendGroupDescription& group : SendGroupTable()) {
+        Frame& frame = frames[static_cast<std::size_t>(group.kind)];
+        QCheckBox* box = addBox(frame, group.control, QString::fromLatin1(group.caption), true);
+        boxes_.push_back({box, group.group});
     }
-    // Shown but not sent: remote control events have no records of their own.
-    QCheckBox* remote = addBox(frames[1], "chkRemoteEvents", QStringLiteral("Remote control events"), true);
+    // Shown but not sent: remote control events have no records of their own. Clearing "All" clears them too,
+    // checking it does not set them.
+    QCheckBox* remote = addBox(events, "chkRemoteEvents", QStringLiteral("Remote control events"), true, false);
     remote->setEnabled(false);
     // Kept for the "All" boxes; the send reads none of them.
-    QCheckBox* counterEvents = addBox(frames[1], "chkCounterEvents", QStringLiteral("Counter events"), false);
-    QCheckBox* timerEvents = addBox(frames[1], "chkTimerevents", QStringLiteral("Timer events"), false);
-    QCheckBox* timerActions = addBox(frames[2], "chkTimerActions", QStringLiteral("Timer and counter actions"), false);
-    for (QCheckBox* hidden : {counterEvents, timerEvents, timerActions}) hidden->hide();
-    for (QGroupBox* frame : frames) static_cast<QVBoxLayout*>(frame->layout())->addStretch();
-
-    const auto box = [this](const char* name) { return findChild<QCheckBox*>(QLatin1String(name)); };
-    const std::vector<QCheckBox*> setup{box("chkGeneralSetup"), box("chkInputSetup"), box("chkRadioSetup"),
-                                        box("chkNetworkSetup"), box("chkSerialSetup")};
-    const std::vector<QCheckBox*> events{timerEvents, box("chkIOEvents"), counterEvents, box("chkTccEvents"),
-                                         box("chkMessageEvents")};
-    std::vector<QCheckBox*> eventsCleared = events;
-    eventsCleared.push_back(remote);  // clearing also clears the remote events, checking does not set them
-    linkAll(box("CheckAllSetup"), setup, setup);
-    linkAll(box("CheckAllEvents"), events, eventsCleared);
-    const std::vector<QCheckBox*> actions{box("chkMessageActions"), box("chkOutputFlagActions"), timerActions};
-    linkAll(box("CheckAllActions"), actions, actions);
+    for (QCheckBox* hidden : {addBox(events, "chkCounterEvents", QStringLiteral("Counter events"), false),
+                              addBox(events, "chkTimerevents", QStringLiteral("Timer events"), false),
+                              addBox(actions, "chkTimerActions", QStringLiteral("Timer and counter actions"), false)}) {
+        hidden->hide();
+    }
+    for (const Frame& frame : frames) {
+        static_cast<QVBoxLayout*>(frame.box->layout())->addStretch();
+        linkAll(frame.all, frame.checked, frame.cleared);
+    }
 
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("lblNote"));
@@ -85,7 +55,7 @@ SendDialog::SendDialog(QWidget* parent) : QDialog(parent) {
     cancel->setAutoDefault(false);
 
     auto* row = new QHBoxLayout;
-    for (QGroupBox* frame : frames) row->addWidget(frame);
+    for (const Frame& frame : frames) row->addWidget(frame.box);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(note_, 1);
     buttons->addWidget(ok_);
@@ -100,19 +70,26 @@ SendDialog::SendDialog(QWidget* parent) : QDialog(parent) {
     updateOk();
 }
 
-QGroupBox* SendDialog::buildFrame(const char* name, const QString& caption, const char* allName) {
-    auto* frame = new QGroupBox(caption, this);
-    frame->setObjectName(QLatin1String(name));
-    new QVBoxLayout(frame);
-    addBox(frame, allName, QStringLiteral("All"), true)->setAccessibleName(QStringLiteral("All of ") + caption);
+SendDialog::Frame SendDialog::buildFrame(const char* name, const QString& caption, const char* allName) {
+    Frame frame;
+    frame.box = new QGroupBox(caption, this);
+    frame.box->setObjectName(QLatin1String(name));
+    auto* column = new QVBoxLayout(frame.box);
+    frame.all = new QCheckBox(QStringLiteral("All"), frame.box);
+    frame.all->setObjectName(QLatin1String(allName));
+    frame.all->setChecked(true);
+    frame.all->setAccessibleName(QStringLiteral("All of ") + caption);
+    column->addWidget(frame.all);
     return frame;
 }
 
-QCheckBox* SendDialog::addBox(QGroupBox* frame, const char* name, const QString& caption, bool checked) {
-    auto* box = new QCheckBox(caption, frame);
+QCheckBox* SendDialog::addBox(Frame& frame, const char* name, const QString& caption, bool checked, bool byAll) {
+    auto* box = new QCheckBox(caption, frame.box);
     box->setObjectName(QLatin1String(name));
     box->setChecked(checked);
-    frame->layout()->addWidget(box);
+    frame.box->layout()->addWidget(box);
+    if (byAll) frame.checked.push_back(box);
+    frame.cleared.push_back(box);
     return box;
 }
 
@@ -124,9 +101,9 @@ void SendDialog::linkAll(QCheckBox* all, std::vector<QCheckBox*> checks, std::ve
 }
 
 SendSelection SendDialog::selection() const {
-    SendSelection::Boxes ticked;
-    for (const Box& entry : boxes_) ticked.*entry.member = entry.box->isChecked();
-    return SendSelection::fromBoxes(ticked);
+    SendGroups ticked;
+    for (const Box& entry : boxes_) ticked.set(entry.group, entry.box->isChecked());
+    return SendSelection::Of(ticked);
 }
 
 void SendDialog::setSendRunning(bool running) {
@@ -137,8 +114,8 @@ void SendDialog::setSendRunning(bool running) {
 void SendDialog::addHistoryPanel(LastSendPanel* panel) {
     static_cast<QVBoxLayout*>(layout())->insertWidget(1, panel);
     setTabOrder(boxes_.back().box, panel);  // after the boxes, before "Ok"
-    connect(panel, &LastSendPanel::tickRequested, this, [this](const SendSelection::Boxes& ticked) {
-        for (const Box& entry : boxes_) entry.box->setChecked(ticked.*entry.member);
+    connect(panel, &LastSendPanel::tickRequested, this, [this](SendGroups ticked) {
+        for (const Box& entry : boxes_) entry.box->setChecked(ticked.has(entry.group));
     });
 }
 

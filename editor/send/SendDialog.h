@@ -38,11 +38,20 @@ signals:
 private:
     struct Box {
         QCheckBox* box;
-        bool SendSelection::Boxes::*member;
+        SendGroup group;
     };
 
-    QGroupBox* buildFrame(const char* name, const QString& caption, const char* allName);
-    QCheckBox* addBox(QGroupBox* frame, const char* name, const QString& caption, bool checked);
+    // A frame with its "All" box, which checks `checked` when it is checked and clears `cleared` otherwise.
+    struct Frame {
+        QGroupBox* box = nullptr;
+        QCheckBox* all = nullptr;
+        std::vector<QCheckBox*> checked;
+        std::vector<QCheckBox*> cleared;
+    };
+
+    Frame buildFrame(const char* name, const QString& caption, const char* allName);
+    // A box of `frame`; `byAll`: checking "All" checks it (clearing "All" clears every box).
+    QCheckBox* addBox(Frame& frame, const char* name, const QString& caption, bool checked, bool byAll = true);
     void linkAll(QCheckBox* all, std::vector<QCheckBox*> checks, std::vector<QCheckBox*> clears);
     void updateOk();
 

@@ -15,11 +15,16 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <span>
+#include <string_view>
+
 #include "editor/send/DeviceChooser.h"
 #include "editor/send/LineLamp.h"
+#include "model/LineChoices.h"
 #include "platform/widgets/WidgetText.h"
 #include "protocol/SessionPlanner.h"
-#include "protocol/link/LinkSettings.h"
+#include "editor/send/LinkOptions.h"
+#include "editor/send/LinkSettings.h"
 #include "protocol/link/SerialLink.h"
 
 namespace koru {
@@ -36,6 +41,14 @@ QString LogLine(const std::string& entry) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
+}
+
+QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+QStringList Texts(std::span<const std::string_view> options) {
+    QStringList texts;
+    for (std::string_view option : options) texts.append(Latin1(option));
+    return texts;
 }
 
 QString Indexed(const char* control, int index) {
@@ -71,19 +84,7 @@ SerialSetupDialog::SerialSetupDialog(LinkSettings& settings, SerialLink& link, c
 
     // Made in reading order, which is also the keyboard's order.
     QGroupBox* portFrame = buildPorts();
-    auto* settingsFrame = new QGroupBox(QStringLiteral("Settings"), this);
-    settingsFrame->setObjectName(QStringLiteral("fraSettings"));
-    auto* settingsLayout = new QHBoxLayout(settingsFrame);
-    settingsLayout->addWidget(buildOptions("fraBaudRate", QStringLiteral("Baud rate"), "opt_BaudRate",
-                                           {"300", "600", "1200", "2400", "4800", "9600", "19200", "38400", "57600",
-                                            "115200"},
-                                           2, baud_));
-    settingsLayout->addWidget(buildOptions("fraParity", QStringLiteral("Parity"), "opt_Parity",
-                                           {"None", "Odd", "Even"}, 1, parity_));
-    settingsLayout->addWidget(buildOptions("fraDataBits", QStringLiteral("Data bits"), "opt_DataBits",
-                                           {"5", "6", "7", "8"}, 1, dataBits_));
-    settingsLayout->addWidget(buildOptions("fraStopBits", QStringLiteral("Stop bits"), "optStopBits", {"1", "2"}, 1,
-                                           stopBits_));
+    QGroupBox* settingsFrame = buildLineSettings();
     QGroupBox* timeoutFrame = buildTimeout();
     settingFrames_ = {portFrame, settingsFrame, timeoutFrame};
     devices_ = new DeviceChooser(settings_, devices, this);
@@ -113,8 +114,14 @@ SerialSetupDialog::SerialSetupDialog(LinkSettings& settings, SerialLink& link, c
     layout->addWidget(linkArea, 1);
     layout->addLayout(buttons);
 
-    connect(save_, &QPushButton::clicked, &settings_, &LinkSettings::serialSave);
+    connect(save_, &QPushButton::clicked, &settings_, &LinkSettings::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
+    followModel();
+    refresh();
+}
+
+// The dialog shows the settings' state and the link as they change.
+void SerialSetupDialog::followModel() {
     connect(&settings_, &LinkSettings::hideRequested, this, &QDialog::hide);
     connect(&settings_, &LinkSettings::portsChanged, this, [this] {
         showPorts();
@@ -131,7 +138,6 @@ SerialSetupDialog::SerialSetupDialog(LinkSettings& settings, SerialLink& link, c
         logShown_ = 0;
         logStale_ = false;
     });
-    refresh();
 }
 
 QGroupBox* SerialSetupDialog::buildPorts() {
@@ -158,6 +164,19 @@ QGroupBox* SerialSetupDialog::buildPorts() {
         settings_.selectPortOption(number);
         devices_->showPort(number);
     });
+    return frame;
+}
+
+QGroupBox* SerialSetupDialog::buildLineSettings() {
+    auto* frame = new QGroupBox(QStringLiteral("Settings"), this);
+    frame->setObjectName(QStringLiteral("fraSettings"));
+    auto* row = new QHBoxLayout(frame);
+    QStringList parities;
+    for (const ParityOption& option : kParityOptions) parities.append(Latin1(option.caption));
+    row->addWidget(buildOptions("fraBaudRate", QStringLiteral("Baud rate"), "opt_BaudRate", Texts(kBaudRates), 2, baud_));
+    row->addWidget(buildOptions("fraParity", QStringLiteral("Parity"), "opt_Parity", parities, 1, parity_));
+    row->addWidget(buildOptions("fraDataBits", QStringLiteral("Data bits"), "opt_DataBits", Texts(kDataBits), 1, dataBits_));
+    row->addWidget(buildOptions("fraStopBits", QStringLiteral("Stop bits"), "optStopBits", Texts(kStopBits), 1, stopBits_));
     return frame;
 }
 
@@ -209,11 +228,30 @@ QWidget* SerialSetupDialog::buildLink() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
+    grid->addLayout(buildLamps(area), 0, 0);
 
+    log_ = new QPlainTextEdit(area);
+    log_->setObjectName(QStringLiteral("StatusBar"));
+    log_->setReadOnly(true);
+    log_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    log_->setMinimumHeight(log_->fontMetrics().height() * 8);
+    QFont fixed(QStringLiteral("monospace"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    log_->setFont(fixed);
+    auto* logCaption = new QLabel(QStringLiteral("&Link log (newest first):"), area);
+    logCaption->setBuddy(log_);
+    grid->addWidget(logCaption, 1, 0);
+    grid->addWidget(log_, 2, 0);
+    grid->setRowStretch(2, 1);
+    return area;
+}
+
+// The connect buttons, the modem lines (DTR and RTS can be switched), the transfer lamp and the session state.
+QLayout* SerialSetupDialog::buildLamps(QWidget* area) {
     connect_ = Button(area, "PortConnect", QStringLiteral("&Connect"));
     disconnect_ = Button(area, "PortDisconnect", QStringLiteral("&Disconnect"));
-    connect(connect_, &QPushButton::clicked, &settings_, &LinkSettings::PortConnect_Click);
-    connect(disconnect_, &QPushButton::clicked, &settings_, &LinkSettings::PortDisconnect_Click);
+    connect(connect_, &QPushButton::clicked, &settings_, &LinkSettings::connectPort);
+    connect(disconnect_, &QPushButton::clicked, &settings_, &LinkSettings::disconnectPort);
 
     auto* lamps = new QHBoxLayout;
     lamps->addWidget(connect_);
@@ -252,22 +290,7 @@ QWidget* SerialSetupDialog::buildLink() {
     stateCaption->setBuddy(state_);
     lamps->addWidget(stateCaption);
     lamps->addWidget(state_);
-    grid->addLayout(lamps, 0, 0);
-
-    log_ = new QPlainTextEdit(area);
-    log_->setObjectName(QStringLiteral("StatusBar"));
-    log_->setReadOnly(true);
-    log_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    log_->setMinimumHeight(log_->fontMetrics().height() * 8);
-    QFont fixed(QStringLiteral("monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    log_->setFont(fixed);
-    auto* logCaption = new QLabel(QStringLiteral("&Link log (newest first):"), area);
-    logCaption->setBuddy(log_);
-    grid->addWidget(logCaption, 1, 0);
-    grid->addWidget(log_, 2, 0);
-    grid->setRowStretch(2, 1);
-    return area;
+    return lamps;
 }
 
 void SerialSetupDialog::refresh() {

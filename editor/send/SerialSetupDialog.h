@@ -13,6 +13,7 @@
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -44,10 +45,13 @@ protected:
 
 private:
     QGroupBox* buildPorts();
+    QGroupBox* buildLineSettings();
     QGroupBox* buildOptions(const char* frame, const QString& caption, const char* control, const QStringList& values,
                             int columns, QButtonGroup*& group);
     QGroupBox* buildTimeout();
     QWidget* buildLink();
+    QLayout* buildLamps(QWidget* area);
+    void followModel();
     void chooseOption();
     void showPorts();
     void showOptions();

@@ -9,22 +9,23 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/UnitConfiguration.h"
+#include "editor/tabs/EventRows.h"
+#include "model/SettingCodecs.h"
 
 namespace koru {
 
 namespace {
 
 // A grid of "Caption: field" rows for the number fields of one input.
-QWidget* NumberFrame(FieldFactory& factory, QWidget* parent, std::string_view frameControl, int input,
-                     std::initializer_list<std::pair<const char*, std::string_view>> rows, const QString& rowName) {
-    QWidget* frame = factory.frame(parent, frameControl, input);
+QWidget* NumberFrame(FieldFactory& factory, QWidget* parent, std::string_view frameName, int input,
+                     std::initializer_list<std::pair<const char*, const Text*>> rows, const QString& rowName) {
+    QWidget* frame = factory.frame(parent, frameName, input);
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(0, 0, 0, 0);
     int row = 0;
-    for (const auto& [caption, control] : rows) {
+    for (const auto& [caption, value] : rows) {
         const QString text = QString::fromLatin1(caption);
-        QLineEdit* field = factory.text(frame, control, input, rowName + QLatin1String(": ") + text.chopped(1));
+        QLineEdit* field = factory.text(frame, *value, rowName + QLatin1String(": ") + text.chopped(1));
         field->setMaximumWidth(FieldWidth(field, 10));
         grid->addWidget(FieldFactory::caption(frame, text, field), row, 0);
         grid->addWidget(field, row++, 1);
@@ -33,59 +34,45 @@ QWidget* NumberFrame(FieldFactory& factory, QWidget* parent, std::string_view fr
     return frame;
 }
 
-QGroupBox* InputFrame(FieldFactory& factory, QWidget* parent, int input) {
-    const QString name = QStringLiteral("Input %1").arg(input + 1);
-    QGroupBox* frame = factory.group(parent, name, "fraInput", input);
-    auto* grid = new QGridLayout(frame);
-    grid->addWidget(factory.flag(frame, "chkOnOff", input, QStringLiteral("On / Off"), name + QLatin1String(": On / Off")),
-                    0, 0);
-
-    QWidget* type = factory.frame(frame, "fraInputType", input);
-    auto* typeRow = new QHBoxLayout(type);
-    typeRow->setContentsMargins(0, 0, 0, 0);
-    typeRow->addWidget(factory.option(type, "opAnalogue", input, QStringLiteral("Analogue"),
-                                      name + QLatin1String(": Analogue")));
-    typeRow->addWidget(factory.option(type, "optDigital", input, QStringLiteral("Digital"),
-                                      name + QLatin1String(": Digital")));
-    typeRow->addStretch(1);
-    grid->addWidget(type, 0, 1);
-
-    grid->addWidget(NumberFrame(factory, frame, "fraInputLimit", input,
-                                {{"Upper limit:", "txtLimit1"}, {"Lower limit:", "txtLimit2"}}, name),
-                    1, 0, Qt::AlignTop);
-    grid->addWidget(NumberFrame(factory, frame, "fraAnalogueValues", input,
-                                {{"Hysteresis:", "txtHysteresis"},
-                                 {"Hysteresis:", "txtHysteresisLow"},
-                                 {"Scale:", "txtScale"},
-                                 {"Offset:", "txtOffset"}},
-                                name),
-                    1, 1, Qt::AlignTop);
-    grid->setRowStretch(2, 1);
-    grid->setColumnStretch(2, 1);
-    return frame;
+// What an input shows: its type and limits while it is on, its analogue values while it is also analogue.
+void ShowWhatApplies(QCheckBox* on, QRadioButton* analogue, QRadioButton* digital, QWidget* type, QWidget* limits,
+                     QWidget* analogueValues) {
+    const auto show = [=] {
+        type->setVisible(on->isChecked());
+        limits->setVisible(on->isChecked());
+        analogueValues->setVisible(on->isChecked() && analogue->isChecked());
+    };
+    show();
+    QObject::connect(on, &QCheckBox::toggled, type, show);
+    QObject::connect(analogue, &QRadioButton::toggled, type, show);
+    QObject::connect(digital, &QRadioButton::toggled, type, show);
 }
 
 }  // namespace
 
 InputSleepPage::InputSleepPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, {}, parent) {
-    QWidget* page = content();
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(content());
+    layout->addWidget(buildInputs());
+    layout->addWidget(buildSleep());
+    layout->addStretch(1);
+}
 
-    QGroupBox* inputs = factory.group(page, QStringLiteral("Input setup"), "fraIO");
-    layout->addWidget(inputs);
+QGroupBox* InputSleepPage::buildInputs() {
+    const InputSection& values = factory().values().input;
+    QGroupBox* inputs = factory().group(content(), QStringLiteral("Input setup"), controls::kInputs);
     auto* inputLayout = new QVBoxLayout(inputs);
     auto* range = new QHBoxLayout;
     inputLayout->addLayout(range);
-    QRadioButton* base = factory.option(inputs, "optBaseVolt", -1, QStringLiteral("0 - 2.5 V"),
-                                        QStringLiteral("Voltage range: 0 - 2.5 V"));
+    QRadioButton* base = factory().option(inputs, kVoltageRangeGroup, 0, kBaseVoltage, QStringLiteral("0 - 2.5 V"),
+                                          QStringLiteral("Voltage range: 0 - 2.5 V"));
     range->addWidget(FieldFactory::caption(inputs, QStringLiteral("Voltage range:"), base));
     range->addWidget(base);
-    range->addWidget(factory.option(inputs, "optStarterKitVolt", -1, QStringLiteral("0 - 30 V"),
-                                    QStringLiteral("Voltage range: 0 - 30 V")));
-    range->addWidget(factory.option(inputs, "optUserDefineVolt", -1, QString(),
-                                    QStringLiteral("Voltage range: user defined")));
-    QLineEdit* minimum = factory.text(inputs, "txtDefMinVolt", -1, QStringLiteral("User defined voltage minimum"));
-    QLineEdit* maximum = factory.text(inputs, "txtDefMaxVolt", -1, QStringLiteral("User defined voltage maximum"));
+    range->addWidget(factory().option(inputs, kVoltageRangeGroup, 0, kStarterKitVoltage, QStringLiteral("0 - 30 V"),
+                                      QStringLiteral("Voltage range: 0 - 30 V")));
+    range->addWidget(factory().option(inputs, kVoltageRangeGroup, 0, kUserVoltage, QString(),
+                                      QStringLiteral("Voltage range: user defined")));
+    QLineEdit* minimum = factory().text(inputs, values.userMinVolt, QStringLiteral("User defined voltage minimum"));
+    QLineEdit* maximum = factory().text(inputs, values.userMaxVolt, QStringLiteral("User defined voltage maximum"));
     minimum->setMaximumWidth(FieldWidth(minimum, 7));
     maximum->setMaximumWidth(FieldWidth(maximum, 7));
     range->addWidget(minimum);
@@ -98,22 +85,63 @@ InputSleepPage::InputSleepPage(FieldFactory& factory, QWidget* parent) : TabPage
     inputLayout->addLayout(grid);
     constexpr int kColumns = 3;
     for (int input = 0; input < kInputCount; ++input) {
-        grid->addWidget(InputFrame(factory, inputs, input), input / kColumns, input % kColumns);
+        grid->addWidget(buildInput(inputs, input), input / kColumns, input % kColumns);
     }
     for (int column = 0; column < kColumns; ++column) grid->setColumnStretch(column, 1);
+    return inputs;
+}
 
-    QGroupBox* sleep = factory.group(page, QStringLiteral("Sleep setup"), "fraSleepSetup");
-    layout->addWidget(sleep);
+QGroupBox* InputSleepPage::buildInput(QWidget* parent, int input) {
+    const InputSetup& values = factory().values().input.inputs[static_cast<std::size_t>(input)];
+    const QString name = QStringLiteral("Input %1").arg(input + 1);
+    QGroupBox* frame = factory().group(parent, name, controls::kInput, input);
+    auto* grid = new QGridLayout(frame);
+    QCheckBox* on = factory().flag(frame, values.on, QStringLiteral("On / Off"), name + QLatin1String(": On / Off"));
+    grid->addWidget(on, 0, 0);
+
+    QWidget* type = factory().frame(frame, controls::kInputType, input);
+    auto* typeRow = new QHBoxLayout(type);
+    typeRow->setContentsMargins(0, 0, 0, 0);
+    QRadioButton* analogue = factory().option(type, kInputTypeGroup, input, "A", QStringLiteral("Analogue"),
+                                              name + QLatin1String(": Analogue"));
+    QRadioButton* digital = factory().option(type, kInputTypeGroup, input, "D", QStringLiteral("Digital"),
+                                             name + QLatin1String(": Digital"));
+    typeRow->addWidget(analogue);
+    typeRow->addWidget(digital);
+    typeRow->addStretch(1);
+    grid->addWidget(type, 0, 1);
+
+    QWidget* limits = NumberFrame(factory(), frame, controls::kInputLimits, input,
+                                  {{"Upper limit:", &values.upperLimit}, {"Lower limit:", &values.lowerLimit}}, name);
+    grid->addWidget(limits, 1, 0, Qt::AlignTop);
+    QWidget* analogueValues = NumberFrame(factory(), frame, controls::kAnalogueValues, input,
+                                          {{"Hysteresis:", &values.upperHysteresis},
+                                           {"Hysteresis:", &values.lowerHysteresis},
+                                           {"Scale:", &values.scale},
+                                           {"Offset:", &values.offset}},
+                                          name);
+    grid->addWidget(analogueValues, 1, 1, Qt::AlignTop);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(2, 1);
+    ShowWhatApplies(on, analogue, digital, type, limits, analogueValues);
+    return frame;
+}
+
+QGroupBox* InputSleepPage::buildSleep() {
+    QGroupBox* sleep = factory().group(content(), QStringLiteral("Sleep setup"), controls::kSleepSetup);
     auto* sleepRow = new QHBoxLayout(sleep);
-    sleepRow->addWidget(factory.flag(sleep, "chkSleepModeOn", -1, QStringLiteral("Enable sleep mode")));
-    QWidget* edge = factory.frame(sleep, "fraSleepHighLow");
+    QCheckBox* sleepMode =
+        factory().flag(sleep, factory().values().input.sleepOn, QStringLiteral("Enable sleep mode"));
+    sleepRow->addWidget(sleepMode);
+    QWidget* edge = factory().frame(sleep, controls::kSleepEdge);
+    ShowWhenOn(sleepMode, edge);
     auto* edgeRow = new QHBoxLayout(edge);
     edgeRow->setContentsMargins(0, 0, 0, 0);
-    edgeRow->addWidget(factory.option(edge, "optSleepLow", -1, QStringLiteral("Sleep event on low")));
-    edgeRow->addWidget(factory.option(edge, "optSleepHigh", -1, QStringLiteral("Sleep event on high")));
+    edgeRow->addWidget(factory().option(edge, kSleepEdgeGroup, 0, "0", QStringLiteral("Sleep event on low")));
+    edgeRow->addWidget(factory().option(edge, kSleepEdgeGroup, 0, "1", QStringLiteral("Sleep event on high")));
     sleepRow->addWidget(edge);
     sleepRow->addStretch(1);
-    layout->addStretch(1);
+    return sleep;
 }
 
 }  // namespace koru

@@ -2,7 +2,22 @@
 
 #include "editor/tabs/TabPage.h"
 
+class QListWidget;
+class QPushButton;
+
 namespace koru {
+
+class ChoiceBox;
+
+// What the message actions' buttons work with.
+struct MessageActionControls {
+    ChoiceBox* messageNumber = nullptr;
+    QListWidget* destinations = nullptr;
+    QPushButton* create = nullptr;
+    QListWidget* actions = nullptr;
+    QPushButton* remove = nullptr;
+    QPushButton* addParameter = nullptr;
+};
 
 // Tab 8, "Message actions": the 20 messages the unit can send and the message actions made from them. Keeps
 // the message text that last had the keyboard focus, where "Add parameter" puts its token.
@@ -10,6 +25,7 @@ class MessageActionsPage : public TabPage {
 public:
     MessageActionsPage(FieldFactory& factory, QWidget* parent = nullptr);
 
+    const MessageActionControls& controls() const { return controls_; }
     // The index (0 to 19) of the message text that last had the focus; 0 before any had it.
     int currentMessageText() const { return current_; }
 
@@ -17,6 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    MessageActionControls controls_;
     int current_ = 0;
 };
 

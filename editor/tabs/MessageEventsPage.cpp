@@ -7,82 +7,86 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "model/UnitConfiguration.h"
+#include <algorithm>
+
+#include "editor/tabs/EventRows.h"
 
 namespace koru {
 
 namespace {
 
-void AddMessageRows(FieldFactory& factory, QGroupBox* frame) {
-    auto* grid = new QGridLayout(frame);
-    grid->setColumnStretch(2, 1);
-    int matchWidth = 0;  // the width of a message's text and boxes, kept free in the no-match rows
-    for (int i = 0; i < kMessageCount + 2; ++i) {
-        QStringList captions;
-        if (i < kMessageCount) {
-            captions = {QStringLiteral("Message %1:").arg(i + 1)};
-        } else {
-            captions = {QStringLiteral("No match:"),
-                        i == kMessageCount ? QStringLiteral("Radio:") : QStringLiteral("Serial interface:")};
-        }
-        const QString name = RowName(captions);
-        const EventRow row = AddEventRow(factory, frame, grid, i, captions, {"chkMessageOn", i}, QStringLiteral("On"),
-                                         {"fraMessageOnOff", i});
-        row.frameLayout->setSpacing(6);
-        if (i < kMessageCount) {
-            QLineEdit* text = factory.text(row.frame, "txtMessage", i, name + QLatin1String(": text"));
-            text->setFixedWidth(FieldWidth(text, 24));
-            QCheckBox* radio =
-                factory.flag(row.frame, "chkFromRadio", i, QStringLiteral("Radio"), name + QLatin1String(": Radio"));
-            QCheckBox* serial = factory.flag(row.frame, "chkFromUart", i, QStringLiteral("Serial port"),
-                                             name + QLatin1String(": Serial port"));
-            row.frameLayout->addWidget(text, 0, Qt::AlignTop);
-            row.frameLayout->addWidget(radio, 0, Qt::AlignTop);
-            row.frameLayout->addWidget(serial, 0, Qt::AlignTop);
-            matchWidth = text->width() + radio->sizeHint().width() + serial->sizeHint().width() + 3 * 6;
-        } else {
-            row.frameLayout->addSpacing(matchWidth);
-        }
-        AddActionList(factory, row, {"cmdAddActionMessage", i}, {"lstMessage", i}, name);
-    }
+constexpr int kMatchSpacing = 6;
+
+// A received text's match: the text and whether it comes by radio or by serial line. Returns the width it
+// takes, which the rows without a text keep free.
+int AddMatch(FieldFactory& factory, const EventRow& row, int item, const QString& name) {
+    const MessageEvent& message = factory.values().messageEvents.messages[static_cast<std::size_t>(item)];
+    QLineEdit* text = factory.text(row.frame, message.text, name + QLatin1String(": text"));
+    text->setFixedWidth(FieldWidth(text, 24));
+    QCheckBox* radio = factory.flag(row.frame, message.fromRadio, QStringLiteral("Radio"), name + QLatin1String(": Radio"));
+    QCheckBox* serial =
+        factory.flag(row.frame, message.fromSerial, QStringLiteral("Serial port"), name + QLatin1String(": Serial port"));
+    row.frameLayout->addWidget(text, 0, Qt::AlignTop);
+    row.frameLayout->addWidget(radio, 0, Qt::AlignTop);
+    row.frameLayout->addWidget(serial, 0, Qt::AlignTop);
+    return text->width() + radio->sizeHint().width() + serial->sizeHint().width() + 3 * kMatchSpacing;
 }
 
-void AddTypeRows(FieldFactory& factory, QGroupBox* frame) {
-    static const char* const kCaptions[kMessageTypeCount] = {
-        "Transparent message:", "Question:", "I/O command:", "Remote command:", "Broadcast message:",
-        "Configuration command:"};
-    auto* layout = new QVBoxLayout(frame);
-    auto* grid = new QGridLayout;
-    grid->setColumnStretch(2, 1);
-    layout->addLayout(grid);
-    // The "Question" and "Remote command" rows cannot be switched on in the window; their settings are kept.
-    auto* hiddenRows = new QWidget(frame);
-    auto* hiddenGrid = new QGridLayout(hiddenRows);
-    layout->addWidget(hiddenRows);
-    hiddenRows->hide();
-    for (int i = 0; i < kMessageTypeCount; ++i) {
-        const bool hidden = i == static_cast<int>(MessageType::Question) || i == static_cast<int>(MessageType::Remote);
-        QWidget* parent = hidden ? hiddenRows : static_cast<QWidget*>(frame);
-        QGridLayout* rows = hidden ? hiddenGrid : grid;
-        const QStringList captions{QString::fromLatin1(kCaptions[i])};
-        const EventRow row = AddEventRow(factory, parent, rows, rows->rowCount(), captions, {"chkTypeOfMessageOn", i},
-                                         QStringLiteral("On"), {"fraTypeOfMessOnOff", i});
-        AddActionList(factory, row, {"cmdAddActionsTypeOfMessage", i}, {"lstTypeOfMessActions", i},
-                      RowName(captions));
+bool Any(const std::vector<const EventDescription*>& events, bool (*test)(const EventDescription&)) {
+    return std::any_of(events.begin(), events.end(), [test](const EventDescription* event) { return test(*event); });
+}
+
+// Where rows go: a grid, the widget that holds it and the next row.
+struct Rows {
+    QWidget* parent;
+    QGridLayout* grid;
+    int line = 0;
+};
+
+// The rows of one frame. The rows of events the window cannot switch on ("Question", "Remote command") are
+// kept out of sight, their settings kept. Where some rows match a received text, the others keep its width free.
+void AddRows(FieldFactory& factory, QGroupBox* frame, const std::vector<const EventDescription*>& events) {
+    Rows shown{frame, new QGridLayout};
+    shown.grid->setColumnStretch(2, 1);
+    Rows hidden{nullptr, nullptr};
+    if (Any(events, [](const EventDescription& event) { return !event.switchable; })) {
+        auto* layout = new QVBoxLayout(frame);
+        layout->addLayout(shown.grid);
+        hidden.parent = new QWidget(frame);
+        hidden.grid = new QGridLayout(hidden.parent);
+        layout->addWidget(hidden.parent);
+        hidden.parent->hide();
+    } else {
+        frame->setLayout(shown.grid);
+    }
+    const bool matches = Any(events, [](const EventDescription& event) { return event.details == EventDetails::MessageMatch; });
+    int matchWidth = 0;  // the width of a message's text and boxes
+    for (const EventDescription* event : events) {
+        Rows& rows = event->switchable ? shown : hidden;
+        for (int item = 0; item < event->items(); ++item) {
+            const QString name = EventRowName(*event, item);
+            const EventRow row = AddEventRow(factory, rows.parent, rows.grid, rows.line++, *event, item);
+            if (matches) row.frameLayout->setSpacing(kMatchSpacing);
+            if (event->details == EventDetails::MessageMatch) {
+                matchWidth = AddMatch(factory, row, item, name);
+            } else if (matches) {
+                row.frameLayout->addSpacing(matchWidth);
+            }
+            AddActionList(factory, row, *event, item, name);
+        }
     }
 }
 
 }  // namespace
 
-MessageEventsPage::MessageEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, "fraMessage", parent) {
+MessageEventsPage::MessageEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, controls::kMessageEventsTab, parent) {
     QWidget* page = content();
     auto* layout = new QVBoxLayout(page);
-    QGroupBox* messages = factory.group(page, QStringLiteral("Message events"));
-    AddMessageRows(factory, messages);
-    layout->addWidget(messages);
-    QGroupBox* types = factory.group(page, QStringLiteral("Type of message events"));
-    AddTypeRows(factory, types);
-    layout->addWidget(types);
+    for (const EventBoxRows& box : EventBoxes(Section::MessageEvent)) {
+        QGroupBox* frame = factory.group(page, QString::fromLatin1(box.caption.data(), static_cast<qsizetype>(box.caption.size())));
+        AddRows(factory, frame, box.events);
+        layout->addWidget(frame);
+    }
     layout->addStretch(1);
 }
 

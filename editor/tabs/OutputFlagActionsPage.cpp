@@ -9,12 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/UnitConfiguration.h"
 
 namespace koru {
 
 OutputFlagActionsPage::OutputFlagActionsPage(FieldFactory& factory, QWidget* parent)
-    : TabPage(factory, "fraOutputFlagAction", parent) {
+    : TabPage(factory, controls::kOutputFlagActionsTab, parent) {
     QWidget* page = content();
     auto* layout = new QVBoxLayout(page);
     auto* top = new QHBoxLayout;
@@ -36,7 +35,8 @@ OutputFlagActionsPage::OutputFlagActionsPage(FieldFactory& factory, QWidget* par
         cells->addWidget(label, 0, column, 1, group.count);
         for (int k = 0; k < group.count; ++k) {
             const QString name = caption + QLatin1Char(' ') + QString::number(k + 1);
-            QLineEdit* cell = factory.text(pattern, "txtOutputFlagAction", group.first + k, name);
+            QLineEdit* cell = factory.text(pattern, controls::kOutputFlagPattern, group.first + k, name);
+            controls_.cells[static_cast<std::size_t>(group.first + k)] = cell;
             cell->setToolTip(name);
             if (k == 0) label->setBuddy(cell);
             auto* number = new QLabel(QString::number(k + 1), pattern);
@@ -49,19 +49,17 @@ OutputFlagActionsPage::OutputFlagActionsPage(FieldFactory& factory, QWidget* par
 
     auto* destination = new QGridLayout;
     top->addLayout(destination, 1);
-    QListWidget* destinations = factory.list(page, "lstDestOutputFlag", -1, 6, QStringLiteral("Destination"));
-    destination->addWidget(FieldFactory::caption(page, QStringLiteral("Destination:"), destinations), 0, 0,
-                           Qt::AlignTop);
-    destination->addWidget(destinations, 0, 1);
-    destination->addWidget(factory.button(page, "cmdCreateOutputFlagAction", -1, QStringLiteral("&Create action")), 1,
-                           1, Qt::AlignLeft);
+    const Destinations made = destinations(destination, 0, controls::kOutputFlagDestinations, 6,
+                                           controls::kCreateOutputFlagAction);
+    controls_.destinations = made.list;
+    controls_.create = made.create;
     destination->setColumnStretch(1, 1);
 
-    QListWidget* defined = factory.list(page, "lstOutputFlagActions", -1, 12, QStringLiteral("Output and flag actions"));
-    defined->setMaximumHeight(QWIDGETSIZE_MAX);
-    layout->addWidget(defined, 1);
-    layout->addWidget(factory.button(page, "cmdDeleteOutputFlagAction", -1, QStringLiteral("&Delete action")), 0,
-                      Qt::AlignLeft);
+    controls_.actions = factory.list(page, factory.values().outputFlagActions, 12, QStringLiteral("Output and flag actions"));
+    controls_.actions->setMaximumHeight(QWIDGETSIZE_MAX);
+    layout->addWidget(controls_.actions, 1);
+    controls_.remove = factory.button(page, controls::kDeleteOutputFlagAction);
+    layout->addWidget(controls_.remove, 0, Qt::AlignLeft);
 }
 
 }  // namespace koru

@@ -8,42 +8,48 @@
 
 namespace koru {
 
-OverviewPage::OverviewPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, "fraOverview", parent) {
+namespace {
+
+// A caption beside a read-only value: "Alias:" beside the alias.
+QLabel* AddValue(QGridLayout* grid, int& row, const QString& caption, QLabel* value) {
+    grid->addWidget(FieldFactory::caption(value->parentWidget(), caption, value), row, 0);
+    grid->addWidget(value, row++, 1);
+    return value;
+}
+
+}  // namespace
+
+OverviewPage::OverviewPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, controls::kOverviewTab, parent) {
     QWidget* page = content();
     auto* grid = new QGridLayout(page);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
 
     int row = 0;
-    const auto addValue = [&](const QString& caption, std::string_view control) {
-        QLabel* value = factory.value(page, control, -1, caption.chopped(1));
-        grid->addWidget(FieldFactory::caption(page, caption, value), row, 0);
-        grid->addWidget(value, row++, 1);
-        return value;
-    };
-    addValue(QStringLiteral("Id number:"), "lblId");
-    addValue(QStringLiteral("Alias:"), "lblAlias");
-    addValue(QStringLiteral("Type:"), "lblType");
-    addValue(QStringLiteral("Upper unit:"), "lblMasterUnit");
+    AddValue(grid, row, QStringLiteral("Id number:"), factory.value(page, factory.values().unit.id, QStringLiteral("Id number")));
+    controls_.alias = AddValue(grid, row, QStringLiteral("Alias:"), factory.value(page, controls::kAliasCopy, QStringLiteral("Alias")));
+    controls_.type = AddValue(grid, row, QStringLiteral("Type:"), factory.value(page, controls::kTypeCopy, QStringLiteral("Type")));
+    controls_.upperUnit = AddValue(grid, row, QStringLiteral("Upper unit:"),
+                                   factory.value(page, controls::kUpperUnitCopy, QStringLiteral("Upper unit")));
 
-    QListWidget* lower = factory.list(page, "lstLowerUnits", -1, 16, QStringLiteral("Lower units"));
-    grid->addWidget(FieldFactory::caption(page, QStringLiteral("Lower units:"), lower), row, 0, Qt::AlignTop);
-    grid->addWidget(lower, row++, 1);
+    controls_.lowerUnits = factory.list(page, controls::kLowerUnitsCopy, 16, QStringLiteral("Lower units"));
+    grid->addWidget(FieldFactory::caption(page, QStringLiteral("Lower units:"), controls_.lowerUnits), row, 0, Qt::AlignTop);
+    grid->addWidget(controls_.lowerUnits, row++, 1);
 
     // Kept for the remote controls and the unit's communication summary, which the window does not show.
-    QListWidget* remotes = factory.list(page, "lstRemotes", -1, 4, QStringLiteral("Remote controls"));
-    QLabel* remotesCaption = FieldFactory::caption(page, QStringLiteral("Remote controls:"), remotes);
+    controls_.remotes = factory.list(page, controls::kRemotesCopy, 4, QStringLiteral("Remote controls"));
+    QLabel* remotesCaption = FieldFactory::caption(page, QStringLiteral("Remote controls:"), controls_.remotes);
     grid->addWidget(remotesCaption, row, 0, Qt::AlignTop);
-    grid->addWidget(remotes, row++, 1);
+    grid->addWidget(controls_.remotes, row++, 1);
     remotesCaption->hide();
-    remotes->hide();
-    const QString summaries[] = {QStringLiteral("I/O:"), QStringLiteral("Serial communication:"),
-                                 QStringLiteral("Radio communication:")};
-    const std::string_view summaryControls[] = {"lblIO", "lblSerialComm", "lblRadioComm"};
-    for (int i = 0; i < 3; ++i) {
-        auto* summary = new QLabel(page);
-        factory.controls().add(summary, ObjectName(summaryControls[i], -1));
-        QLabel* caption = FieldFactory::caption(page, summaries[i], summary);
+    controls_.remotes->hide();
+    const std::pair<QString, const EditorField*> summaries[] = {
+        {QStringLiteral("I/O:"), &controls::kIoSummary},
+        {QStringLiteral("Serial communication:"), &controls::kSerialSummary},
+        {QStringLiteral("Radio communication:"), &controls::kRadioSummary}};
+    for (const auto& [text, field] : summaries) {
+        auto* summary = factory.kept<QLabel>(page, *field);
+        QLabel* caption = FieldFactory::caption(page, text, summary);
         grid->addWidget(caption, row, 0);
         grid->addWidget(summary, row++, 1);
         caption->hide();
@@ -51,13 +57,13 @@ OverviewPage::OverviewPage(FieldFactory& factory, QWidget* parent) : TabPage(fac
     }
 
     // The way to the unit, beside what will be sent.
-    QPushButton* send = factory.button(page, "cmdSetup", -1, QStringLiteral("SEND TO &UNIT"));
-    QFont bold = send->font();
+    controls_.send = factory.button(page, controls::kSend);
+    QFont bold = controls_.send->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
-    send->setFont(bold);
-    send->setMinimumSize(send->sizeHint().width() + 80, send->sizeHint().height() * 3);
-    grid->addWidget(send, 0, 2, 5, 1, Qt::AlignCenter);
+    controls_.send->setFont(bold);
+    controls_.send->setMinimumSize(controls_.send->sizeHint().width() + 80, controls_.send->sizeHint().height() * 3);
+    grid->addWidget(controls_.send, 0, 2, 5, 1, Qt::AlignCenter);
     grid->setRowStretch(row, 1);
 }
 

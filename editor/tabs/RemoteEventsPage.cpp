@@ -8,29 +8,34 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/UnitConfiguration.h"
+#include "editor/tabs/EventRows.h"
 
 namespace koru {
 
-RemoteEventsPage::RemoteEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, "fraRemotes", parent) {
+RemoteEventsPage::RemoteEventsPage(FieldFactory& factory, QWidget* parent) : TabPage(factory, controls::kRemoteEventsTab, parent) {
     QWidget* page = content();
     auto* layout = new QVBoxLayout(page);
-    QGroupBox* events = factory.group(page, QStringLiteral("Remote events"), "fraRemoteEvent");
-    layout->addWidget(events);
-    layout->addStretch(1);
-    events->hide();
-    auto* grid = new QGridLayout(events);
-    for (int i = 0; i < kRemoteEventCount; ++i) {
-        const QStringList captions{QStringLiteral("Remote event %1:").arg(i + 1)};
-        const QString name = RowName(captions);
-        const EventRow row = AddEventRow(factory, events, grid, i, captions, {"chkRemoteAction", i},
-                                         QStringLiteral("On"), {"fraRemote", i});
-        row.on->setEnabled(false);
-        row.frameLayout->addWidget(factory.button(row.frame, "cmdAddButton", i, QStringLiteral("Add controls")));
-        row.frameLayout->addWidget(
-            factory.list(row.frame, "lstButtons", i, kActionListRows, name + QLatin1String(": controls")), 1);
-        AddActionList(factory, row, {"cmdAddActionRemote", i}, {"lstRemoteAction", i}, name);
+    for (const EventBoxRows& box : EventBoxes(Section::RemoteEvent)) {
+        QGroupBox* events = factory.group(page, QString::fromLatin1(box.caption.data(), static_cast<qsizetype>(box.caption.size())),
+                                          controls::kRemoteEvents);
+        layout->addWidget(events);
+        events->hide();
+        auto* grid = new QGridLayout(events);
+        int line = 0;
+        for (const EventDescription* event : box.events) {
+            for (int item = 0; item < event->items(); ++item) {
+                const QString name = EventRowName(*event, item);
+                const EventRow row = AddEventRow(factory, events, grid, line++, *event, item);
+                row.on->setEnabled(event->switchable);
+                const TextList& controls = factory.values().remoteEvents[static_cast<std::size_t>(item)].controls;
+                row.frameLayout->addWidget(factory.button(row.frame, controls::kAddRemoteControls, item));
+                row.frameLayout->addWidget(factory.list(row.frame, controls, kActionListRows, name + QLatin1String(": controls")),
+                                           1);
+                AddActionList(factory, row, *event, item, name);
+            }
+        }
     }
+    layout->addStretch(1);
 }
 
 }  // namespace koru

@@ -3,128 +3,75 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/UnitConfiguration.h"
+#include "editor/tabs/EventRows.h"
 
 namespace koru {
 
 namespace {
 
-// One event of the communication events: its row caption and its controls.
-struct CommRow {
-    const char* caption;
-    std::string_view on;
-    int frame;  // index of fraCommOnOff; -1 for the unit booting frame, which has a name of its own
-    std::string_view button;
-    std::string_view list;
-};
-
-struct CommFrame {
-    const char* caption;
-    std::initializer_list<CommRow> rows;
-};
-
-QGroupBox* EventFrame(FieldFactory& factory, QWidget* parent, const QString& caption, QGridLayout*& grid) {
-    QGroupBox* frame = factory.group(parent, caption);
-    grid = new QGridLayout(frame);
+// The lists of an event whose switch has two (a counter's "On counter:" and "On zero:"), one above the
+// other so both stay wide enough to read.
+void AddCaptionedLists(FieldFactory& factory, const EventRow& row, const std::vector<const EventDescription*>& lists,
+                       int item, const QString& name) {
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    row.frameLayout->addLayout(grid, 1);
+    int line = 0;
+    for (const EventDescription* event : lists) {
+        const QString caption = QString::fromLatin1(event->listCaption.data(), static_cast<qsizetype>(event->listCaption.size()));
+        const QString listName = name + QLatin1Char(' ') + caption.chopped(1).toLower();
+        QPushButton* button = factory.actionsButton(row.frame, *event, item, QStringLiteral("&Actions"),
+                                                    listName + QLatin1String(": Actions"));
+        QListWidget* list =
+            factory.eventList(row.frame, *event, item, kActionListRows, listName + QLatin1String(": action list"));
+        grid->addWidget(FieldFactory::caption(row.frame, caption, list), line, 0, Qt::AlignTop);
+        grid->addWidget(button, line, 1, Qt::AlignTop);
+        grid->addWidget(list, line++, 2);
+    }
     grid->setColumnStretch(2, 1);
-    return frame;
 }
 
-// `kind` tells rows of the same caption apart ("Radio package received").
-void AddCommFrame(FieldFactory& factory, QWidget* parent, QVBoxLayout* column, const char* kind,
-                  const CommFrame& layout) {
+// One captioned frame: a row per event, with its list or, for a switch with two lists, both.
+void AddEventBox(FieldFactory& factory, QWidget* page, QVBoxLayout* column, const EventBoxRows& box) {
     QGridLayout* grid = nullptr;
-    column->addWidget(EventFrame(factory, parent, QString::fromLatin1(layout.caption), grid));
+    column->addWidget(EventBox(factory, page, box.caption, grid));
     QWidget* frame = grid->parentWidget();
-    int row = 0;
-    for (const CommRow& event : layout.rows) {
-        const QStringList captions{QString::fromLatin1(event.caption)};
-        const Ctl frameControl = event.frame < 0 ? Ctl{"fraUnitBoootingOnOff"} : Ctl{"fraCommOnOff", event.frame};
-        const QString name = QString::fromLatin1(kind) + QLatin1Char(' ') + RowName(captions).toLower();
-        const EventRow parts =
-            AddEventRow(factory, frame, grid, row++, captions, {event.on}, QStringLiteral("On"), frameControl, name);
-        AddActionList(factory, parts, {event.button}, {event.list}, name);
+    int line = 0;
+    for (std::size_t first = 0; first < box.events.size(); ++first) {
+        const EventDescription& event = *box.events[first];
+        if (event.sharesOn) continue;
+        std::vector<const EventDescription*> lists{&event};
+        for (std::size_t next = first + 1; next < box.events.size() && box.events[next]->sharesOn; ++next) {
+            lists.push_back(box.events[next]);
+        }
+        for (int item = 0; item < event.items(); ++item) {
+            const EventRow row = AddEventRow(factory, frame, grid, line++, event, item);
+            const QString name = EventRowName(event, item);
+            if (lists.size() == 1) {
+                AddActionList(factory, row, event, item, name);
+            } else {
+                AddCaptionedLists(factory, row, lists, item, name);
+            }
+        }
     }
 }
 
 }  // namespace
 
 TimerCounterCommEventsPage::TimerCounterCommEventsPage(FieldFactory& factory, QWidget* parent)
-    : TabPage(factory, "fraTimerCounterCommEvents", parent) {
+    : TabPage(factory, controls::kTimerCounterCommEventsTab, parent) {
     QWidget* page = content();
-    auto* columns = new QHBoxLayout(page);
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-
-    QGridLayout* timerGrid = nullptr;
-    left->addWidget(EventFrame(factory, page, QStringLiteral("Timer events"), timerGrid));
-    for (int i = 0; i < kTimerCount; ++i) {
-        const QStringList captions{QStringLiteral("Timer %1:").arg(i + 1)};
-        const EventRow row = AddEventRow(factory, timerGrid->parentWidget(), timerGrid, i, captions, {"chkTimerOn", i},
-                                         QStringLiteral("On"), {"fraTimerOnOff", i});
-        AddActionList(factory, row, {"cmdAddActionTimer", i}, {"lstTimer", i}, RowName(captions));
-    }
-
-    QGridLayout* counterGrid = nullptr;
-    left->addWidget(EventFrame(factory, page, QStringLiteral("Counter events"), counterGrid));
-    for (int i = 0; i < kCounterCount; ++i) {
-        const QStringList captions{QStringLiteral("Counter %1:").arg(i + 1)};
-        const QString name = RowName(captions);
-        QWidget* frame = counterGrid->parentWidget();
-        const EventRow row = AddEventRow(factory, frame, counterGrid, i, captions, {"chkCounterOn", i},
-                                         QStringLiteral("On"), {"fraCounterOnOff", i});
-        // The two lists stand one above the other, so both stay wide enough to read.
-        auto* lists = new QGridLayout;
-        lists->setContentsMargins(0, 0, 0, 0);
-        row.frameLayout->addLayout(lists, 1);
-        const struct {
-            const char* caption;
-            Ctl button;
-            Ctl list;
-            const char* name;
-        } kinds[] = {{"On counter:", {"cmdAddActionCounter", i}, {"lstCounter", i}, " on counter"},
-                     {"On zero:", {"cmdAddActionsCounterZero", i}, {"lstCounterZero", i}, " on zero"}};
-        for (int k = 0; k < 2; ++k) {
-            const QString listName = name + QLatin1String(kinds[k].name);
-            QPushButton* button = factory.button(row.frame, kinds[k].button.control, kinds[k].button.index,
-                                                 QStringLiteral("&Actions"), listName + QLatin1String(": Actions"));
-            QListWidget* list = factory.list(row.frame, kinds[k].list.control, kinds[k].list.index, kActionListRows,
-                                             listName + QLatin1String(": action list"));
-            lists->addWidget(FieldFactory::caption(row.frame, QString::fromLatin1(kinds[k].caption), list), k, 0,
-                             Qt::AlignTop);
-            lists->addWidget(button, k, 1, Qt::AlignTop);
-            lists->addWidget(list, k, 2);
-        }
-        lists->setColumnStretch(2, 1);
+    const auto [left, right] = columns(1, 1);
+    for (Section section : {Section::TimerEvent, Section::CounterEvent}) {
+        for (const EventBoxRows& box : EventBoxes(section)) AddEventBox(factory, page, left, box);
     }
     left->addStretch(1);
-
-    AddCommFrame(factory, page, right, "Network:",
-                 {"Network events",
-                  {{"Unit online:", "chkUnitOnline", 1, "cmdAddActionUnitOnline", "lstUnitOnlineActions"},
-                   {"Unit offline:", "chkUnitOffline", 2, "cmdAddActionUnitOffline", "lstUnitOfflineActions"}}});
-    AddCommFrame(factory, page, right, "Radio:",
-                 {"Radio events",
-                  {{"Package received:", "chkRadioMessage", 3, "cmdAddActionOnRadio", "lstRadioMessActions"},
-                   {"Receiving error:", "chkRadioError", 7, "cmdAddActionRadioError", "lstRadioErrorAction"},
-                   {"Acknowledge received: ", "chkRadioACK", 5, "cmdAddActionRadioAck", "lstRadioAckActions"},
-                   {"Not-acknowledge received: ", "chkRadioNAK", 6, "cmdAddActionRadioNak", "lstRadioNakActions"},
-                   {"No receipt on transmission:", "chkNoReceipt", 0, "cmdAddActionNoReciept", "lstNoReceiptActions"}}});
-    AddCommFrame(factory, page, right, "Serial:",
-                 {"Serial communcation events",
-                  {{"Package received:", "chkSerialMessage", 4, "cmdAddActionOnSerial", "lstSerialMessActions"},
-                   {"Receiving error:", "chkSerialError", 8, "cmdAddActionSerialError", "lstSerialErrorAction"}}});
-    AddCommFrame(factory, page, right, "Unit:",
-                 {"Unit events",
-                  {{"Unit booting:", "chkUnitBootingOn", -1, "cmdAddActionsUnitBooting", "lstUnitBooting"}}});
+    for (const EventBoxRows& box : EventBoxes(Section::CommunicationEvent)) AddEventBox(factory, page, right, box);
     right->addStretch(1);
 }
 

@@ -31,7 +31,7 @@ PacketSender::PacketSender(SerialLink& link, SessionState& session, MessageBoxes
         if (phase_ != Phase::WaitingForOk) return;
         if (std::exchange(portGone_, false)) {
             finish(false);
-        } else if (session_.get_state() == kOk) {
+        } else if (session_.state() == kOk) {
             writePacket();
         }
     };
@@ -57,7 +57,7 @@ void PacketSender::onStateChanged() {
     if (phase_ == Phase::WaitingForOk && !recheck_->isActive()) recheck_->start(std::chrono::milliseconds(0));
 }
 
-void PacketSender::do_send(const std::string& packet, Mode mode, Done done) {
+void PacketSender::send(const std::string& packet, Mode mode, Done done) {
     if (phase_ != Phase::Idle) {  // one hand-over at a time; the session never overlaps them
         done(false);
         return;
@@ -90,7 +90,7 @@ void PacketSender::do_send(const std::string& packet, Mode mode, Done done) {
         link_.setSendTimerEnabled(false);
     }
     phase_ = Phase::WaitingForOk;
-    if (session_.get_state() == kOk) {
+    if (session_.state() == kOk) {
         writePacket();
         return;
     }

@@ -32,7 +32,7 @@ public:
 
     // Hands one packet over; `done` runs once with the result (true when the packet was written
     // normally), possibly before this returns.
-    void do_send(const std::string& packet, Mode mode, Done done);
+    void send(const std::string& packet, Mode mode, Done done);
 
     // Gives the session up: the abort line goes out (once per session) before the link is closed, and a
     // pending hand-over ends with false without writing.

@@ -1,24 +1,11 @@
 #include "protocol/link/SendSession.h"
 
 #include "protocol/PacketRules.h"
+#include "protocol/RecordTable.h"
 #include "protocol/SendLimits.h"
 #include "protocol/SessionHeader.h"
 
 namespace koru {
-
-std::string_view ButtonCaption(ButtonMode mode) {
-    switch (mode) {
-        case ButtonMode::Abort:
-            return "Abort";
-        case ButtonMode::Close:
-            return "Close";
-        case ButtonMode::TryAgain:
-            return "Try again";
-        case ButtonMode::Ok:
-            return "OK";
-    }
-    return "";
-}
 
 SendSession::SendSession(SerialLink& link, PacketSender& sender, SessionState& session, MessageBoxes& boxes,
                          const UnitConfiguration& live)
@@ -41,7 +28,7 @@ void SendSession::setProgress(const SendProgress& progress) {
     emit progressChanged();
 }
 
-void SendSession::init_session() {
+void SendSession::prepare() {
     config_ = live_;
     link_.clearLog();
     const SessionHeader header = BuildSessionHeader(config_);
@@ -49,12 +36,11 @@ void SendSession::init_session() {
         if (step.kind == EncoderStep::Kind::LinkLog) link_.log(step.text);
         if (step.kind == EncoderStep::Kind::MessageBox) boxes_.show(step.text, step.title, MessageIcon::None);
     }
-    session_.init_session(header.text);
+    session_.begin(header.text);
 }
 
 bool SendSession::start(const SendSelection& selection) {
     if (running()) return false;
-    selection_ = selection;
     session_.setErrorScore(0.0);
     SendProgress next = progress_;
     next.status.clear();
@@ -65,14 +51,14 @@ bool SendSession::start(const SendSelection& selection) {
     if (!link_.connected()) return false;
     next.visible = true;
     setProgress(next);
-    init_session();
-    send_to_koru(selection);
+    prepare();
+    run(selection);
     return true;
 }
 
 // Every group is encoded from the copy before the start line goes out; the steps are then replayed in
 // order, so log entries and messages still come between the packets they belong to.
-void SendSession::send_to_koru(const SendSelection& selection) {
+void SendSession::run(const SendSelection& selection) {
     selection_ = selection;
     count_ = selection.count();
     SendProgress next = progress_;
@@ -82,20 +68,9 @@ void SendSession::send_to_koru(const SendSelection& selection) {
     setProgress(next);
     if (count_ < score::kFullSessionGroups) session_.setErrorScore(score::kFullSessionGroups - count_);
 
-    EncodeContext context;
-    context.headerLength = session_.header().size();
-    groups_.clear();
+    groups_ = EncodeSelection(config_, selection, session_.header().size());
     report_ = DeliveryReport(selection);
-    for (Record record : kSendOrder) {
-        if (!selection.has(record)) continue;
-        PlannedGroup group{record, EncodeGroup(record, config_, context)};
-        std::size_t packets = 0;
-        for (const EncoderStep& step : group.steps) {
-            if (step.kind == EncoderStep::Kind::HandOver && !step.text.empty()) ++packets;
-        }
-        report_.setPacketCount(record, packets);
-        groups_.push_back(std::move(group));
-    }
+    for (const EncodedRecord& group : groups_) report_.setPacketCount(group.record, group.packets().size());
     groupIndex_ = 0;
     stepIndex_ = 0;
     packetIndex_ = 0;
@@ -130,7 +105,7 @@ void SendSession::handOver(const std::string& text, PacketSender::Mode mode, boo
                            std::optional<PacketRef> packet) {
     waiting_ = true;
     handing_ = packet;
-    sender_.do_send(text, mode, [this, written](bool result) {
+    sender_.send(text, mode, [this, written](bool result) {
         if (written != nullptr) *written = result;
         handing_.reset();
         waiting_ = false;
@@ -199,7 +174,7 @@ void SendSession::stepGroup() {
         phase_ = Phase::EndLine;
         return;
     }
-    const PlannedGroup& group = groups_[groupIndex_];
+    const EncodedRecord& group = groups_[groupIndex_];
     if (stepIndex_ == 0) groupResult_ = true;
     if (stepIndex_ < group.steps.size()) {
         const EncoderStep& next = group.steps[stepIndex_++];
@@ -224,8 +199,8 @@ void SendSession::stepGroup() {
     ++groupIndex_;
     stepIndex_ = 0;
     packetIndex_ = 0;
-    if (LogsStatusAfter(record)) {
-        link_.log("\r\nStatus: " + std::string(SessionState::text(session_.get_state())));
+    if (DescribeRecord(record).logsStatusAfter) {
+        link_.log("\r\nStatus: " + std::string(SessionState::text(session_.state())));
     }
     emit groupSent(record, groupResult_);
     if (!groupResult_) {
@@ -291,11 +266,7 @@ void SendSession::pressButton() {
             showAborted();
             return;
         case ButtonMode::TryAgain:
-            session_.setErrorScore(0.0);
-            next.button = ButtonMode::Abort;
-            next.value = 0;
-            setProgress(next);
-            start(selection_);
+            emit retryRequested();
             return;
         case ButtonMode::Close:
             next.value = 0;

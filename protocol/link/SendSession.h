@@ -9,14 +9,13 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/UnitConfiguration.h"
 #include "platform/MessageBoxes.h"
 #include "protocol/DeliveryReport.h"
 #include "protocol/EncoderStep.h"
-#include "protocol/RecordEncoders.h"
+#include "protocol/RecordTable.h"
 #include "protocol/SendSelection.h"
 #include "protocol/SessionPlanner.h"
 #include "protocol/SessionState.h"
@@ -29,11 +28,8 @@ inline constexpr const char* kAbortedText = "Operation aborted";
 inline constexpr const char* kGivingUpText = "Error in communication, aborting....";
 inline constexpr const char* kStoppedEarlyText = "Session stopped before the end line";
 
-// The progress dialog's one button: its caption is its mode.
+// The progress dialog's one button: what pressing it does (the dialog names it).
 enum class ButtonMode { Abort, Close, TryAgain, Ok };
-
-// "Abort", "Close", "Try again" or "OK".
-std::string_view ButtonCaption(ButtonMode mode);
 
 // The progress dialog as data.
 struct SendProgress {
@@ -59,9 +55,10 @@ public:
 
     // Copies the configuration, builds the session header from it, empties the link log and resets the
     // session values (also when the send dialog loads).
-    void init_session();
+    void prepare();
 
-    // The progress dialog's button, by its mode.
+    // The progress dialog's button, by its mode. "Try again" asks for a new send (retryRequested): whoever
+    // started the send starts it again, through the same checks as any other send.
     void pressButton();
 
     const SendProgress& progress() const { return progress_; }
@@ -90,20 +87,17 @@ signals:
     void ended(bool saved);
     void hideRequested();
     void unloadRequested();
+    void retryRequested();
 
 private:
     enum class Phase { Idle, StartLine, Groups, EndLine, Verdict };
 
-    struct PlannedGroup {
-        Record record;
-        EncoderSteps steps;
-    };
     struct PacketRef {
         Record record;
         std::size_t index;
     };
 
-    void send_to_koru(const SendSelection& selection);
+    void run(const SendSelection& selection);
     void pump();
     void step();
     void stepGroup();
@@ -130,7 +124,7 @@ private:
     SendSelection selection_;
     Phase phase_ = Phase::Idle;
     int count_ = 0;
-    std::vector<PlannedGroup> groups_;
+    std::vector<EncodedRecord> groups_;
     std::size_t groupIndex_ = 0;
     std::size_t stepIndex_ = 0;
     std::size_t packetIndex_ = 0;  // the group's next packet

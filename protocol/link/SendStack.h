@@ -1,8 +1,7 @@
 #pragma once
 
 // Everything a send runs on, built once in the right order and owned in one place: the serial port, the
-// clock, the session values, the link, the settings dialog's state, the packet sender and the send
-// session. The window and `korucfg send` use the real port and clock; tests hand in a scripted port
+// clock, the session values, the link, the packet sender and the send session. The window and `korucfg send` use the real port and clock; tests hand in a scripted port
 // and virtual time.
 
 #include <memory>
@@ -11,9 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SerialPort.h"
-#include "platform/SettingsStore.h"
 #include "protocol/SessionState.h"
-#include "protocol/link/LinkSettings.h"
 #include "protocol/link/PacketSender.h"
 #include "protocol/link/SendSession.h"
 #include "protocol/link/SerialLink.h"
@@ -24,20 +21,18 @@ class SendStack {
 public:
     // `config` is the configuration the editor shows; each send copies it when it starts.
     SendStack(std::unique_ptr<SerialPort> port, std::unique_ptr<Clock> clock, MessageBoxes& boxes,
-              SettingsStore& store, const UnitConfiguration& config);
+              const UnitConfiguration& config);
     ~SendStack();
     SendStack(const SendStack&) = delete;
     SendStack& operator=(const SendStack&) = delete;
 
     // On a real serial port and the event loop's timers.
-    static std::unique_ptr<SendStack> Live(MessageBoxes& boxes, SettingsStore& store,
-                                           const UnitConfiguration& config);
+    static std::unique_ptr<SendStack> Live(MessageBoxes& boxes, const UnitConfiguration& config);
 
     SerialPort& port() { return *port_; }
     Clock& clock() { return *clock_; }
     SessionState& session() { return session_; }
     SerialLink& link() { return link_; }
-    LinkSettings& settings() { return settings_; }
     PacketSender& sender() { return sender_; }
     SendSession& send() { return send_; }
 
@@ -46,7 +41,6 @@ private:
     std::unique_ptr<Clock> clock_;
     SessionState session_;
     SerialLink link_;
-    LinkSettings settings_;
     PacketSender sender_;
     SendSession send_;
 };

@@ -210,7 +210,7 @@ void SerialLink::receive() {
         log("Received: " + receiveBuffer_);
         setSendTimerEnabled(false);
         const std::string reply = receiveBuffer_;
-        const ReplyOutcome outcome = replies_.handle_commands(reply, receiveBuffer_);
+        const ReplyOutcome outcome = replies_.handleReply(reply, receiveBuffer_);
         for (const std::string& entry : outcome.logEntries) log(entry);
         for (const std::string& message : outcome.messages) showMessage(message, "", MessageIcon::None);
         emit replyRead(outcome.kind, outcome.errorCode);

@@ -3,7 +3,7 @@
 // The serial link: the one port, the receive buffer that gathers the unit's replies and hands each
 // complete one to the reply handling, the reply time-out timer with its three-time-outs rule, the
 // modem-line and transfer indicators, and the link log. The packet sender writes through it; the
-// settings dialog's state (LinkSettings) chooses its port, line settings and time-out. Everything is
+// settings dialog's state (editor/send/LinkSettings) chooses its port, line settings and time-out. Everything is
 // driven by port and timer events.
 
 #include <QObject>

@@ -2,9 +2,11 @@
 
 #include <QPushButton>
 
-#include "editor/ControlSet.h"
+#include <functional>
+
+#include "editor/FieldFactory.h"
 #include "editor/dialogs/AddActionDialog.h"
-#include "model/EventActionLists.h"
+#include "model/EventTable.h"
 #include "tests/editor/WindowTesting.h"
 
 namespace koru {
@@ -15,7 +17,15 @@ using Entries = std::vector<std::string>;
 class ActionListEditingTest : public ::testing::Test {
 protected:
     test::EditingWindow w{{"0000000042(P\xC3\xBCmp).kuf"}};
-    UnitConfiguration& config = w.window->configuration();
+    const UnitConfiguration& config = w.window->configuration();
+
+    // The unit changed as a command would change it.
+    void given(const std::function<void(UnitConfiguration&)>& change) const {
+        w.window->edit([&change](UnitConfiguration& unit) {
+            change(unit);
+            return true;
+        });
+    }
 
     // Double-clicks an output/flag action cell `steps` times: - 0 1 T -.
     void step(int cell, int steps) const {
@@ -66,9 +76,10 @@ TEST_F(ActionListEditingTest, CreateButtonsAddTheEntriesOfTheirRows) {
 }
 
 TEST_F(ActionListEditingTest, DeletingADefinedActionLeavesTheEventsEntry) {
-    config.timerActions = {"Start timer 1", "Stop timer 1"};
-    config.timerEvents[0] = {true, {"Stop timer 1"}};
-    w.window->showConfiguration();
+    given([](UnitConfiguration& unit) {
+        unit.timerActions = {"Start timer 1", "Stop timer 1"};
+        unit.timerEvents[0] = {true, {"Stop timer 1"}};
+    });
     w.press("cmdDeleteTimerAction");  // nothing selected
     EXPECT_EQ(config.timerActions.size(), 2u);
     w.select("lstTimerActions", 1);
@@ -76,27 +87,30 @@ TEST_F(ActionListEditingTest, DeletingADefinedActionLeavesTheEventsEntry) {
     EXPECT_EQ(w.items("lstTimerActions"), Entries{"Start timer 1"});
     EXPECT_EQ(w.items("lstTimer(0)"), Entries{"Stop timer 1"});
 
-    const std::tuple<const char*, const char*, TextList*> lists[] = {
-        {"lstMessageActions", "cmdDeleteMessAction", &config.messageActions.actions},
-        {"lstOutputFlagActions", "cmdDeleteOutputFlagAction", &config.outputFlagActions},
-        {"lstCounterActions", "cmdDeleteCounterAction", &config.counterActions}};
-    for (const auto& [list, button, entries] : lists) *entries = {"A", "B"};
-    w.window->showConfiguration();
+    const std::tuple<const char*, const char*, TextList& (*)(UnitConfiguration&)> lists[] = {
+        {"lstMessageActions", "cmdDeleteMessAction", [](UnitConfiguration& c) -> TextList& { return c.messageActions.actions; }},
+        {"lstOutputFlagActions", "cmdDeleteOutputFlagAction", [](UnitConfiguration& c) -> TextList& { return c.outputFlagActions; }},
+        {"lstCounterActions", "cmdDeleteCounterAction", [](UnitConfiguration& c) -> TextList& { return c.counterActions; }}};
+    given([&lists](UnitConfiguration& unit) {
+        for (const auto& [list, button, entries] : lists) entries(unit) = {"A", "B"};
+    });
     for (const auto& [list, button, entries] : lists) {
         w.select(list, 0);
         w.press(button);
-        EXPECT_EQ(*entries, Entries{"B"}) << button;
+        UnitConfiguration shown = config;
+        EXPECT_EQ(entries(shown), Entries{"B"}) << button;
         EXPECT_EQ(w.items(list), Entries{"B"}) << button;
     }
 }
 
 TEST_F(ActionListEditingTest, TheDialogEditsTheEventsListWhileTheWindowWaits) {
-    config.messageActions.actions = {"Send: Message 1 to [Serial port]"};
-    config.outputFlagActions = {"Set: 1--- --------"};
-    config.timerActions = {"Start timer 2"};
-    config.counterActions = {"Reset Counter 1"};
-    config.timerEvents[1] = {true, {"Start timer 2"}};
-    w.window->showConfiguration();
+    given([](UnitConfiguration& unit) {
+        unit.messageActions.actions = {"Send: Message 1 to [Serial port]"};
+        unit.outputFlagActions = {"Set: 1--- --------"};
+        unit.timerActions = {"Start timer 2"};
+        unit.counterActions = {"Reset Counter 1"};
+        unit.timerEvents[1] = {true, {"Start timer 2"}};
+    });
 
     AddActionDialog* dialog = actionsOf("cmdAddActionTimer(1)");
     ASSERT_NE(dialog, nullptr);
@@ -116,9 +130,10 @@ TEST_F(ActionListEditingTest, TheDialogEditsTheEventsListWhileTheWindowWaits) {
 }
 
 TEST_F(ActionListEditingTest, CancelAndTheCloseBoxLeaveTheListAndEnableTheWindow) {
-    config.counterActions = {"Reset Counter 1"};
-    config.counterEvents[2] = {true, {}, {"Reset Counter 1"}};
-    w.window->showConfiguration();
+    given([](UnitConfiguration& unit) {
+        unit.counterActions = {"Reset Counter 1"};
+        unit.counterEvents[2] = {true, {}, {"Reset Counter 1"}};
+    });
     for (bool closeBox : {false, true}) {
         AddActionDialog* dialog = actionsOf("cmdAddActionsCounterZero(2)");
         ASSERT_NE(dialog, nullptr);
@@ -137,10 +152,11 @@ TEST_F(ActionListEditingTest, CancelAndTheCloseBoxLeaveTheListAndEnableTheWindow
 }
 
 TEST_F(ActionListEditingTest, SleepModeIsOfferedOnlyWhileSleepModeIsEnabled) {
-    config.ioEvents.sleepOn = true;
-    config.ioEvents.sleepActions = {"Sleep mode"};
-    config.timerActions = {"Stop timer 1"};
-    w.window->showConfiguration();
+    given([](UnitConfiguration& unit) {
+        unit.ioEvents.sleepOn = true;
+        unit.ioEvents.sleepActions = {"Sleep mode"};
+        unit.timerActions = {"Stop timer 1"};
+    });
 
     AddActionDialog* dialog = actionsOf("cmdAddActionSleep");
     EXPECT_EQ(test::Items(test::Control<QListWidget>(dialog, "lstAction")), Entries{"Stop timer 1"});
@@ -156,14 +172,13 @@ TEST_F(ActionListEditingTest, SleepModeIsOfferedOnlyWhileSleepModeIsEnabled) {
 }
 
 // Every "Actions" button of the event tabs opens the dialog on its own event's list; the remote events'
-// buttons stay as they are.
+// buttons, which the unit has no number for, stay as they are.
 TEST_F(ActionListEditingTest, EveryActionsButtonEditsItsOwnList) {
-    for (const EventListButton& button : EventListButtons()) {
-        const int count = button.count == 0 ? 1 : button.count;
-        for (int i = 0; i < count; ++i) {
-            const int index = button.count == 0 ? -1 : i;
-            const QString name = ObjectName(button.button, index);
-            *EventActionList(config, button.list, index) = {name.toStdString()};
+    for (const EventDescription& event : Events()) {
+        if (!event.sent()) continue;
+        for (int item = 0; item < event.items(); ++item) {
+            const QString name = ObjectName(event.buttonControl, event.controlIndex(item));
+            given([&](UnitConfiguration& unit) { event.actions(unit, item) = {name.toStdString()}; });
             auto* pushButton = w.get<QPushButton>(name);
             ASSERT_TRUE(pushButton->isEnabled()) << name.toStdString();
             pushButton->click();
@@ -174,9 +189,12 @@ TEST_F(ActionListEditingTest, EveryActionsButtonEditsItsOwnList) {
             test::LetClosedDialogsGo();
         }
     }
-    for (int i = 0; i < kRemoteEventCount; ++i) {
-        EXPECT_FALSE(w.get<QPushButton>(ObjectName("cmdAddActionRemote", i))->isEnabled());
-        EXPECT_FALSE(w.get<QPushButton>(ObjectName("cmdAddButton", i))->isEnabled());
+    for (const EventDescription& event : Events()) {
+        if (event.sent()) continue;
+        for (int item = 0; item < event.items(); ++item) {
+            EXPECT_FALSE(w.get<QPushButton>(ObjectName(event.buttonControl, event.controlIndex(item)))->isEnabled());
+            EXPECT_FALSE(w.get<QPushButton>(ObjectName("cmdAddButton", item))->isEnabled());
+        }
     }
 }
 

@@ -4,8 +4,10 @@
 #include <QRadioButton>
 
 #include "editor/ChoiceBox.h"
+#include "editor/SettingBinder.h"
 #include "model/FileSyntax.h"
 #include "model/SettingCatalog.h"
+#include "model/SettingChanges.h"
 #include "platform/widgets/WidgetText.h"
 #include "tests/editor/WindowFixture.h"
 #include "tests/support/GeneratedUnits.h"
@@ -74,7 +76,7 @@ TEST_F(Binding, EveryFieldTheUserChangesReachesItsOwnSetting) {
             for (int index = 0; index < setting.size(); ++index) {
                 const std::string value = FieldValue(setting, target, index);
                 Change(get(Name(setting, index)), value);
-                SetFieldValue(setting, expected, index, value);
+                SetValue(setting, expected, index, ValueOf(setting, target, index));
             }
         }
         // Options are only ever switched on; a group with nothing selected stays as the clicks left it.
@@ -86,6 +88,34 @@ TEST_F(Binding, EveryFieldTheUserChangesReachesItsOwnSetting) {
         EXPECT_TRUE(window->configuration() == expected);
         EXPECT_TRUE(SameUnitFile(UnitFileText(window->configuration()), UnitFileText(expected)));
     }
+}
+
+// What a load shows is no edit, but a field check's correction of it is; every change the user makes and
+// every command's change enters the unit as edits, each with its value before and after.
+TEST_F(Binding, OnlyTheUsersEditsAndTheChecksCorrectionsEnterTheUnit) {
+    std::vector<std::string> edits;
+    QObject::connect(&window->edits(), &SettingBinder::edited, [&edits](const std::vector<SettingChange>& changes) {
+        for (const SettingChange& change : changes) {
+            edits.push_back(ControlName(*change.setting, change.index) + ": " + change.before.text + " > " +
+                            change.after.text + (change.after.list.empty() ? "" : change.after.list.front()));
+        }
+    });
+    ASSERT_TRUE(open("-Unit\r\nId=0000000042\r\nAlias=Pump\r\n-Network\r\nUser ping time=abc\r\n"
+                     "-Radio\r\nChannel=12\r\n"));
+    EXPECT_EQ(edits, std::vector<std::string>{"txtUserDefinedPingTime: abc > "});  // not a number: emptied
+
+    edits.clear();
+    Change(get("txtAlias"), "Tank");
+    Change(get("chkAllUnits"), "1");
+    Change(get("optOnlyDown"), "1");
+    window->edit([](UnitConfiguration& unit) {
+        unit.network.lowerUnits = {"0000000007(Well)"};
+        return true;
+    });
+    EXPECT_EQ(edits, (std::vector<std::string>{"txtAlias: Pump > Tank", "chkAllUnits: 0 > 1", "optOnlyDown: 3 > 2",
+                                               "lstSlaveUnits:  > 0000000007(Well)"}));
+    EXPECT_EQ(Shown(get("lstSlaveUnits")), "0000000007(Well)");
+    EXPECT_EQ(window->configuration().unit.alias, "Tank");
 }
 
 // A hand-edited file: every byte a file line can carry, texts longer than can be typed, drop-down values the

@@ -41,22 +41,22 @@ TEST(DialogPictures, EveryDialogFitsOnTheScreen) {
     });
     picture("21-parameters", [&] { w.press("cmdAddParameter"); });
     picture("22-new-koru-unit", [&] {
-        w.window->menuAction("mnuNewKoru")->trigger();  // the save prompt is answered No
+        w.window->menus().newUnit->trigger();  // the save prompt is answered No
         QDialog* dialog = w.openDialog();
         QTest::keyClicks(test::Control<QLineEdit>(dialog, "txtId"), "103");
         QTest::keyClicks(test::Control<QLineEdit>(dialog, "txtAlias"), "Well 3");
     });
     picture("23-delete-koru-unit", [&] {
-        w.window->menuAction("mnuDeleteKoru")->trigger();
+        w.window->menus().deleteUnit->trigger();
         test::Control<QListWidget>(w.openDialog(), "lstUnitInSystem")->setCurrentRow(1);
     });
     picture("24-export-parameters", [&] {
-        w.window->menuAction("mnuExportKoru")->trigger();
+        w.window->menus().exportUnit->trigger();
         QDialog* dialog = w.openDialog();
         test::Control<QCheckBox>(dialog, "chkRadioSetup")->setChecked(true);
         test::Control<QCheckBox>(dialog, "chkAllActions")->click();
     });
-    picture("25-about", [&] { w.window->menuAction("mnuAbout")->trigger(); });
+    picture("25-about", [&] { w.window->menus().about->trigger(); });
 }
 
 }  // namespace

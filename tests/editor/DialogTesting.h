@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QTest>
 #include <QWidget>
 
@@ -20,6 +21,16 @@ namespace koru::test {
 template <typename T>
 T* Control(const QObject* parent, const QString& name) {
     T* control = parent->findChild<T*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
+    return control;
+}
+
+// The window's control with this object name, among its tabs first (a dialog of the window may name one of
+// its own fields alike); fails the test when there is none.
+template <typename T = QWidget>
+T* WindowControl(const QMainWindow* window, const QString& name) {
+    T* control = window->centralWidget()->findChild<T*>(name);
+    if (control == nullptr) control = window->findChild<T*>(name);
     EXPECT_NE(control, nullptr) << name.toStdString();
     return control;
 }

@@ -41,7 +41,7 @@ TEST(EndToEnd, TheSavedUnitSendsWhatTheWindowShows) {
     test::EditingWindow w{{"0000000042(Tank).kuf"}};
     MainWindow& window = *w.window;
 
-    window.menuAction("mnuNewKoru")->trigger();
+    window.menus().newUnit->trigger();
     auto* create = w.openDialog<NewUnitDialog>();
     ASSERT_NE(create, nullptr);
     QTest::keyClicks(test::Control<QLineEdit>(create, "txtId"), "7");
@@ -85,7 +85,7 @@ TEST(EndToEnd, TheSavedUnitSendsWhatTheWindowShows) {
 
     w.selectText("lstUnitInSystem", "0000000042(Tank)");
     w.press("cmdAddSlaveUnit");
-    window.menuAction("mnuSaveKoru")->trigger();
+    window.menus().saveUnit->trigger();
     const auto saved = w.files.library.unitsFolder() / "0000000007(Pump).kuf";
     ASSERT_TRUE(std::filesystem::exists(saved));
 

@@ -17,12 +17,6 @@ using test::Click;
 using test::Control;
 using Names = std::vector<std::string>;
 
-const std::vector<std::string> kRowBoxes{
-    "chkNetworkSetup",   "chkRadioSetup",        "chkSerialSetup",   "chkTimerSetup",
-    "chkCounterSetup",   "chkInputSetup",        "chkIOEvents",      "chkTimerevents",
-    "chkCommEvents",     "chkCounterEvents",     "chkMessageEvents", "chkRemoteEvents",
-    "chkMessageActions", "chkOutputFlagActions", "chkTimerActions",  "chkCounterActions"};
-
 class ExportDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -49,7 +43,7 @@ protected:
     }
     std::vector<bool> ticked() const {
         std::vector<bool> states;
-        for (const std::string& name : kRowBoxes) states.push_back(box(name)->isChecked());
+        for (const ParameterRow& row : ParameterRows()) states.push_back(box(row.control)->isChecked());
         return states;
     }
     // Exports to `name` in the parameter files folder and returns the file's bytes.
@@ -76,8 +70,7 @@ TEST_F(ExportDialogTest, ThreeFramesOfUncheckedBoxesWithTheRemoteEventsBoxHidden
     EXPECT_EQ(box("chkInputSetup")->parentWidget()->property("title"), "Save setup");
     EXPECT_EQ(box("chkRemoteEvents")->parentWidget()->property("title"), "Save events");
     EXPECT_EQ(box("chkCounterActions")->parentWidget()->property("title"), "Save actions");
-    for (const std::string& name : kRowBoxes)
-        EXPECT_EQ(box(name)->isVisible(), name != "chkRemoteEvents") << name;
+    for (const ParameterRow& row : ParameterRows()) EXPECT_EQ(box(row.control)->isVisible(), row.shown) << row.name;
 }
 
 // Each All box ticks and clears its own frame (which rows a frame holds is the parameter selection's test).

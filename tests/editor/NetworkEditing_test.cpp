@@ -23,7 +23,7 @@ protected:
     }
 
     test::EditingWindow w{{kA + ".kuf", kB + ".kuf"}};
-    NetworkSetup& network = w.window->configuration().network;
+    const NetworkSetup& network = w.window->configuration().network;
 };
 
 TEST_F(NetworkEditingTest, TheUpperUnitIsChosenPingedAndClearedWithTheOverview) {

@@ -197,7 +197,10 @@ class OpeningUnits : public NetworkMapWindowTest, public testing::WithParamInter
 // unit (here one from outside the library, so the save adds a unit to the library and to the map).
 TEST_P(OpeningUnits, AUnitOpensAfterTheSaveQuestion) {
     ASSERT_TRUE(w.window->openUnitFile(KORU_SOURCE_DIR "/docs/samples/pumpstation.kuf"));  // 0000000042(Pumpstation)
-    w.window->configuration().unit.alias = "Pumping Station";
+    w.window->edit([](UnitConfiguration& unit) {
+        unit.unit.alias = "Pumping Station";
+        return true;
+    });
     showMap();
     const QModelIndex well = rowOf("0000000101(Well 1)");
     w.dialogs.answers = {GetParam().saveFirst};
@@ -257,7 +260,7 @@ void saveRenamed(test::EditingWindow& w) {
 }
 
 void createUnit(test::EditingWindow& w) {
-    w.window->menuAction("mnuNewKoru")->trigger();
+    w.window->menus().newUnit->trigger();
     auto* dialog = w.openDialog<NewUnitDialog>();
     ASSERT_NE(dialog, nullptr);
     QTest::keyClicks(test::Control<QLineEdit>(dialog, "txtId"), "130");
@@ -266,7 +269,7 @@ void createUnit(test::EditingWindow& w) {
 }
 
 void deleteUnit(test::EditingWindow& w) {
-    w.window->menuAction("mnuDeleteKoru")->trigger();
+    w.window->menus().deleteUnit->trigger();
     auto* dialog = w.openDialog<DeleteUnitDialog>();
     ASSERT_NE(dialog, nullptr);
     auto* list = test::Control<QListWidget>(dialog, "lstUnitInSystem");
@@ -337,7 +340,7 @@ TEST_F(NetworkMapWindowTest, FixingOldAliasesListsAsksAndKeepsTheOpenUnitInStep)
 TEST_F(NetworkMapWindowTest, TheMenuItemAndTheNamesOfTheViews) {
     const QList<QAction*> menus = w.window->menuBar()->actions();
     ASSERT_GE(menus.size(), 2);
-    EXPECT_EQ(menus[0]->menu(), w.window->fileMenu());
+    EXPECT_EQ(menus[0]->menu(), w.window->menus().file);
     ASSERT_NE(menus[1]->menu(), nullptr);
     EXPECT_EQ(menus[1]->menu()->title(), "&View");
     QAction* item = menus[1]->menu()->actions().value(0);

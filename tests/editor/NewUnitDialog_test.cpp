@@ -28,6 +28,8 @@ protected:
         before = config;
         dialog = new NewUnitDialog(files.library, dialogs, config);
         created = std::make_unique<QSignalSpy>(dialog.data(), &NewUnitDialog::unitCreated);
+        // The window takes the new unit as its own.
+        QObject::connect(dialog.data(), &NewUnitDialog::unitCreated, [this](const UnitConfiguration& unit) { config = unit; });
         dialog->show();
     }
     void TearDown() override {

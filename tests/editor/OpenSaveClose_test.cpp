@@ -206,7 +206,7 @@ TEST_F(OpenSaveClose, ImportChangesOnlyWhatTheParameterFileHolds) {
     const std::filesystem::path radio =
         writeFile("radio.kpf", "-Unit\r\nId=0000000099\r\nAlias=Other\r\n-Radio\r\nChannel=70\r\nRetransmitt=5\r\n");
     dialogs.files = {radio.string()};
-    window->menuAction("mnuImportKoru")->trigger();
+    window->menus().importUnit->trigger();
     ASSERT_EQ(dialogs.choosers.size(), 1u);
     EXPECT_EQ(dialogs.choosers[0].title, "Save parameters...");
     EXPECT_EQ(dialogs.choosers[0].filter, "Units (*.kpf)");

@@ -16,7 +16,7 @@ protected:
         return QString::fromStdString(writeFile("unit" + std::to_string(id) + ".kuf", UnitText(id)).string());
     }
     QStringList shownEntries() const {
-        QMenu* menu = window->recentUnitsMenu();
+        QMenu* menu = window->menus().recentUnits;
         emit menu->aboutToShow();
         QStringList entries;
         for (const QAction* action : menu->actions()) {
@@ -32,7 +32,7 @@ protected:
 TEST_F(RecentUnitsTest, TheLastEightUnitsOpenedOrSavedNewestFirst) {
     RecentUnits recent(*window, store, nullptr);
     EXPECT_TRUE(recent.files().isEmpty());
-    EXPECT_FALSE(window->recentUnitsMenu()->isEnabled());
+    EXPECT_FALSE(window->menus().recentUnits->isEnabled());
     for (int id = 1; id <= 10; ++id) ASSERT_TRUE(window->openUnitFile(unit(id).toStdString()));
     ASSERT_TRUE(window->openUnitFile(unit(5).toStdString()));
     const QStringList expected{unit(5), unit(10), unit(9), unit(8), unit(7), unit(6), unit(4), unit(3)};
@@ -57,8 +57,8 @@ TEST_F(RecentUnitsTest, PickingAUnitOpensItAfterTheSaveQuestion) {
     ASSERT_TRUE(window->openUnitFile(unit(1).toStdString()));
     ASSERT_TRUE(window->openUnitFile(unit(2).toStdString()));
     dialogs.answers = {false};
-    emit window->recentUnitsMenu()->aboutToShow();
-    window->recentUnitsMenu()->actions().at(1)->trigger();
+    emit window->menus().recentUnits->aboutToShow();
+    window->menus().recentUnits->actions().at(1)->trigger();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Do you want to save unit?");
     EXPECT_EQ(window->configuration().unit.id, "1000000001");

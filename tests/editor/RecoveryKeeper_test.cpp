@@ -22,8 +22,10 @@ struct KeptWindow {
           keeper(new RecoveryKeeper(*window, 1ms)) {}
 
     void edit(const std::string& alias) {
-        window->configuration().unit.alias = alias;
-        window->refreshFields({"txtAlias"});
+        window->edit([&alias](UnitConfiguration& unit) {
+            unit.unit.alias = alias;
+            return true;
+        });
     }
     bool kept(const std::string& alias) {
         const fs::path& file = keeper->file().path();

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "protocol/RecordTable.h"
 #include "tests/editor/SendRig.h"
 #include "tests/support/NamedCase.h"
 
@@ -23,8 +24,8 @@ struct ShownSendDialog {
     std::vector<int> records() const {
         std::vector<int> numbers;
         const SendSelection selection = dialog.selection();
-        for (Record record : kSendOrder) {
-            if (selection.has(record)) numbers.push_back(RecordNumber(record));
+        for (const RecordDescription& row : RecordsInSendOrder()) {
+            if (selection.has(row.record)) numbers.push_back(RecordNumber(row.record));
         }
         return numbers;
     }

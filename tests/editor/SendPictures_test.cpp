@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
 #include "platform/QtSerialDevices.h"
 #include "tests/editor/SendRig.h"
 
@@ -22,7 +24,7 @@ TEST(SendPictures, TheSendWindowsFitOnTheScreen) {
     rig.devices.devices = QtSerialDevices().list();
     ASSERT_TRUE(rig.open(KORU_SOURCE_DIR "/docs/samples/pumpstation.kuf"));
     rig.window->show();
-    rig.window->control<QAbstractButton>(QStringLiteral("cmdSetup"))->click();
+    rig.window->controls().overview.send->click();
     test::TakePicture("31-send-to-unit", rig.sendDialog());
     SendRig::click(rig.sendDialog(), QStringLiteral("cmdOk"));
 

@@ -22,9 +22,9 @@ SendRig::~SendRig() {
 void SendRig::build(std::unique_ptr<SerialPort> port) {
     window = std::make_unique<MainWindow>(UnitLibrary(library.path()), dialogs);
     if (!port) port = std::make_unique<QtSerialPort>();
-    stack_ = std::make_unique<SendStack>(std::move(port), std::make_unique<VirtualClock>(), boxes, store,
+    stack_ = std::make_unique<SendStack>(std::move(port), std::make_unique<VirtualClock>(), boxes,
                                          window->configuration());
-    controller_ = std::make_unique<SendController>(*window, *stack_, devices);
+    controller_ = std::make_unique<SendController>(*window, *stack_, store, devices);
 }
 
 void SendRig::restart(std::unique_ptr<SerialPort> port) {
@@ -53,7 +53,7 @@ void SendRig::click(QWidget* dialog, const QString& name) {
 }
 
 void SendRig::pressSend() {
-    auto* button = window->control<QAbstractButton>(QStringLiteral("cmdSetup"));
+    QAbstractButton* button = window->controls().overview.send;
     ASSERT_NE(button, nullptr);
     button->click();
     ASSERT_TRUE(sendDialog()->isVisible());

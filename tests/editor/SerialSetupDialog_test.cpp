@@ -10,6 +10,8 @@
 #include <QTreeWidget>
 
 #include "editor/send/LineLamp.h"
+#include "editor/send/LinkSettings.h"
+#include "editor/send/LinkSettings.h"
 #include "platform/QtSerialDevices.h"
 #include "tests/editor/SendRig.h"
 #include "tests/support/FakeSerialPort.h"
@@ -24,7 +26,7 @@ using test::SendRig;
 struct SettingsRig : SendRig {
     SettingsRig() : SendRig(std::make_unique<test::FakeSerialPort>()) {}
     test::FakeSerialPort& port() { return static_cast<test::FakeSerialPort&>(stack().port()); }
-    void showFromMenu() { window->menuAction(QStringLiteral("mnuCommSettings"))->trigger(); }
+    void showFromMenu() { window->menus().commSettings->trigger(); }
     void click(const char* name) { SendRig::click(settings(), QString::fromLatin1(name)); }
     QWidget* get(const char* name) { return Control<QWidget>(settings(), QString::fromLatin1(name)); }
     bool checked(const char* name) { return qobject_cast<QAbstractButton*>(get(name))->isChecked(); }
@@ -202,7 +204,8 @@ TEST(SerialSetupDialogTest, ATypedDeviceThatOpensEnablesItsPort) {
 TEST(SerialSetupDialogTest, TheSystemsSerialDevicesAreShownAsTheyAre) {
     SettingsRig rig;
     QtSerialDevices system;
-    SerialSetupDialog dialog(rig.stack().settings(), rig.stack().link(), system);
+    LinkSettings settings(rig.stack().link(), rig.store);
+    SerialSetupDialog dialog(settings, rig.stack().link(), system);
     dialog.show();
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     auto* list = Control<QTreeWidget>(&dialog, "lstDevices");

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
@@ -45,8 +45,8 @@ struct LiveWindow {
         }
         window = std::make_unique<MainWindow>(UnitLibrary(library.path()), dialogs);
         dialogs.setParent(window.get());
-        stack = SendStack::Live(boxes, store, window->configuration());
-        controller = std::make_unique<SendController>(*window, *stack, devices);
+        stack = SendStack::Live(boxes, window->configuration());
+        controller = std::make_unique<SendController>(*window, *stack, store, devices);
         window->show();
     }
     ~LiveWindow() {
@@ -83,7 +83,7 @@ struct LiveWindow {
 TEST(WindowErrorReportsTest, AUnitRepeatingItsErrorReportOpensOneBoxAtATime) {
     LiveWindow live;
     ASSERT_TRUE(live.window->openUnitFile(test::WriteBaseUnit(live.library.path())));
-    live.window->control<QAbstractButton>(QStringLiteral("cmdSetup"))->click();
+    live.window->controls().overview.send->click();
     test::SendRig::click(&live.controller->sendDialog(), QStringLiteral("cmdOk"));
     ASSERT_TRUE(live.stack->send().running());
 

@@ -16,7 +16,7 @@
 namespace koru::test {
 
 void WindowFixture::showTabOf(QWidget* control) {
-    auto* tabs = window->control<QTabWidget>(QStringLiteral("sstEvents"));
+    auto* tabs = WindowControl<QTabWidget>(window.get(), QStringLiteral("sstEvents"));
     for (int index = 0; index < tabs->count(); ++index) {
         if (tabs->widget(index)->isAncestorOf(control)) tabs->setCurrentIndex(index);
     }

@@ -20,6 +20,7 @@
 #include "model/SettingCatalog.h"
 #include "model/UnitFile.h"
 #include "model/UnitName.h"
+#include "tests/editor/DialogTesting.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestSupport.h"
 
@@ -36,9 +37,7 @@ protected:
     // The control named `name`; fails the test when there is none of that kind.
     template <class T = QWidget>
     T* get(const QString& name) const {
-        T* control = window->control<T>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
+        return WindowControl<T>(window.get(), name);
     }
 
     // Shows the window and gives it the keyboard, so focus changes send their events.

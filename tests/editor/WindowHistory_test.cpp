@@ -14,6 +14,7 @@
 #include "editor/history/HistoryCommands.h"
 #include "editor/history/HistoryText.h"
 #include "model/SendHistory.h"
+#include "protocol/SendGroupTable.h"
 #include "tests/editor/SendRig.h"
 #include "tests/support/NamedCase.h"
 #include "tests/support/SampleUnits.h"
@@ -27,13 +28,15 @@ using test::SendRig;
 using test::SimulatedLine;
 
 // The boxes of the send dialog that send something, in its order.
-const std::vector<std::string> kGroupBoxes{
-    "chkGeneralSetup", "chkNetworkSetup",  "chkRadioSetup", "chkSerialSetup",    "chkInputSetup",
-    "chkIOEvents",     "chkMessageEvents", "chkTccEvents",  "chkMessageActions", "chkOutputFlagActions"};
+const std::vector<std::string> kGroupBoxes = [] {
+    std::vector<std::string> boxes;
+    for (const SendGroupDescription& group : SendGroupTable()) boxes.emplace_back(group.control);
+    return boxes;
+}();
 
 // Shows the send dialog as "SEND TO UNIT" does, with every box cleared.
 QDialog* ShowClearedSendDialog(SendRig& rig) {
-    rig.window->control<QAbstractButton>(QStringLiteral("cmdSetup"))->click();
+    rig.window->controls().overview.send->click();
     for (const char* all : {"CheckAllSetup", "CheckAllEvents", "CheckAllActions"}) {
         if (Control<QCheckBox>(rig.sendDialog(), all)->isChecked()) SendRig::click(rig.sendDialog(), all);
     }
@@ -64,7 +67,7 @@ void Send(SendRig& rig, const std::vector<std::string>& boxes) {
 }
 
 void ChangeChannel(SendRig& rig) {
-    rig.window->control<ChoiceBox>(QStringLiteral("cmbRadioFreq"))->setCurrentIndex(7);
+    rig.window->controls().channel->setCurrentIndex(7);
     ASSERT_EQ(rig.window->configuration().radio.channel, "7");
 }
 
@@ -219,9 +222,8 @@ struct HistoryWindow {
     HistoryWindow() : line(rig) { new HistoryCommands(*rig.window); }
 
     // Opens the dialog of a File menu item.
-    QDialog* open(const char* item, const char* dialogName) {
-        QAction* action = rig.window->menuAction(item);
-        EXPECT_TRUE(action->isEnabled()) << item;
+    QDialog* open(QAction* action, const char* dialogName) {
+        EXPECT_TRUE(action->isEnabled()) << dialogName;
         action->trigger();
         auto* dialog = rig.window->findChild<QDialog*>(dialogName);
         EXPECT_TRUE(dialog != nullptr && dialog->isVisible()) << dialogName;
@@ -236,12 +238,13 @@ struct HistoryWindow {
 
 TEST(WindowHistoryTest, TheHistoryItemsAreOffUntilAUnitIsOpen) {
     HistoryWindow w;
-    for (const char* item : {"mnuCompareLastSend", "mnuSendHistory"}) {
-        EXPECT_FALSE(w.rig.window->menuAction(item)->isEnabled()) << item;
+    const WindowMenus& menus = w.rig.window->menus();
+    for (QAction* item : {menus.compareWithLastSend, menus.sendHistory}) {
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
     }
     ASSERT_TRUE(w.rig.open(test::WriteBaseUnit(w.rig.library.path())));
-    for (const char* item : {"mnuCompareLastSend", "mnuSendHistory"}) {
-        EXPECT_TRUE(w.rig.window->menuAction(item)->isEnabled()) << item;
+    for (QAction* item : {menus.compareWithLastSend, menus.sendHistory}) {
+        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
     }
 }
 
@@ -263,7 +266,7 @@ TEST_P(CompareDialogTest, ListsTheSettingsThatDifferAndTheChangedGroups) {
     for (const std::vector<std::string>& session : row.sessions) Send(w.rig, session);
     if (row.edit) row.edit(w.rig);
 
-    QDialog* dialog = w.open("mnuCompareLastSend", "frmCompareLastSend");
+    QDialog* dialog = w.open(w.rig.window->menus().compareWithLastSend, "frmCompareLastSend");
     EXPECT_TRUE(Contains(LabelText(dialog, "lblSummary"), row.summary)) << LabelText(dialog, "lblSummary");
     auto* settings = dialog->findChild<QTableWidget*>("tblSettings");
     if (row.sessions.empty()) {
@@ -311,7 +314,7 @@ TEST(WindowHistoryTest, TheHistoryDialogListsTheUnitsSessionsNewestFirst) {
         "Selected parameters saved in Koru", {{"radio", "acknowledged"}}, "korucfg 1.3"};
     ASSERT_TRUE(SendHistory(w.rig.library.path()).append(otherUnit));
 
-    QDialog* dialog = w.open("mnuSendHistory", "frmSendHistory");
+    QDialog* dialog = w.open(w.rig.window->menus().sendHistory, "frmSendHistory");
     auto* sessions = Control<QTableWidget>(dialog, "tblSessions");
     const std::vector<std::vector<std::string>> rows = Rows(sessions);
     ASSERT_EQ(rows.size(), 2U);
@@ -332,7 +335,7 @@ TEST(WindowHistoryTest, TheHistoryDialogListsTheUnitsSessionsNewestFirst) {
 TEST(WindowHistoryTest, TheHistoryDialogOfAUnitNeverSentSaysSo) {
     HistoryWindow w;
     ASSERT_TRUE(w.rig.open(test::WriteBaseUnit(w.rig.library.path())));
-    QDialog* dialog = w.open("mnuSendHistory", "frmSendHistory");
+    QDialog* dialog = w.open(w.rig.window->menus().sendHistory, "frmSendHistory");
     EXPECT_EQ(LabelText(dialog, "lblSessions"), "Unit 0000000042 was never sent from this library.");
     EXPECT_FALSE(Control<QTableWidget>(dialog, "tblSessions")->isVisible());
 }
@@ -352,10 +355,11 @@ TEST(HistoryPictures, TheHistoryWindowsFitOnTheScreen) {
     rig.window->show();
     Send(rig, kGroupBoxes);
     ASSERT_EQ(line.unit.packetsReceived(), kFullSendPackets);
-    UnitConfiguration& config = rig.window->configuration();
-    config.radio.channel = "12";
-    config.serial.baudrate = "38400";
-    rig.window->showConfiguration();
+    rig.window->edit([](UnitConfiguration& config) {
+        config.radio.channel = "12";
+        config.serial.baudrate = "38400";
+        return true;
+    });
 
     QDialog* dialog = ShowClearedSendDialog(rig);
     SendRig::click(dialog, "cmdTickChanged");
@@ -363,7 +367,7 @@ TEST(HistoryPictures, TheHistoryWindowsFitOnTheScreen) {
     test::TakePicture("34-send-to-unit-changed", dialog);
     dialog->hide();
 
-    rig.window->menuAction("mnuCompareLastSend")->trigger();
+    rig.window->menus().compareWithLastSend->trigger();
     QDialog* compare = rig.window->findChild<QDialog*>("frmCompareLastSend");
     ASSERT_NE(compare, nullptr);
     EXPECT_EQ(Rows(Control<QTableWidget>(compare, "tblSettings")).size(), 2U);
@@ -374,7 +378,7 @@ TEST(HistoryPictures, TheHistoryWindowsFitOnTheScreen) {
 
     Send(rig, {"chkRadioSetup", "chkSerialSetup"});
     Send(rig, {"chkSerialSetup"});
-    rig.window->menuAction("mnuSendHistory")->trigger();
+    rig.window->menus().sendHistory->trigger();
     QDialog* history = rig.window->findChild<QDialog*>("frmSendHistory");
     ASSERT_NE(history, nullptr);
     EXPECT_EQ(Rows(Control<QTableWidget>(history, "tblSessions")).size(), 3U);

@@ -3,7 +3,9 @@
 #include <QListWidget>
 
 #include "editor/ChoiceBox.h"
+#include "editor/FieldFactory.h"
 #include "editor/ListItems.h"
+#include "model/EventTable.h"
 #include "tests/editor/WindowFixture.h"
 
 namespace koru::test {
@@ -26,27 +28,27 @@ protected:
     }
 };
 
-// Each "On" box and the frame it shows, one of every kind.
-const std::pair<const char*, const char*> kFrames[] = {
-    {"chkMessageOn(0)", "fraMessageOnOff(0)"},   {"chkMessageOn(21)", "fraMessageOnOff(21)"},
-    {"chkTypeOfMessageOn(5)", "fraTypeOfMessOnOff(5)"}, {"chkBitMaskOn(23)", "fraMask(23)"},
-    {"chkTimerOn(3)", "fraTimerOnOff(3)"},       {"chkCounterOn(1)", "fraCounterOnOff(1)"},
-    {"chkNoReceipt", "fraCommOnOff(0)"},         {"chkUnitOnline", "fraCommOnOff(1)"},
-    {"chkUnitOffline", "fraCommOnOff(2)"},       {"chkRadioMessage", "fraCommOnOff(3)"},
-    {"chkSerialMessage", "fraCommOnOff(4)"},     {"chkRadioACK", "fraCommOnOff(5)"},
-    {"chkRadioNAK", "fraCommOnOff(6)"},          {"chkRadioError", "fraCommOnOff(7)"},
-    {"chkSerialError", "fraCommOnOff(8)"},       {"chkSleepOn", "fraSleepActions"},
-    {"chkSleepModeOn", "fraSleepHighLow"},       {"chkUnitBootingOn", "fraUnitBoootingOnOff"},
-};
-
-TEST_F(WindowRules, AClickOnAnOnBoxShowsAndHidesItsFrame) {
-    for (const auto& [box, frame] : kFrames) {
-        EXPECT_TRUE(hidden(frame)) << frame;
+// Every switch the window offers shows its event's frame while it is checked, and so does the sleep mode's
+// switch its edge; a switch the window does not offer cannot be used.
+TEST_F(WindowRules, EachSwitchShowsItsFrameWhileItIsChecked) {
+    std::vector<std::pair<QString, QString>> switches{{"chkSleepModeOn", "fraSleepHighLow"}};
+    for (const EventDescription& event : Events()) {
+        for (int item = 0; item < event.items() && !event.sharesOn; ++item) {
+            const QString box = ObjectName(event.onControl, event.controlIndex(item));
+            if (event.switchable) {
+                switches.emplace_back(box, ObjectName(event.frameControl, event.frameControlIndex(item)));
+            } else {
+                EXPECT_FALSE(get(box)->isVisibleTo(window.get()) && get(box)->isEnabled()) << box.toStdString();
+            }
+        }
+    }
+    for (const auto& [box, frame] : switches) {
+        EXPECT_TRUE(hidden(frame)) << frame.toStdString();
         click(box);
-        EXPECT_TRUE(get<QCheckBox>(box)->isChecked()) << box;
-        EXPECT_FALSE(hidden(frame)) << frame;
+        EXPECT_TRUE(get<QCheckBox>(box)->isChecked()) << box.toStdString();
+        EXPECT_FALSE(hidden(frame)) << frame.toStdString();
         click(box);
-        EXPECT_TRUE(hidden(frame)) << frame;
+        EXPECT_TRUE(hidden(frame)) << frame.toStdString();
     }
 }
 

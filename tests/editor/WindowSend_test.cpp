@@ -69,7 +69,7 @@ std::string BaseUnit(SendRig& rig) { return test::WriteBaseUnit(rig.library.path
 
 // "SEND TO UNIT", then only "General and Sleep setup", "Network setup" and "Radio setup" ticked, then OK.
 void SendGeneralNetworkRadio(SendRig& rig) {
-    rig.window->control<QAbstractButton>(QStringLiteral("cmdSetup"))->click();
+    rig.window->controls().overview.send->click();
     for (const char* box : {"chkInputSetup", "chkSerialSetup", "CheckAllEvents", "CheckAllActions"}) {
         SendRig::click(rig.sendDialog(), box);
     }
@@ -224,9 +224,9 @@ TEST(WindowSendTest, TheWindowStaysUsableAndEditsWaitForTheNextSend) {
     ASSERT_TRUE(rig.drive([&] { return line.unit.packetsReceived() >= 1; }));
     ASSERT_TRUE(rig.send().running());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    auto* tabs = rig.window->control<QTabWidget>(QStringLiteral("sstEvents"));
+    auto* tabs = test::WindowControl<QTabWidget>(rig.window.get(), QStringLiteral("sstEvents"));
     tabs->setCurrentIndex(2);
-    auto* retransmission = rig.window->control<QLineEdit>(QStringLiteral("txtRetransmissionMinTime"));
+    auto* retransmission = test::WindowControl<QLineEdit>(rig.window.get(), QStringLiteral("txtRetransmissionMinTime"));
     ASSERT_TRUE(retransmission->isVisible());
     retransmission->selectAll();
     QTest::keyClicks(retransmission, "500");
@@ -301,7 +301,7 @@ TEST(WindowSendTest, TheSettingsDialogFollowsASend) {
     SendRig rig;
     SimulatedLine line(rig);
     ASSERT_TRUE(rig.open(BaseUnit(rig)));
-    rig.window->menuAction(QStringLiteral("mnuCommSettings"))->trigger();
+    rig.window->menus().commSettings->trigger();
     ASSERT_TRUE(rig.settings()->isVisible());
 
     SendGeneralNetworkRadio(rig);
@@ -311,7 +311,7 @@ TEST(WindowSendTest, TheSettingsDialogFollowsASend) {
         EXPECT_FALSE(Control<QWidget>(rig.settings(), name)->isEnabled()) << name;
     }
     // Showing it again while the send runs leaves the link alone.
-    rig.window->menuAction(QStringLiteral("mnuCommSettings"))->trigger();
+    rig.window->menus().commSettings->trigger();
     EXPECT_TRUE(rig.stack().port().isOpen());
 
     ASSERT_TRUE(rig.driveToEnd());

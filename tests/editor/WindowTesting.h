@@ -41,9 +41,7 @@ public:
 
     template <class T = QWidget>
     T* get(const QString& name) const {
-        T* control = window->control<T>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
+        return WindowControl<T>(window.get(), name);
     }
 
     // Brings the tab that holds `control` to the front, as the user would before using it.

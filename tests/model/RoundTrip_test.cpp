@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <string>
 
 #include "model/FileSyntax.h"
@@ -132,48 +134,49 @@ TEST(UnitFileText, LayoutOfANewUnit) {
 TEST(ParameterFile, RowsAndEmptyLines) {
     const UnitConfiguration config;
     ParameterSelection radioOnly;
-    radioOnly.set(ParameterRow::Radio, true);
+    radioOnly.set(Section::Radio, true);
     EXPECT_EQ(ParameterFileText(config, radioOnly),
               "-Radio\r\nChannel=0\r\nProtocol=<KORU-Standard>\r\nRetransmitt=3\r\nBroadcast=3\r\n"
               "General broadcast=0\r\nGateway=1\r\n\r\n");
 
     ParameterSelection counterActionsOnly;
-    counterActionsOnly.set(ParameterRow::CounterActions, true);
+    counterActionsOnly.set(Section::CounterAction, true);
     EXPECT_EQ(ParameterFileText(config, counterActionsOnly), "-Counter action\r\nActions=\r\n");
 
     EXPECT_EQ(ParameterFileText(config, ParameterSelection{}), "");
 
     ParameterSelection serialAndTimer;
-    serialAndTimer.set(ParameterRow::Timer, true);
-    serialAndTimer.set(ParameterRow::Serial, true);
+    serialAndTimer.set(Section::Timer, true);
+    serialAndTimer.set(Section::Serial, true);
     const std::string text = ParameterFileText(config, serialAndTimer);
     EXPECT_EQ(text.rfind("-Serial\r\n", 0), 0u);
     EXPECT_NE(text.find("End of text=<None>\r\n\r\n-Timer\r\n"), std::string::npos);
 }
 
-TEST(ParameterFile, AllBoxesCoverTheirFrames) {
-    ParameterSelection events;
-    events.setAllEvents(true);
-    EXPECT_TRUE(events.has(ParameterRow::RemoteEvents)) << "the hidden remote-event row comes with All";
-    EXPECT_TRUE(events.has(ParameterRow::IoEvents));
-    EXPECT_FALSE(events.has(ParameterRow::Input));
-    EXPECT_FALSE(events.has(ParameterRow::MessageActions));
-    events.setAllEvents(false);
-    EXPECT_EQ(events.rows, ParameterSelection{}.rows);
-
-    ParameterSelection setup;
-    setup.setAllSetup(true);
-    setup.setAllActions(true);
-    for (int row = 0; row < kParameterRowCount; ++row) {
-        const bool isEvent = row >= static_cast<int>(ParameterRow::IoEvents) &&
-                             row <= static_cast<int>(ParameterRow::RemoteEvents);
-        EXPECT_EQ(setup.rows[row], !isEvent) << row;
+// The rows name every section but Unit, GSM and Web once, and each "All" box covers exactly its frame's rows,
+// the hidden remote-event row included.
+TEST(ParameterFile, RowsCoverTheSectionsAndAllBoxesTheirFrames) {
+    std::set<Section> rows;
+    for (const ParameterRow& row : ParameterRows()) EXPECT_TRUE(rows.insert(row.section).second) << row.name;
+    for (Section section : AllSections()) {
+        const bool kept = section == Section::Unit || section == Section::Gsm || section == Section::Web;
+        EXPECT_EQ(rows.count(section) == 0, kept) << SectionName(section);
     }
+    for (ExportFrame frame : {ExportFrame::Setup, ExportFrame::Events, ExportFrame::Actions}) {
+        ParameterSelection ticked;
+        ticked.setFrame(frame, true);
+        for (const ParameterRow& row : ParameterRows()) EXPECT_EQ(ticked.has(row.section), row.frame == frame) << row.name;
+        ticked.setFrame(frame, false);
+        EXPECT_EQ(ticked, ParameterSelection{});
+    }
+    ParameterSelection events;
+    events.setFrame(ExportFrame::Events, true);
+    EXPECT_TRUE(events.has(Section::RemoteEvent)) << "the hidden remote-event row comes with All";
 }
 
 TEST(ParameterFile, ImportChangesOnlyItsSections) {
     UnitConfiguration source = test::FullUnit();
-    ParameterSelection all = ParameterSelection::all();
+    ParameterSelection all = ParameterSelection::All();
     const std::string exported = ParameterFileText(source, all);
     EXPECT_EQ(exported.find("-Unit"), std::string::npos);
     EXPECT_EQ(exported.find("-GSM"), std::string::npos);
@@ -189,7 +192,7 @@ TEST(ParameterFile, ImportChangesOnlyItsSections) {
     EXPECT_EQ(target, source);
 
     ParameterSelection radioOnly;
-    radioOnly.set(ParameterRow::Radio, true);
+    radioOnly.set(Section::Radio, true);
     UnitConfiguration onlyRadio;
     ASSERT_FALSE(LoadUnitText(ParameterFileText(source, radioOnly), onlyRadio));
     EXPECT_EQ(onlyRadio.radio.channel, "81");

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "model/SettingCatalog.h"
+#include "model/SettingChanges.h"
+#include "model/SettingCodecs.h"
 #include "model/UnitFile.h"
 
 namespace koru {
@@ -12,8 +14,8 @@ namespace {
 // A value of the setting's own kind that differs from every initial value.
 std::string OtherValue(const Setting& setting, const UnitConfiguration& config, int index) {
     switch (setting.kind) {
-        case FieldKind::Flag:
-        case FieldKind::Option: return FieldValue(setting, config, index) == "1" ? "0" : "1";
+        case FieldKind::Flag: return FieldValue(setting, config, index) == "1" ? "0" : "1";
+        case FieldKind::Option: return std::string(setting.option);
         case FieldKind::Cell: return "T";
         case FieldKind::Choice:
             for (std::string_view choice : setting.choices) {
@@ -30,10 +32,6 @@ TEST(SettingCatalog, EveryControlNamesExactlyOneSetting) {
         for (int index = 0; index < setting.size(); ++index) {
             const std::string name = ControlName(setting, index);
             EXPECT_TRUE(names.insert(name).second) << name << " is bound twice";
-            int found = -1;
-            const int controlIndex = setting.firstIndex < 0 ? -1 : setting.firstIndex + index;
-            EXPECT_EQ(FindSettingByControl(setting.control, controlIndex, &found), &setting) << name;
-            EXPECT_EQ(found, index) << name;
         }
     }
     // The window's control arrays that two subsections share.
@@ -71,7 +69,7 @@ TEST(SettingCatalog, EveryFieldReachesTheFileAndComesBack) {
             if (setting.kind == FieldKind::List) {
                 setting.list(edited, index) = {"a", "b c"};
             } else {
-                SetFieldValue(setting, edited, index, OtherValue(setting, edited, index));
+                SetValue(setting, edited, index, {OtherValue(setting, edited, index), {}});
             }
             ASSERT_FALSE(edited == base);
             const std::string text = UnitFileText(edited);
@@ -91,24 +89,45 @@ TEST(SettingCatalog, EveryFieldReachesTheFileAndComesBack) {
     }
 }
 
-TEST(SettingCatalog, OptionsSelectTheirGroupsValue) {
+// An option's value is its group's: any option of a group sets the group, and "nothing selected" is a value.
+TEST(SettingCatalog, OptionsHoldTheirGroupsValue) {
+    for (const Setting& setting : Settings()) {
+        if (setting.kind != FieldKind::Option) continue;
+        for (int index = 0; index < setting.size(); ++index) {
+            UnitConfiguration config;
+            SetValue(setting, config, index, {std::string(setting.option), {}});
+            EXPECT_EQ(FieldValue(setting, config, index), "1") << ControlName(setting, index);
+            EXPECT_EQ(ValueOf(setting, config, index).text, setting.option) << ControlName(setting, index);
+        }
+    }
     UnitConfiguration config;
-    const Setting* onlyDown = FindSettingByControl("optOnlyDown", -1);
-    const Setting* allOff = FindSettingByControl("optAllOff", -1);
-    ASSERT_TRUE(onlyDown && allOff);
-    EXPECT_EQ(FieldValue(*allOff, config, 0), "1");
-    SetFieldValue(*onlyDown, config, 0, "1");
-    EXPECT_EQ(config.radio.broadcast, BroadcastMode::OnlyDown);
-    EXPECT_EQ(FieldValue(*allOff, config, 0), "0");
-    SetFieldValue(*onlyDown, config, 0, "0");  // a radio button is only ever switched on
-    EXPECT_EQ(config.radio.broadcast, BroadcastMode::OnlyDown);
+    for (const Setting& setting : SettingsOf(Section::Radio)) {
+        if (setting.group == &kBroadcastGroup) SetValue(setting, config, 0, {"", {}});
+    }
+    EXPECT_EQ(config.radio.broadcast, BroadcastMode::None);
+}
 
-    int index = -1;
-    const Setting* digital = FindSettingByControl("optDigital", 4, &index);
-    ASSERT_TRUE(digital);
-    SetFieldValue(*digital, config, index, "1");
-    EXPECT_EQ(config.input.inputs[4].type, InputType::Digital);
-    EXPECT_EQ(config.input.inputs[3].type, InputType::Analogue);
+// Differences name each changed item once, an option group as one item, with its values before and after.
+TEST(SettingCatalog, DifferencesNameEachChangedItemOnce) {
+    const UnitConfiguration before;
+    UnitConfiguration after;
+    after.radio.broadcast = BroadcastMode::OnlyDown;
+    after.timers[2].time = "300";
+    after.ioEvents.masks[1].inputB[3] = "1";
+    after.counterActions = {"Reset Counter 1"};
+    const auto shown = [](const SettingValue& value) {
+        return value.list.empty() ? value.text : std::to_string(value.list.size()) + " entries";
+    };
+    std::vector<std::string> changed;
+    for (const SettingChange& change : Differences(before, after)) {
+        changed.push_back(ControlName(*change.setting, change.index) + ": " + shown(change.before) + " > " +
+                          shown(change.after));
+        UnitConfiguration applied = before;
+        SetValue(*change.setting, applied, change.index, change.after);
+        EXPECT_EQ(ValueOf(*change.setting, applied, change.index), change.after);
+    }
+    EXPECT_EQ(changed, (std::vector<std::string>{"optAllOn: 3 > 2", "txtTime(2): 0 > 300", "txtInputB(9): - > 1",
+                                                 "lstCounterActions:  > 1 entries"}));
 }
 
 }  // namespace

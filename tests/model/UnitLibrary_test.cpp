@@ -10,7 +10,6 @@
 #include "model/UnitFile.h"
 #include "model/UnitLibrary.h"
 #include "model/UnitName.h"
-#include "tests/support/ScriptedQuestions.h"
 #include "tests/support/TestLibrary.h"
 #include "tests/support/TestSupport.h"
 
@@ -23,9 +22,7 @@ void PrintTo(const UnitIdentity& unit, std::ostream* out) {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ScriptedQuestions;
 using Names = std::vector<std::string>;
-using Question = ScriptedQuestions::Question;
 
 const fs::path kShippedDefaultFiles = fs::path(KORU_SOURCE_DIR) / "files" / "Default Files";
 
@@ -169,35 +166,34 @@ TEST_F(UnitLibraryTest, SavingAnUnsafeNameIsRefusedAndWritesNothing) {
 }
 
 TEST_F(UnitLibraryTest, PromptSaveAsksOnlyWhenAUnitIsOpen) {
-    ScriptedQuestions questions({false, true});
-    EXPECT_EQ(library.PromptSaveUnit(freshUnit({}), questions).status, LibraryStatus::NotDone);
-    EXPECT_TRUE(questions.asked.empty());
+    EXPECT_EQ(library.PromptSaveUnit(freshUnit({}), Consent::NotYet).status, LibraryStatus::NotDone);
     const UnitConfiguration open = freshUnit({"0000000012", "Pump", "KORU Base"});
-    EXPECT_EQ(library.PromptSaveUnit(open, questions).status, LibraryStatus::NotDone);
+    const LibraryResult asking = library.PromptSaveUnit(open, Consent::NotYet);
+    EXPECT_EQ(asking.status, LibraryStatus::NeedsConfirmation);
+    EXPECT_EQ(asking.question, (LibraryQuestion{"Do you want to save unit?", "Save unit..."}));
     EXPECT_EQ(unitFolderNames(), Names{});
-    EXPECT_TRUE(library.PromptSaveUnit(open, questions).done());
+    EXPECT_TRUE(library.PromptSaveUnit(open, Consent::Given).done());
     EXPECT_EQ(unitFolderNames(), Names{"0000000012(Pump).kuf"});
-    const Question save{"Do you want to save unit?", "Save unit..."};
-    EXPECT_EQ(questions.asked, (std::vector{save, save}));
 }
 
 TEST_F(UnitLibraryTest, DeleteAsksAndRemovesOnlyThatUnitFile) {
     const Names all{"0000000012(St. Olav).kuf", "0000000013(Tank).kuf"};
     resetUnits(all);
     test::WriteBytes(dir / "outside.kuf", "-Unit\r\n");
-    ScriptedQuestions questions({false, true});
-    // Nothing chosen, an entry cut at its first ".", and one that steps out of the units folder.
-    EXPECT_EQ(library.DeleteUnit("", questions).status, LibraryStatus::NotDone);
-    EXPECT_EQ(library.DeleteUnit("0000000012(St", questions).status, LibraryStatus::Refused);
-    EXPECT_EQ(library.DeleteUnit("../outside", questions).message, "There is no unit \"../outside\" in the library.");
-    EXPECT_TRUE(questions.asked.empty());
+    // Nothing chosen, an entry cut at its first ".", and one that steps out of the units folder: refused
+    // before anything is asked.
+    EXPECT_EQ(library.DeleteUnit("", Consent::Given).status, LibraryStatus::NotDone);
+    EXPECT_EQ(library.DeleteUnit("0000000012(St", Consent::NotYet).status, LibraryStatus::Refused);
+    EXPECT_EQ(library.DeleteUnit("../outside", Consent::NotYet).message,
+              "There is no unit \"../outside\" in the library.");
 
-    EXPECT_EQ(library.DeleteUnit("0000000012(St. Olav)", questions).status, LibraryStatus::NotDone);
+    const LibraryResult asking = library.DeleteUnit("0000000012(St. Olav)", Consent::NotYet);
+    EXPECT_EQ(asking.status, LibraryStatus::NeedsConfirmation);
+    EXPECT_EQ(asking.question,
+              (LibraryQuestion{"Are you sure that you want to delete 0000000012(St. Olav)?", "Delete unit..."}));
     EXPECT_EQ(unitFolderNames(), all);
-    EXPECT_TRUE(library.DeleteUnit("0000000012(St. Olav)", questions).done());
+    EXPECT_TRUE(library.DeleteUnit("0000000012(St. Olav)", Consent::Given).done());
     EXPECT_EQ(unitFolderNames(), Names{"0000000013(Tank).kuf"});
-    const Question sure{"Are you sure that you want to delete 0000000012(St. Olav)?", "Delete unit..."};
-    EXPECT_EQ(questions.asked, (std::vector{sure, sure}));
     EXPECT_TRUE(fs::exists(dir / "outside.kuf"));
 }
 
@@ -237,10 +233,8 @@ TEST_F(UnitLibraryTest, NewUnitsStartFromTheDefaultFileOfTheirType) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fileName);
         UnitConfiguration config = editedUnit();
-        ScriptedQuestions questions;
-        const LibraryResult result = library.NewUnit(c.id, c.alias, c.unit.type, config, questions);
+        const LibraryResult result = library.NewUnit(c.id, c.alias, c.unit.type, config, Consent::NotYet);
         ASSERT_EQ(result.status, LibraryStatus::Done) << result.message;
-        EXPECT_TRUE(questions.asked.empty());
         EXPECT_EQ(result.file, library.unitsFolder() / c.fileName);
         EXPECT_EQ(config, freshUnit(c.unit, c.range));
         EXPECT_EQ(test::ReadBytes(result.file), UnitFileText(config));
@@ -276,29 +270,30 @@ TEST_F(UnitLibraryTest, NewRefusesBadInputAndChangesNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         UnitConfiguration config = editedUnit();
-        ScriptedQuestions questions({true});
-        const LibraryResult result = library.NewUnit(c.id, c.alias, c.type, config, questions);
+        const LibraryResult result = library.NewUnit(c.id, c.alias, c.type, config, Consent::NotYet);
         EXPECT_NE(result.status, LibraryStatus::Done);
+        EXPECT_NE(result.status, LibraryStatus::NeedsConfirmation);
         EXPECT_EQ(result.message, c.message);
-        EXPECT_TRUE(questions.asked.empty());
         EXPECT_EQ(config, editedUnit());
         EXPECT_EQ(unitFolderNames(), Names{"0000000012(Old).kuf"});
     }
 }
 
 TEST_F(UnitLibraryTest, NewReplacesAnExistingIdOnlyWhenTheUserAgrees) {
-    for (const bool answer : {false, true}) {
-        SCOPED_TRACE(answer ? "yes replaces it even with another alias" : "no keeps the old unit");
+    for (const Consent consent : {Consent::NotYet, Consent::Given}) {
+        const bool given = consent == Consent::Given;
+        SCOPED_TRACE(given ? "consent replaces it even with another alias" : "without consent it asks first");
         resetUnits({"0000000012(Old).kuf", "0000000013(Old).kuf", "notes.kuf"});
         UnitConfiguration config = editedUnit();
-        ScriptedQuestions questions({answer});
-        const LibraryResult result = library.NewUnit("12", "New", "KORU Base", config, questions);
-        EXPECT_EQ(result.status, answer ? LibraryStatus::Done : LibraryStatus::NotDone) << result.message;
-        EXPECT_EQ(questions.asked, (std::vector<Question>{{"That ID number already exists,\r\ndo you want to replace it?",
-                                                           "ID already exist"}}));
-        EXPECT_EQ(unitFolderNames(), (Names{answer ? "0000000012(New).kuf" : "0000000012(Old).kuf",
+        const LibraryResult result = library.NewUnit("12", "New", "KORU Base", config, consent);
+        EXPECT_EQ(result.status, given ? LibraryStatus::Done : LibraryStatus::NeedsConfirmation) << result.message;
+        if (!given) {
+            EXPECT_EQ(result.question,
+                      (LibraryQuestion{"That ID number already exists,\r\ndo you want to replace it?", "ID already exist"}));
+        }
+        EXPECT_EQ(unitFolderNames(), (Names{given ? "0000000012(New).kuf" : "0000000012(Old).kuf",
                                             "0000000013(Old).kuf", "notes.kuf"}));
-        EXPECT_EQ(config.unit.alias, answer ? "New" : "Old");
+        EXPECT_EQ(config.unit.alias, given ? "New" : "Old");
     }
 }
 
@@ -323,9 +318,7 @@ TEST_F(UnitLibraryTest, DefaultFilesNeverGiveTheNewUnitAnotherIdentity) {
         addUnitFile("0000000012(Pump).kuf", "unit twelve");
         test::WriteBytes(library.defaultFilesFolder() / "Pump template.kdf", c.bytes);
         UnitConfiguration config = editedUnit();
-        ScriptedQuestions questions;
-        const LibraryResult result = library.NewUnit("55", "Valve", "Pump template", config, questions);
-        EXPECT_TRUE(questions.asked.empty());
+        const LibraryResult result = library.NewUnit("55", "Valve", "Pump template", config, Consent::NotYet);
         EXPECT_EQ(test::ReadBytes(library.unitsFolder() / "0000000012(Pump).kuf"), "unit twelve");
         if (c.created) {
             ASSERT_EQ(result.status, LibraryStatus::Done) << result.message;
@@ -363,16 +356,14 @@ TEST_F(UnitLibraryTest, NamesAreWindows1252TextAndUtf8OnDisk) {
     ASSERT_TRUE(library.SaveUnit(freshUnit({"0000000007", "\x80uro", "KORU Base"})).done());
     EXPECT_EQ(library.RefreshUnitLists().units, Names{"0000000007(\x80uro)"});
 
-    ScriptedQuestions yes({true});
-    EXPECT_TRUE(library.DeleteUnit("0000000007(\x80uro)", yes).done());
+    EXPECT_TRUE(library.DeleteUnit("0000000007(\x80uro)", Consent::Given).done());
     EXPECT_EQ(library.RefreshUnitLists().units, Names{});
     EXPECT_EQ(unitFolderNames().size(), 4U);
 
     test::WriteBytes(library.defaultFilesFolder() / "KORU M\xC3\xBCller.kdf", "-Radio\r\nChannel=9\r\n");
     EXPECT_EQ(library.ListDefaultFiles(), (Names{"KORU Base", "KORU M\xFCller", "KORU Starter-kit"}));
     UnitConfiguration config;
-    ScriptedQuestions none;
-    ASSERT_TRUE(library.NewUnit("20", "", "KORU M\xFCller", config, none).done());
+    ASSERT_TRUE(library.NewUnit("20", "", "KORU M\xFCller", config, Consent::NotYet).done());
     EXPECT_EQ(config.unit.type, "KORU M\xFCller");
     EXPECT_EQ(config.radio.channel, "9");
 }
@@ -427,8 +418,7 @@ TEST_F(UnitLibraryTest, FailedSaveKeepsTheOpenUnitAndDeletesNothing) {
     addUnitFile("0000000012(Old).kuf", "old bytes");
     fs::create_directories(library.unitsFolder() / "0000000012(New).kuf" / "inside");
     UnitConfiguration config = editedUnit();
-    ScriptedQuestions questions({true});
-    const LibraryResult result = library.NewUnit("12", "New", "KORU Base", config, questions);
+    const LibraryResult result = library.NewUnit("12", "New", "KORU Base", config, Consent::Given);
     EXPECT_EQ(result.status, LibraryStatus::Failed);
     EXPECT_EQ(result.message.rfind("Cannot save the unit: ", 0), 0U) << result.message;
     EXPECT_NE(result.message.find("0000000012(New).kuf"), std::string::npos) << result.message;

@@ -18,7 +18,7 @@ TEST(Record10, TypeAndFirstThirtyCharactersOfEachText) {
     config.messageActions.messages[5] = {"alarm", "0123456789012345678901234567890123"};
     config.messageActions.messages[6] = {"Message", "say \"hi\""};
     EncodeContext context;
-    const std::string all = AllRecords(set_param10(config, context));
+    const std::string all = AllRecords(EncodeSentMessages(config, context));
     EXPECT_EQ(all.substr(0, 10), "10:0:N:\"\";");
     EXPECT_NE(all.find("10:4:A:\"Hello\";10:5:N:\"012345678901234567890123456789\";10:6:N:\"say \"hi\"\";"),
               std::string::npos);
@@ -44,7 +44,7 @@ TEST(Record11, OutputsFillTheUpperByteFlagsTheSecondField) {
         UnitConfiguration config;
         config.outputFlagActions = {c.entry};
         EncodeContext context;
-        const EncoderSteps steps = set_param11(config, context);
+        const EncoderSteps steps = EncodeOutputFlagPatterns(config, context);
         EXPECT_EQ(AllRecords(steps), c.record) << c.entry;
         EXPECT_EQ(LogEntries(steps), c.log) << c.entry;
     }
@@ -53,7 +53,7 @@ TEST(Record11, OutputsFillTheUpperByteFlagsTheSecondField) {
 TEST(Record11, NoActionsHandsOverOneEmptyText) {
     UnitConfiguration config;
     EncodeContext context;
-    EXPECT_EQ(HandOvers(set_param11(config, context)), std::vector<std::string>{""});
+    EXPECT_EQ(HandOvers(EncodeOutputFlagPatterns(config, context)), std::vector<std::string>{""});
 }
 
 TEST(Record12, WorkedExampleWithSevenActions) {
@@ -63,7 +63,7 @@ TEST(Record12, WorkedExampleWithSevenActions) {
     config.timerActions = {"Start timer 4", "Timer 2 = 5 s", "Stop timer 1"};
     config.input.sleepOn = true;
     EncodeContext context;
-    const EncoderSteps steps = set_param12(config, context);
+    const EncoderSteps steps = EncodeActions(config, context);
     const std::vector<std::string> expected{
         "12:7:0:11:000004D2:002;",
         "12:7:1:9::000;12:7:2:10:FFFFFFFF:001;",
@@ -120,7 +120,7 @@ TEST(Record12, OneDefinitionPerEntryForm) {
         UnitConfiguration config;
         c.edit(config);
         EncodeContext context;
-        const EncoderSteps steps = set_param12(config, context);
+        const EncoderSteps steps = EncodeActions(config, context);
         EXPECT_EQ(AllRecords(steps), c.records) << c.name;
         EXPECT_EQ(LogEntries(steps), c.log) << c.name;
     }
@@ -129,14 +129,14 @@ TEST(Record12, OneDefinitionPerEntryForm) {
 TEST(Record12, NoActionsHandsOverFourEmptyTexts) {
     UnitConfiguration config;
     EncodeContext context;
-    EXPECT_EQ(HandOvers(set_param12(config, context)), std::vector<std::string>(4, ""));
+    EXPECT_EQ(HandOvers(EncodeActions(config, context)), std::vector<std::string>(4, ""));
 }
 
 TEST(Record12, ActionsBeyondTheTableAreSentButNotNumbered) {
     UnitConfiguration config;
     for (int n = 0; n < 115; ++n) config.counterActions.push_back("Reset Counter " + std::to_string(n));
     EncodeContext context;
-    const EncoderSteps steps = set_param12(config, context);
+    const EncoderSteps steps = EncodeActions(config, context);
     EXPECT_EQ(LogEntries(steps), std::vector<std::string>(2, "Error in set_param12(): Subscript out of range\r\n"));
     const std::string all = AllRecords(steps);
     EXPECT_NE(all.find("12:115:114:6::113;"), std::string::npos);

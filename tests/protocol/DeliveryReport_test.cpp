@@ -9,10 +9,8 @@ namespace {
 using enum Record;
 
 DeliveryReport NetworkAndActions() {
-    DeliveryReport report(SendSelection::fromBoxes({.general = false, .network = true, .radio = false, .serial = false,
-                                                    .input = false, .ioEvents = false, .messageEvents = false,
-                                                    .tccEvents = false, .messageActions = true,
-                                                    .outputFlagActions = true}));
+    DeliveryReport report(SendSelection::Of(
+        {SendGroup::Network, SendGroup::MessageActions, SendGroup::OutputFlagActions}));
     report.setPacketCount(Network, 1);
     report.setPacketCount(Peers, 2);
     report.setPacketCount(SentMessages, 3);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "protocol/RecordEncoders.h"
+#include "model/EventTable.h"
+#include "protocol/RecordTable.h"
 #include "tests/protocol/StepTexts.h"
 
 namespace koru {
@@ -13,8 +14,8 @@ using test::MessageBoxes;
 // Runs records 12 and 13 the way a send does and returns the steps of record 13.
 EncoderSteps Pairs(const UnitConfiguration& config) {
     EncodeContext context;
-    set_param12(config, context);
-    return set_param13(config, context);
+    EncodeActions(config, context);
+    return EncodeEventActions(config, context);
 }
 
 UnitConfiguration WithTimerActions() {
@@ -72,6 +73,38 @@ TEST(Record13, EventsGoInTheirFixedOrder) {
     EXPECT_EQ(all.substr(0, 12), "13:24:0:119:");
 }
 
+// Every event of the event table the unit has a number for reaches the wire with that number as soon as it is
+// on with an action; the others (the remote events) never do.
+TEST(Record13, EveryEventOfTheTableReachesTheWireWithItsNumber) {
+    for (const EventDescription& event : Events()) {
+        for (int item = 0; item < event.items(); ++item) {
+            SCOPED_TRACE(event.subsection(item));
+            UnitConfiguration config;
+            config.counterActions = {"Reset Counter 1"};
+            event.on(config, item) = true;
+            event.actions(config, item) = {"Reset Counter 1"};
+            const std::string expected = event.sent() ? "13:1:0:" + std::to_string(event.eventNumber(item)) + ":0;" : "";
+            EXPECT_EQ(AllRecords(Pairs(config)), expected);
+        }
+    }
+}
+
+// The record an event's switch also goes in changes with the switch.
+TEST(Record13, AnEventsSwitchAlsoReachesItsOwnRecord) {
+    for (const EventDescription& event : Events()) {
+        if (event.switchRecord == 0) continue;
+        for (int item = 0; item < event.items(); ++item) {
+            SCOPED_TRACE(event.subsection(item));
+            UnitConfiguration config;
+            EncodeContext context;
+            const Record record = static_cast<Record>(event.switchRecord);
+            const std::string off = AllRecords(EncodeRecord(record, config, context));
+            event.on(config, item) = true;
+            EXPECT_NE(AllRecords(EncodeRecord(record, config, context)), off);
+        }
+    }
+}
+
 TEST(Record13, DisabledEventsAndUnknownEntries) {
     UnitConfiguration config = WithTimerActions();
     config.timerEvents[0].actions = {"Start timer 1"};  // off: not sent
@@ -112,12 +145,12 @@ TEST(Record13, DeletedActionsNeverKeepANumberFromAnEarlierSend) {
     config.timerEvents[0].on = true;
     config.timerEvents[0].actions = {"Reset Counter 15", "Reset Counter 2"};
     EncodeContext context;
-    set_param12(config, context);
-    EXPECT_EQ(AllRecords(set_param13(config, context)), "13:2:0:80:14;13:2:1:80:1;");
+    EncodeActions(config, context);
+    EXPECT_EQ(AllRecords(EncodeEventActions(config, context)), "13:2:0:80:14;13:2:1:80:1;");
 
     config.counterActions.resize(10);
-    set_param12(config, context);
-    EXPECT_EQ(AllRecords(set_param13(config, context)), "13:2:0:80:255;13:2:1:80:1;");
+    EncodeActions(config, context);
+    EXPECT_EQ(AllRecords(EncodeEventActions(config, context)), "13:2:0:80:255;13:2:1:80:1;");
 }
 
 TEST(Record13, WithoutRecord12EveryActionIs255) {
@@ -125,7 +158,7 @@ TEST(Record13, WithoutRecord12EveryActionIs255) {
     config.timerEvents[0].on = true;
     config.timerEvents[0].actions = {"Start timer 1"};
     EncodeContext context;
-    EXPECT_EQ(AllRecords(set_param13(config, context)), "13:1:0:80:255;");
+    EXPECT_EQ(AllRecords(EncodeEventActions(config, context)), "13:1:0:80:255;");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "protocol/GroupChanges.h"
 #include "protocol/PacketRules.h"
+#include "protocol/RecordTable.h"
 #include "protocol/SessionHeader.h"
 #include "tests/support/NamedCase.h"
 #include "tests/support/SampleUnits.h"
@@ -15,19 +16,13 @@ namespace {
 
 using test::PrintTo;
 
-SendSelection::Boxes OnlyBox(const SendBox& only) {
-    SendSelection::Boxes boxes;
-    for (const SendBox& box : SendBoxTable()) boxes.*box.checked = &box == &only;
-    return boxes;
-}
-
 // What the unit acknowledged when it took every packet of `config`.
 UnitSendState AllAcknowledged(const UnitConfiguration& config) {
     UnitSendState state;
     const RecordPackets packets = PlanRecordPackets(config);
-    for (Record record : kSendOrder) {
-        state.records[RecordNumber(record)] = {true, "2026-12-07T06:30:12+01:00", 1,
-                                               packets[static_cast<std::size_t>(RecordNumber(record))], {}};
+    for (const RecordDescription& row : RecordsInSendOrder()) {
+        state.records[RecordNumber(row.record)] = {true, "2026-12-07T06:30:12+01:00", 1,
+                                                   packets[static_cast<std::size_t>(RecordNumber(row.record))], {}};
     }
     return state;
 }
@@ -35,7 +30,7 @@ UnitSendState AllAcknowledged(const UnitConfiguration& config) {
 std::vector<std::string> ChangedNames(const std::vector<GroupChange>& changes) {
     std::vector<std::string> names;
     for (const GroupChange& change : changes) {
-        if (change.changed()) names.emplace_back(change.box->name);
+        if (change.changed()) names.emplace_back(change.group->name);
     }
     return names;
 }
@@ -46,13 +41,13 @@ TEST(GroupChangesTest, ASendOfOneGroupWritesThePacketsItsRecordsHaveInAFullSend)
     for (const UnitConfiguration& config : {test::FullUnit(), UnitConfiguration{}}) {
         const RecordPackets packets = PlanRecordPackets(config);
         const std::string header = BuildSessionHeader(config).text;
-        for (const SendBox& box : SendBoxTable()) {
-            SCOPED_TRACE(box.name);
-            const SendSelection selection = SendSelection::fromBoxes(OnlyBox(box));
+        for (const SendGroupDescription& group : SendGroupTable()) {
+            SCOPED_TRACE(group.name);
+            const SendSelection selection = SendSelection::Of({group.group});
             std::string expected = StartLine(header);
-            for (Record record : kSendOrder) {
-                if (!selection.has(record)) continue;
-                for (const std::string& packet : packets[static_cast<std::size_t>(RecordNumber(record))]) {
+            for (const RecordDescription& row : RecordsInSendOrder()) {
+                if (!selection.has(row.record)) continue;
+                for (const std::string& packet : packets[static_cast<std::size_t>(RecordNumber(row.record))]) {
                     expected += PacketLine(header, packet);
                 }
             }
@@ -118,9 +113,7 @@ TEST(GroupChangesTest, AGroupNeverAcknowledgedOrWrittenUnconfirmedHasChanged) {
     EXPECT_EQ(described, (std::vector<std::string>{"never acknowledged",
                                                    "not confirmed since a session at 2026-12-08T09:00:00+01:00",
                                                    "not confirmed since a session at 2026-12-08T09:00:00+01:00"}));
-    const SendSelection::Boxes boxes = ChangedBoxes(changes);
-    EXPECT_TRUE(boxes.network && boxes.radio && boxes.tccEvents);
-    EXPECT_FALSE(boxes.general || boxes.serial || boxes.messageActions);
+    EXPECT_EQ(ChangedGroups(changes), (SendGroups{SendGroup::Network, SendGroup::Radio, SendGroup::TccEvents}));
 }
 
 // A group with nothing to send that a clean session acknowledged stays acknowledged with no packets.

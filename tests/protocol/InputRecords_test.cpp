@@ -74,7 +74,7 @@ TEST(Record5, EncodesInputsAsPerMilleOfTheRange) {
 TEST(Record5, SixRecordsInTwoTexts) {
     UnitConfiguration config;
     EncodeContext context;
-    const auto texts = HandOvers(set_param5(config, context));
+    const auto texts = HandOvers(EncodeInputs(config, context));
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0], "5:0:0:0:0:0:0:0:0:0:0;5:1:0:0:0:0:0:0:0:0:0;5:2:0:0:0:0:0:0:0:0:0;5:3:0:0:0:0:0:0:0:0:0;");
     EXPECT_EQ(texts[1], "5:4:0:0:0:0:0:0:0:0:0;5:5:0:0:0:0:0:0:0:0:0;");
@@ -110,7 +110,7 @@ TEST(Record6, ActiveMasksGoThreeToAText) {
     UnitConfiguration config;
     for (auto& mask : config.ioEvents.masks) mask.on = true;
     EncodeContext context;
-    const auto texts = HandOvers(set_param6(config, context));
+    const auto texts = HandOvers(EncodeIoMasks(config, context));
     ASSERT_EQ(texts.size(), 9u);
     EXPECT_EQ(texts[0], "6:0:1:0000:0000:00:0000;6:1:1:0000:0000:00:0000;6:2:1:0000:0000:00:0000;");
     EXPECT_EQ(texts[8], "");
@@ -140,7 +140,7 @@ TEST(Record7, TextsAreSplitAtTheQuotedLimit) {
     UnitConfiguration config;
     for (auto& message : config.messageEvents.messages) message.text = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     EncodeContext context;
-    const auto texts = HandOvers(set_param7(config, context));
+    const auto texts = HandOvers(EncodeReceivedMessages(config, context));
     ASSERT_EQ(texts.size(), 11u);  // two 36-character records pass 66; the last text is empty
     EXPECT_EQ(texts[0], "7:0:0:S:\"ABCDEFGHIJKLMNOPQRSTUVWXYZ\";7:1:0:S:\"ABCDEFGHIJKLMNOPQRSTUVWXYZ\";");
     EXPECT_EQ(texts[10], "");
@@ -153,7 +153,7 @@ TEST(Record8, TimersInOneText) {
     config.timers[2] = {"1000", "h"};
     config.timers[3] = {"", "ms"};
     EncodeContext context;
-    const EncoderSteps steps = set_param8(config, context);
+    const EncoderSteps steps = EncodeTimers(config, context);
     EXPECT_EQ(HandOvers(steps), std::vector<std::string>{"8:0:1:0032;8:1:0:0000;8:2:0:33E8;8:3:0:0000;"});
 }
 
@@ -161,7 +161,7 @@ TEST(Record8, AFailingTimeLeavesItsFieldAndSeparatorOut) {
     UnitConfiguration config;
     config.timers[1] = {"-3000000000", ""};
     EncodeContext context;
-    const EncoderSteps steps = set_param8(config, context);
+    const EncoderSteps steps = EncodeTimers(config, context);
     EXPECT_EQ(AllRecords(steps), "8:0:0:0000;8:1:0:8:2:0:0000;8:3:0:0000;");
     EXPECT_EQ(LogEntries(steps), std::vector<std::string>{"Error in set_param8(): Overflow\r\n"});
 }
@@ -189,7 +189,7 @@ TEST(Record14, CountsAsThirtyTwoBitHex) {
 TEST(Record14, FourCountersInOneText) {
     UnitConfiguration config;
     EncodeContext context;
-    EXPECT_EQ(HandOvers(set_param14(config, context)),
+    EXPECT_EQ(HandOvers(EncodeCounters(config, context)),
               std::vector<std::string>{"14:0:0:00000000;14:1:0:00000000;14:2:0:00000000;14:3:0:00000000;"});
 }
 

@@ -31,13 +31,13 @@ class HandleCommandsTest : public ::testing::TestWithParam<ReplyCase> {};
 TEST_P(HandleCommandsTest, ReadsTheReply) {
     const ReplyCase& c = GetParam();
     SessionState session;
-    session.init_session("ORVEN_AB_KORU_SETUP;0000002A;");
+    session.begin("ORVEN_AB_KORU_SETUP;0000002A;");
     if (c.startState == State::WaitM) session.state_event(Event::StartPacket);
     session.setErrorScore(2.0);
     ReplyHandler handler(session);
     std::string buffer = c.buffer;
 
-    const ReplyOutcome outcome = handler.handle_commands(c.buffer, buffer);
+    const ReplyOutcome outcome = handler.handleReply(c.buffer, buffer);
 
     std::vector<std::string> log{kReceived};
     log.insert(log.end(), c.log.begin(), c.log.end());
@@ -45,7 +45,7 @@ TEST_P(HandleCommandsTest, ReadsTheReply) {
     EXPECT_EQ(outcome.messages, c.messages);
     EXPECT_EQ(outcome.ok, c.ok);
     EXPECT_EQ(outcome.kind, c.kind);
-    EXPECT_EQ(session.get_state(), c.state);
+    EXPECT_EQ(session.state(), c.state);
     EXPECT_NEAR(session.errorScore(), 2.0 + c.scoreChange, 1e-9);
     EXPECT_EQ(buffer, c.bufferAfter);
 }
@@ -88,37 +88,37 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HandleCommandsTest, ParameterReplyInWaitPCompletes) {
     SessionState session;
-    session.init_session("H;");
+    session.begin("H;");
     session.state_event(Event::Get);
     ReplyHandler handler(session);
     std::string buffer = "P05;\r\n";
-    EXPECT_TRUE(handler.handle_commands(buffer, buffer).ok);
-    EXPECT_EQ(session.get_state(), State::Ok);
+    EXPECT_TRUE(handler.handleReply(buffer, buffer).ok);
+    EXPECT_EQ(session.state(), State::Ok);
     EXPECT_EQ(buffer, "");
 }
 
 // Regression: the "2;" CR LF left of an error report made the next acknowledgement unreadable.
 TEST(HandleCommandsTest, TheAcknowledgementAfterAnErrorReportIsRead) {
     SessionState session;
-    session.init_session("H;");
+    session.begin("H;");
     session.state_event(Event::StartPacket);
     ReplyHandler handler(session);
     std::string buffer = "E12;\r\n";
-    EXPECT_EQ(handler.handle_commands(buffer, buffer).errorCode, "E12");
+    EXPECT_EQ(handler.handleReply(buffer, buffer).errorCode, "E12");
     session.state_event(Event::ForceOk);  // three time-outs later
     session.state_event(Event::StartPacket);
     buffer += "M1;C1;\r\n";
-    EXPECT_EQ(handler.handle_commands(buffer, buffer).kind, ReplyKind::Acknowledgement);
-    EXPECT_EQ(session.get_state(), State::Ok);
+    EXPECT_EQ(handler.handleReply(buffer, buffer).kind, ReplyKind::Acknowledgement);
+    EXPECT_EQ(session.state(), State::Ok);
     EXPECT_EQ(buffer, "");
 }
 
 TEST(HandleCommandsTest, ErrorReportWithoutAnySemicolonIsLoggedNotShown) {
     SessionState session;
-    session.init_session("H;");
+    session.begin("H;");
     ReplyHandler handler(session);
     std::string buffer = "E12\r\n";
-    const ReplyOutcome outcome = handler.handle_commands(buffer, buffer);
+    const ReplyOutcome outcome = handler.handleReply(buffer, buffer);
     EXPECT_FALSE(outcome.ok);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_EQ(outcome.logEntries.back(), "\r\nError in handle_commands(): Invalid procedure call or argument");

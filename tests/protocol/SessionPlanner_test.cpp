@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "protocol/PacketRules.h"
-#include "protocol/SendBoxNames.h"
+#include "protocol/RecordTable.h"
+#include "protocol/SendGroupTable.h"
 #include "protocol/SessionHeader.h"
 #include "protocol/SessionPlanner.h"
 #include "tests/support/Selections.h"
@@ -56,11 +57,11 @@ TEST(PlanSession, ScoreStartsHighForSmallSelectionsAndFallsPerAcknowledgement) {
         const char* verdict;
     };
     const ScoreCase cases[] = {
-        {"radio only", SendSelection::fromBoxes(*ParseSendBoxes("radio")), 1, 3 - 0.3, kVerdictSaved},
+        {"radio only", SendSelection::Of(*ParseSendGroups("radio")), 1, 3 - 0.3, kVerdictSaved},
         {"nothing selected", SendSelection{}, 0, 4, kVerdictFailed},
-        {"output/flag actions of an empty unit", SendSelection::fromBoxes(*ParseSendBoxes("output-flag-actions")),
+        {"output/flag actions of an empty unit", SendSelection::Of(*ParseSendGroups("output-flag-actions")),
          0, 1, kVerdictSaved},
-        {"everything", SendSelection::fromBoxes({}), 19, -19 * 0.3, kVerdictSaved},
+        {"everything", SendSelection::Of(SendGroups::All()), 19, -19 * 0.3, kVerdictSaved},
     };
     for (const auto& c : cases) {
         const SessionTranscript plan = PlanSession(Unit42(), c.selection);
@@ -124,19 +125,20 @@ TEST(PlanSession, DiagnosticsComeInOrderWithoutLineBreaks) {
     EXPECT_NE(plan.bytes.find("ORVEN_AB_KORU_SETUP;;3:0:0:0:0:0:3:60::0;\r\n"), std::string::npos);
 }
 
-TEST(SendBoxNames, ParsesTheVisibleBoxes) {
-    const auto boxes = ParseSendBoxes(" network , tcc-events,,");
-    ASSERT_TRUE(boxes.has_value());
-    const SendSelection selection = SendSelection::fromBoxes(*boxes);
-    for (Record record : kSendOrder) {
+TEST(SendGroupNames, ParsesTheVisibleBoxes) {
+    const auto groups = ParseSendGroups(" network , tcc-events,,");
+    ASSERT_TRUE(groups.has_value());
+    const SendSelection selection = SendSelection::Of(*groups);
+    for (const RecordDescription& row : RecordsInSendOrder()) {
+        const Record record = row.record;
         EXPECT_EQ(selection.has(record), record == Network || record == Peers || record == Timers || record == Counters)
             << RecordNumber(record);
     }
     std::string unknown;
-    EXPECT_FALSE(ParseSendBoxes("radio,remote-events", &unknown).has_value());
+    EXPECT_FALSE(ParseSendGroups("radio,remote-events", &unknown).has_value());
     EXPECT_EQ(unknown, "remote-events");
-    EXPECT_EQ(SendSelection::fromBoxes(*ParseSendBoxes("")).count(), 0);
-    EXPECT_EQ(SendSelection::fromBoxes(*ParseSendBoxes("message-actions")).count(), 3);
+    EXPECT_EQ(SendSelection::Of(*ParseSendGroups("")).count(), 0);
+    EXPECT_EQ(SendSelection::Of(*ParseSendGroups("message-actions")).count(), 3);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ struct Session {
     Session(const UnitConfiguration& sent, const SendSelection& chosen) : config(sent), report(chosen) {
         end.selection = chosen;
         end.packets = PlanRecordPackets(config);
-        for (Record record : kSendOrder) {
+        for (Record record : test::SendOrder()) {
             if (chosen.has(record)) report.setPacketCount(record, packetsOf(record).size());
         }
         end.report = &report;
@@ -58,11 +58,11 @@ TEST(SessionRecordingTest, ACleanSessionAcknowledgesEveryRecordWithOneCopyOfTheU
     Session session(test::FullUnit(), test::Everything());
     UnitSendState state;
     session.start(state);
-    for (Record record : kSendOrder) session.answer(record, Delivery::Acknowledged);
+    for (Record record : test::SendOrder()) session.answer(record, Delivery::Acknowledged);
     session.finish(state, true);
 
-    ASSERT_EQ(state.records.size(), kSendOrder.size());
-    for (Record record : kSendOrder) {
+    ASSERT_EQ(state.records.size(), test::SendOrder().size());
+    for (Record record : test::SendOrder()) {
         const RecordState& recordState = state.records.at(RecordNumber(record));
         EXPECT_TRUE(recordState.acknowledged);
         EXPECT_EQ(recordState.acknowledgedAt, kEnded);
@@ -82,7 +82,7 @@ TEST(SessionRecordingTest, OnlyFullyAcknowledgedRecordsTakeTheNewPackets) {
     Session earlier(before, test::Everything());
     UnitSendState state;
     earlier.start(state);
-    for (Record record : kSendOrder) earlier.answer(record, Delivery::Acknowledged);
+    for (Record record : test::SendOrder()) earlier.answer(record, Delivery::Acknowledged);
     earlier.finish(state, true);
 
     Session session(test::FullUnit(), test::Records({Record::Network, Record::Peers, Record::Radio, Record::Serial}));
@@ -153,10 +153,7 @@ TEST(SessionRecordingTest, AMarkOfASessionStillRunningStays) {
 TEST(SessionRecordingTest, TheLogEntryNamesEveryGroupWithItsOutcome) {
     UnitConfiguration config = test::FullUnit();
     config.unit.id = "42";
-    Session session(config, SendSelection::fromBoxes({.general = true, .network = true, .radio = false,
-                                                      .serial = false, .input = false, .ioEvents = false,
-                                                      .messageEvents = false, .tccEvents = false,
-                                                      .messageActions = false, .outputFlagActions = false}));
+    Session session(config, SendSelection::Of({SendGroup::General, SendGroup::Network}));
     session.answer(Record::General, Delivery::Acknowledged);
     session.answer(Record::Network, Delivery::Acknowledged);
     session.report.setDelivery(Record::Peers, 0, {Delivery::ErrorReport, "E12"});

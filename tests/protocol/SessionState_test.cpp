@@ -12,7 +12,7 @@ using Event = SessionState::Event;
 
 SessionState Started() {
     SessionState session;
-    session.init_session("ORVEN_AB_KORU_SETUP;0000002A;");
+    session.begin("ORVEN_AB_KORU_SETUP;0000002A;");
     return session;
 }
 
@@ -33,27 +33,27 @@ TEST(SessionStateTest, AnAcknowledgedPacketGoesRoundToOk) {
 TEST(SessionStateTest, ErrorCountsScoreAndOnlyForceOkLeavesErr) {
     SessionState session = Started();
     session.state_event(Event::ErrorCount);
-    EXPECT_EQ(session.get_state(), State::Ok);
+    EXPECT_EQ(session.state(), State::Ok);
     session.state_event(Event::StartPacket);
     session.state_event(Event::MCount);
     session.state_event(Event::ErrorCount);
-    EXPECT_EQ(session.get_state(), State::Err);
+    EXPECT_EQ(session.state(), State::Err);
     EXPECT_DOUBLE_EQ(session.errorScore(), 2.0);
 
     EXPECT_FALSE(session.state_event(Event::StartPacket));  // the next packet cannot start from "Err"
-    EXPECT_EQ(session.get_state(), State::Err);
+    EXPECT_EQ(session.state(), State::Err);
     EXPECT_TRUE(session.state_event(Event::ForceOk));
-    EXPECT_EQ(session.get_state(), State::Ok);
+    EXPECT_EQ(session.state(), State::Ok);
 }
 
 TEST(SessionStateTest, BeforeTheFirstSessionEveryEventButForceOkFallsToErr) {
     SessionState session;
-    EXPECT_EQ(SessionState::text(session.get_state()), "");
+    EXPECT_EQ(SessionState::text(session.state()), "");
     session.state_event(Event::StartPacket);
-    EXPECT_EQ(session.get_state(), State::Err);
+    EXPECT_EQ(session.state(), State::Err);
     SessionState other;
     EXPECT_TRUE(other.state_event(Event::ForceOk));
-    EXPECT_EQ(other.get_state(), State::Ok);
+    EXPECT_EQ(other.state(), State::Ok);
 }
 
 TEST(SessionStateTest, InitSessionResetsEveryValue) {
@@ -62,8 +62,8 @@ TEST(SessionStateTest, InitSessionResetsEveryValue) {
     session.state_event(Event::ErrorCount);
     session.setAbortSent(true);
 
-    session.init_session("ORVEN_AB_KORU_SETUP;0000002B;");
-    EXPECT_EQ(session.get_state(), State::Ok);
+    session.begin("ORVEN_AB_KORU_SETUP;0000002B;");
+    EXPECT_EQ(session.state(), State::Ok);
     EXPECT_EQ(session.errorScore(), 0.0);
     EXPECT_FALSE(session.abortSent());
     EXPECT_EQ(session.header(), "ORVEN_AB_KORU_SETUP;0000002B;");

@@ -62,7 +62,7 @@ TEST(Record2, OverflowingUnitNumberShowsABoxAndLeavesTheFieldEmpty) {
     UnitConfiguration config;
     config.network.setupUnit = "5000000000";
     EncodeContext context;
-    const EncoderSteps steps = set_param2(config, context);
+    const EncoderSteps steps = EncodeNetwork(config, context);
     EXPECT_EQ(AllRecords(steps), "2:00000000:0::1:0000:1;");
     EXPECT_EQ(test::MessageBoxes(steps), std::vector<std::string>{"Overflow in Hex-conversion ( 5000000000)"});
 }
@@ -88,7 +88,7 @@ TEST(Record15, ManyLowerUnitsAreSplitOverSeveralTexts) {
     UnitConfiguration config;
     for (int n = 1; n <= 20; ++n) config.network.lowerUnits.push_back(std::to_string(1000 + n) + "(U)");
     EncodeContext context;
-    const auto texts = HandOvers(set_param15(config, context));
+    const auto texts = HandOvers(EncodePeers(config, context));
     ASSERT_EQ(texts.size(), 6u);
     EXPECT_EQ(texts[0], "15:0:00000000:0:0;15:1:000003E9:0:0;15:2:000003EA:0:0;15:3:000003EB:0:0;");
     EXPECT_EQ(texts[2], "15:8:000003F0:0:0;15:9:000003F1:0:0;15:10:000003F2:0:0;15:11:000003F3:0:0;");
@@ -100,7 +100,7 @@ TEST(Record15, AnEmptyLastTextIsStillHandedOver) {
     UnitConfiguration config;
     config.network.lowerUnits = {"1(A)", "2(B)", "3(C)"};  // four records: 72 characters
     EncodeContext context;
-    const auto texts = HandOvers(set_param15(config, context));
+    const auto texts = HandOvers(EncodePeers(config, context));
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1], "");
 }

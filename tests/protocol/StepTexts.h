@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "protocol/EncoderStep.h"
-#include "protocol/RecordEncoders.h"
+#include "protocol/RecordTable.h"
 
 namespace koru::test {
 
@@ -57,7 +57,7 @@ inline void ExpectRecords(Record record, const std::vector<RecordCase>& cases, c
         UnitConfiguration config;
         c.edit(config);
         EncodeContext context;
-        const EncoderSteps steps = EncodeGroup(record, config, context);
+        const EncoderSteps steps = EncodeRecord(record, config, context);
         std::string all = AllRecords(steps);
         if (!firstItem.empty()) {
             EXPECT_EQ(all.rfind(firstItem, 0), 0u) << c.name;

@@ -30,13 +30,13 @@ TEST(EncodeTime, PicksTheFinestScaleThatHoldsTheCount) {
         {"-5", "s", "0FCE"},      {" 5 ", "s", "0032"},     {"1e400", "s", "3FA0"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(encode_time(c.value, c.unit), c.code) << c.value << " " << c.unit;
+        EXPECT_EQ(TimeCode(c.value, c.unit), c.code) << c.value << " " << c.unit;
     }
 }
 
 TEST(EncodeTime, ACountBeyondThirtyTwoBitsFails) {
-    EXPECT_THROW(encode_time("-3000000000", ""), StepFailure);
-    EXPECT_EQ(encode_time("-214748364", "s"), "0008");  // -2147483640 tenths still fits: 80000008
+    EXPECT_THROW(TimeCode("-3000000000", ""), StepFailure);
+    EXPECT_EQ(TimeCode("-214748364", "s"), "0008");  // -2147483640 tenths still fits: 80000008
 }
 
 struct ScaleCase {
@@ -64,13 +64,13 @@ TEST(EncodeScale, GivesFourDigitMantissaOffsetAndExponent) {
         {"1", "0.0001", 0, 3, "3000:0.3:-3"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(encode_scale(c.scale, c.offset, c.vmin, c.vmax), c.fields) << c.scale << " " << c.offset;
+        EXPECT_EQ(ScaleCode(c.scale, c.offset, c.vmin, c.vmax), c.fields) << c.scale << " " << c.offset;
     }
 }
 
 TEST(EncodeScale, ANegativeScaledRangeFails) {
-    EXPECT_THROW(encode_scale("-1", "0", 0, 2.5), StepFailure);
-    EXPECT_THROW(encode_scale("1", "0", 3, 1), StepFailure);
+    EXPECT_THROW(ScaleCode("-1", "0", 0, 2.5), StepFailure);
+    EXPECT_THROW(ScaleCode("1", "0", 3, 1), StepFailure);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ struct HexCase {
     const char* expected;
 };
 
-TEST(MyHex, ConvertsUnitNumbersAndDestinations) {
+TEST(UnitNumberHex, ConvertsUnitNumbersAndDestinations) {
     const HexCase cases[] = {
         {"42", "", "0000002A"},
         {"0", "", "00000000"},
@@ -35,36 +35,36 @@ TEST(MyHex, ConvertsUnitNumbersAndDestinations) {
         {"-2147483648", "", "80000000"},
     };
     for (const auto& c : cases) {
-        const UnitNumber number = MyHex(c.text, c.upperUnit);
+        const UnitNumber number = UnitNumberHex(c.text, c.upperUnit);
         EXPECT_EQ(number.text, c.expected) << '"' << c.text << '"';
         EXPECT_TRUE(number.steps.empty()) << '"' << c.text << '"';
     }
 }
 
-TEST(MyHex, OverflowShowsAMessageAndGivesNothing) {
-    const UnitNumber number = MyHex("4294967296", "");
+TEST(UnitNumberHex, OverflowShowsAMessageAndGivesNothing) {
+    const UnitNumber number = UnitNumberHex("4294967296", "");
     EXPECT_EQ(number.text, "");
     const EncoderSteps expected{{EncoderStep::Kind::MessageBox, "Overflow in Hex-conversion ( 4294967296)",
                                  "Hex Conversion error"}};
     EXPECT_EQ(number.steps, expected);
 }
 
-TEST(MyHex, UpperUnitOverflowNamesTheUpperUnitsDigits) {
-    const UnitNumber number = MyHex("[Upper", "99999999999(Big)");
+TEST(UnitNumberHex, UpperUnitOverflowNamesTheUpperUnitsDigits) {
+    const UnitNumber number = UnitNumberHex("[Upper", "99999999999(Big)");
     EXPECT_EQ(number.text, "");
     ASSERT_EQ(number.steps.size(), 1u);
     EXPECT_EQ(number.steps[0].text, "Overflow in Hex-conversion ( 9999999999)");
 }
 
-TEST(MyHex, NumbersBelowTheSignedRangeAreLogged) {
-    const UnitNumber number = MyHex("-2147483649", "");
+TEST(UnitNumberHex, NumbersBelowTheSignedRangeAreLogged) {
+    const UnitNumber number = UnitNumberHex("-2147483649", "");
     EXPECT_EQ(number.text, "");
     const EncoderSteps expected{{EncoderStep::Kind::LinkLog, "\r\nError in MyHex(): Overflow", ""}};
     EXPECT_EQ(number.steps, expected);
 }
 
-TEST(MyHex, AnUpperUnitNamedUpperDoesNotRecurse) {
-    EXPECT_EQ(MyHex("[Upper", "[Upper").text, "00000000");
+TEST(UnitNumberHex, AnUpperUnitNamedUpperDoesNotRecurse) {
+    EXPECT_EQ(UnitNumberHex("[Upper", "[Upper").text, "00000000");
 }
 
 }  // namespace

@@ -48,6 +48,11 @@ QMessageBox* OpenBox(bool question) {
     return nullptr;
 }
 
+// A field by its object name, as a test names it.
+QLineEdit* Field(koru::MainWindow& window, const QString& name) {
+    return window.findChild<QLineEdit*>(name);
+}
+
 void ShowTabOf(koru::MainWindow& window, QWidget* control) {
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("sstEvents"));
     for (int tab = 0; tabs != nullptr && tab < tabs->count(); ++tab) {
@@ -56,7 +61,7 @@ void ShowTabOf(koru::MainWindow& window, QWidget* control) {
 }
 
 void Type(koru::MainWindow& window, const QString& name, const QString& text) {
-    auto* edit = window.control<QLineEdit>(name);
+    auto* edit = Field(window, name);
     if (edit == nullptr) {
         Say(QStringLiteral("no field ") + name);
         return;
@@ -72,7 +77,7 @@ void Type(koru::MainWindow& window, const QString& name, const QString& text) {
 }
 
 void Send(koru::MainWindow& window) {
-    window.control<QAbstractButton>(QStringLiteral("cmdSetup"))->click();
+    window.controls().overview.send->click();
     auto* dialog = window.findChild<QWidget*>(QStringLiteral("frmSendToKoru"));
     auto* ok = dialog != nullptr ? dialog->findChild<QAbstractButton*>(QStringLiteral("cmdOk")) : nullptr;
     if (ok == nullptr || !ok->isEnabled()) {
@@ -100,7 +105,7 @@ void Run(koru::MainWindow& window, const QStringList& steps) {
             Say(QStringLiteral("asked: ") + box->text());
             box->button(argument == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No)->click();
         } else if (verb == QLatin1String("print")) {
-            auto* edit = window.control<QLineEdit>(argument);
+            auto* edit = Field(window, argument);
             Say(argument + QLatin1Char('=') + (edit != nullptr ? edit->text() : QStringLiteral("(no field)")));
         } else if (verb == QLatin1String("messages")) {
             for (QMessageBox* box = OpenBox(false); box != nullptr; box = OpenBox(false)) {

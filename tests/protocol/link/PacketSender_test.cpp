@@ -21,12 +21,12 @@ struct SenderRig : test::LinkRig {
 
     SenderRig() {
         link.setReplyTimeout(10000ms);  // time-outs far enough apart not to force anything
-        session.init_session(kHeader42);
+        session.begin(kHeader42);
         link.connectPort();
     }
     void send(const std::string& packet, PacketSender::Mode mode = PacketSender::Mode::Normal) {
         result.reset();
-        sender.do_send(packet, mode, [this](bool written) { result = written; });
+        sender.send(packet, mode, [this](bool written) { result = written; });
     }
 };
 
@@ -42,7 +42,7 @@ TEST(PacketSenderTest, WritesAtOnceInOkThenSettles) {
     SenderRig rig;
     rig.send("3:0:0:0:0:0:3:20:60::0;");
     EXPECT_EQ(rig.port.written, "ORVEN_AB_KORU_SETUP;0000002A;3:0:0:0:0:0:3:20:60::0;\r\n");
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
     rig.clock.advance(499ms);
     EXPECT_FALSE(rig.result.has_value());
     rig.clock.advance(1ms);
@@ -54,9 +54,9 @@ TEST(PacketSenderTest, RepliesDuringThePauseWaitUntilItEnds) {
     rig.send("1:A;");
     rig.clock.advance(100ms);
     rig.port.receive("M1;C1;\r\n");
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
     rig.clock.advance(400ms);
-    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    EXPECT_EQ(rig.session.state(), State::Ok);
     EXPECT_EQ(rig.result, true);
 }
 
@@ -83,7 +83,7 @@ TEST(PacketSenderTest, TellsWhichLinesWentOutAsPackets) {
     QSignalSpy written(&rig.sender, &PacketSender::packetWritten);
     rig.send("anything\r\n", PacketSender::Mode::Override);
     EXPECT_EQ(rig.port.written, "anything\r\n");
-    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    EXPECT_EQ(rig.session.state(), State::Ok);
     rig.clock.advance(500ms);
     EXPECT_EQ(rig.result, true);
     EXPECT_EQ(written.count(), 0);

@@ -175,8 +175,12 @@ TEST(SendSessionTest, DifferingCountsWithFewGroupsFailThenTryAgainSucceeds) {
     EXPECT_EQ(rig.send.progress().status, kVerdictFailed);
     EXPECT_NE(rig.link.linkLog().text().find("Error in handle_commands(): 1  2"), std::string::npos);
 
+    // "Try again" asks for a new send; whoever started this one starts it again.
+    QSignalSpy retry(&rig.send, &SendSession::retryRequested);
+    QObject::connect(&rig.send, &SendSession::retryRequested, &rig.send, [&] { rig.send.start(selection); });
     rig.port.written.clear();
     rig.send.pressButton();
+    EXPECT_EQ(retry.count(), 1);
     EXPECT_EQ(rig.send.progress().button, ButtonMode::Abort);
     rig.run();
     EXPECT_EQ(rig.port.written, PlanSession(rig.config, selection).bytes);
@@ -206,6 +210,7 @@ TEST(SendSessionTest, EditsDuringASendChangeNothingSent) {
     EXPECT_EQ(rig.port.written, plan.bytes);
 
     rig.port.written.clear();
+    QObject::connect(&rig.send, &SendSession::retryRequested, &rig.send, [&] { rig.send.start(selection); });
     rig.send.pressButton();  // "Try again" sends the configuration as it is now
     rig.run();
     EXPECT_EQ(rig.port.written, PlanSession(rig.config, selection).bytes);

@@ -19,7 +19,7 @@ using State = SessionState::State;
 // A link that has sent a packet and awaits its answer.
 struct WaitingRig : LinkRig {
     WaitingRig() {
-        session.init_session(test::kHeader42);
+        session.begin(test::kHeader42);
         session.state_event(SessionState::Event::StartPacket);
         link.connectPort();
     }
@@ -41,7 +41,7 @@ TEST_P(LinkReceiveTest, HandlesOnlyChunksEndingTheReply) {
 
     for (const std::string& chunk : c.chunks) rig.port.receive(chunk);
 
-    EXPECT_EQ(rig.session.get_state(), c.state);
+    EXPECT_EQ(rig.session.state(), c.state);
     EXPECT_EQ(rig.link.receiveBuffer(), c.buffer);
     const auto& entries = rig.link.linkLog().entries();
     const auto received = std::find_if(entries.begin(), entries.end(),
@@ -90,7 +90,7 @@ TEST(SerialLinkTest, AReplySplitAtAnyPositionIsAcknowledged) {
             link.setPort(1, unit.devicePath());
             link.connectPort();
             ASSERT_TRUE(link.connected());
-            session.init_session(test::kHeader42);
+            session.begin(test::kHeader42);
             session.state_event(SessionState::Event::StartPacket);
             QSignalSpy replies(&link, &SerialLink::replyRead);
 
@@ -100,7 +100,7 @@ TEST(SerialLinkTest, AReplySplitAtAnyPositionIsAcknowledged) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return replies.count() > 0; }, 2000));
 
             EXPECT_EQ(replies[0][0].value<ReplyKind>(), ReplyKind::Acknowledgement);
-            EXPECT_EQ(session.get_state(), State::Ok);
+            EXPECT_EQ(session.state(), State::Ok);
             EXPECT_EQ(link.receiveBuffer(), "");
             link.disconnectPort();
         }
@@ -149,12 +149,12 @@ TEST(SerialLinkTest, AFloodIsReadAtAGentlePace) {
     EXPECT_EQ(reads(), 2);
     rig.port.receive("M1;C1;\r\n");
     rig.clock.advance(10ms);
-    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    EXPECT_EQ(rig.session.state(), State::Ok);
     rig.port.receive("M2;C2;\r\n");  // once the flood is over, replies are read at once again
     rig.clock.advance(10ms);
     rig.session.state_event(SessionState::Event::StartPacket);
     rig.port.receive("M3;C3;\r\n");
-    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    EXPECT_EQ(rig.session.state(), State::Ok);
 }
 
 // A unit that repeats its error report, or a port that keeps failing to open, shows one box at a time; what
@@ -198,10 +198,10 @@ TEST(SerialLinkTest, ThreeTimeoutsForceOkWhileConnectedAndKeepForcing) {
     rig.link.setSendTimerEnabled(true);
 
     rig.clock.advance(6000ms);
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
 
     rig.clock.advance(3000ms);
-    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    EXPECT_EQ(rig.session.state(), State::Ok);
     EXPECT_DOUBLE_EQ(rig.session.errorScore(), 1.0);
     EXPECT_EQ(rig.link.stateDisplay(), "ok");
     EXPECT_EQ(rig.link.linkLog().text().rfind("Comstatus forced OK\r\n...TIMEOUT...\r\n...TIMEOUT...\r\n...TIMEOUT...", 0),
@@ -221,19 +221,19 @@ TEST(SerialLinkTest, AnyOtherEntryBreaksARunOfTimeouts) {
     rig.clock.advance(6000ms);
     rig.link.log("\r\nStatus: waitM");
     rig.clock.advance(6000ms);
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
     rig.clock.advance(3000ms);
-    EXPECT_EQ(rig.session.get_state(), State::Ok);
+    EXPECT_EQ(rig.session.state(), State::Ok);
 }
 
 TEST(SerialLinkTest, TimeoutsWhileDisconnectedForceNothing) {
     LinkRig rig;
-    rig.session.init_session(test::kHeader42);
+    rig.session.begin(test::kHeader42);
     rig.session.state_event(SessionState::Event::StartPacket);
     rig.link.setSendTimerEnabled(true);
     rig.clock.advance(9000ms);
     EXPECT_EQ(rig.link.linkLog().text(), "\r\n...TIMEOUT...\r\n...TIMEOUT...\r\n...TIMEOUT...debug output");
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
     EXPECT_DOUBLE_EQ(rig.session.errorScore(), 0.0);
 }
 
@@ -252,9 +252,9 @@ TEST(SerialLinkTest, HeldEventsWaitForRelease) {
     rig.link.holdEvents();
     rig.port.receive("M1;");
     rig.port.receive("C1;\r\n");
-    EXPECT_EQ(rig.session.get_state(), State::WaitM);
+    EXPECT_EQ(rig.session.state(), State::WaitM);
     rig.link.releaseEvents();
-    EXPECT_EQ(rig.session.get_state(), State::Ok);  // both chunks read as one
+    EXPECT_EQ(rig.session.state(), State::Ok);  // both chunks read as one
 }
 
 TEST(SerialLinkTest, LostDeviceClosesAndSaysSo) {

@@ -2,13 +2,17 @@
 
 #include <QSignalSpy>
 
+#include "editor/send/LinkSettings.h"
 #include "tests/support/LinkRig.h"
 #include "tests/support/NamedCase.h"
 
 namespace koru {
 namespace {
 
-using test::LinkRig;
+// The send stack with the settings dialog's state on its link.
+struct LinkRig : test::LinkRig {
+    LinkSettings settings{link, store};
+};
 using test::PrintTo;
 
 constexpr const char* kMissing = "Error: 8002  No such file or directory  ComPort  False";
@@ -109,7 +113,7 @@ TEST(LinkSettingsTest, SaveOpensWithOldSettingsThenAppliesNew) {
     rig.settings.selectPortOption(2);
     rig.settings.setOptions({7, 2, 2, 1});
 
-    rig.settings.serialSave();
+    rig.settings.save();
     EXPECT_EQ(rig.port.opened.back(), "/dev/ttyS1");
     EXPECT_TRUE(rig.link.connected());
     EXPECT_FALSE(rig.settings.connectEnabled());
@@ -121,7 +125,7 @@ TEST(LinkSettingsTest, SaveOpensWithOldSettingsThenAppliesNew) {
     // Saving again while open: the open fails with a message, the settings still change.
     QSignalSpy shown(&rig.settings, &LinkSettings::showRequested);
     rig.settings.setOptions({9, 0, 3, 0});
-    rig.settings.serialSave();
+    rig.settings.save();
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_EQ(rig.boxes.shown[0], (test::RecordingMessageBoxes::Shown{"Error connecting. /dev/ttyS1: Port already open", "Error",
                                                                      MessageIcon::Exclamation}));
@@ -130,7 +134,7 @@ TEST(LinkSettingsTest, SaveOpensWithOldSettingsThenAppliesNew) {
 
     // Another port chosen while open: the open device stays, and so does the number that unload stores.
     rig.settings.selectPortOption(3);
-    rig.settings.serialSave();
+    rig.settings.save();
     EXPECT_NE(rig.link.linkLog().text().find("Error in serialSave(): Port already open"), std::string::npos);
     rig.settings.unload();
     EXPECT_EQ(rig.store.value("serialsetup", "ComPortP", ""), "2");
@@ -142,7 +146,7 @@ TEST(LinkSettingsTest, UnloadStoresPortSettingsAndSlider) {
     rig.store.setValue("serialsetup", "ComPortP", "3");
     rig.settings.load();
     rig.settings.setSliderValue(5);
-    rig.settings.PortConnect_Click();
+    rig.settings.connectPort();
 
     rig.settings.unload();
     EXPECT_EQ(rig.store.value("serialsetup", "ComPortP", ""), "3");
@@ -156,7 +160,7 @@ TEST(LinkSettingsTest, EachPortNamesTheDeviceChosenForIt) {
     LinkRig rig;
     rig.store.setValue("serialsetup", "ComDevice1", "/dev/ttyUSB0");
     rig.settings.load();
-    rig.settings.PortConnect_Click();
+    rig.settings.connectPort();
     EXPECT_EQ(rig.port.opened.back(), "/dev/ttyUSB0");
 
     // A choice is stored at once; the open port keeps its device until it is closed.
@@ -165,9 +169,9 @@ TEST(LinkSettingsTest, EachPortNamesTheDeviceChosenForIt) {
     EXPECT_EQ(rig.store.value("serialsetup", "ComDevice1", ""), "/dev/ttyACM0");
     EXPECT_EQ(rig.store.value("serialsetup", "ComDevice3", ""), "/dev/pts/7");
     EXPECT_EQ(rig.port.device(), "/dev/ttyUSB0");
-    rig.settings.PortDisconnect_Click();
+    rig.settings.disconnectPort();
     rig.settings.load();
-    rig.settings.PortConnect_Click();
+    rig.settings.connectPort();
     EXPECT_EQ(rig.port.opened.back(), "/dev/ttyACM0");
 
     rig.settings.setPortDevice(2, "");
@@ -178,7 +182,7 @@ TEST(LinkSettingsTest, ClosingTheLinkShowsThePortItUsed) {
     LinkRig rig;
     rig.store.setValue("serialsetup", "ComPortP", "2");
     rig.settings.load();
-    rig.settings.PortConnect_Click();
+    rig.settings.connectPort();
     rig.settings.selectPortOption(3);  // chosen but not saved
     rig.port.loseDevice();
     EXPECT_EQ(rig.settings.selectedPortOption(), 2);

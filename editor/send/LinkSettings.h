@@ -2,7 +2,7 @@
 
 // The state of the serial settings dialog: the port options with the ports found when it loads, the
 // line-setting options, the time-out slider, the connect and disconnect buttons, the device each of
-// COM1 to COM3 names, and the stored settings. It works on the one serial link; a dialog class shows
+// COM1 to COM3 names, and the stored settings. It works on the one serial link; SerialSetupDialog shows
 // it and a send never needs it.
 
 #include <QObject>
@@ -10,8 +10,8 @@
 #include <array>
 #include <string>
 
+#include "editor/send/LinkOptions.h"
 #include "platform/SettingsStore.h"
-#include "protocol/link/LinkOptions.h"
 #include "protocol/link/SerialLink.h"
 
 namespace koru {
@@ -25,12 +25,13 @@ public:
     // Dialog life cycle.
     void load();
     void activate();  // showing the dialog again: disconnect, then load
-    void serialSave();
+    // OK: takes the chosen port and line settings and connects.
+    void save();
     void unload();
 
     // The connect and disconnect buttons.
-    void PortConnect_Click();
-    void PortDisconnect_Click();
+    void connectPort();
+    void disconnectPort();
     bool connectEnabled() const { return !link_.connected(); }
     bool disconnectEnabled() const { return link_.connected(); }
 

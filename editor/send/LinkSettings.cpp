@@ -1,4 +1,4 @@
-#include "protocol/link/LinkSettings.h"
+#include "editor/send/LinkSettings.h"
 
 #include <chrono>
 #include <cmath>
@@ -116,11 +116,11 @@ void LinkSettings::load() {
 }
 
 void LinkSettings::activate() {
-    PortDisconnect_Click();
+    disconnectPort();
     load();
 }
 
-void LinkSettings::serialSave() {
+void LinkSettings::save() {
     if (IsPortNumber(selectedPortOption_) && selectedPortOption_ != link_.portNumber()) {
         // An open port keeps its device: the number changes only while the port is closed.
         if (link_.isPortOpen()) {
@@ -131,7 +131,7 @@ void LinkSettings::serialSave() {
     }
     const std::string settings = options_.settingsString();
     // The port opens with its old line settings; the new ones follow.
-    PortConnect_Click();
+    connectPort();
     PortError error;
     if (!link_.setLineSettings(settings, error)) link_.log("Error in serialSave(): " + error.description);
     link_.log("new setting: " + link_.lineSettings());
@@ -145,11 +145,11 @@ void LinkSettings::unload() {
     if (link_.isPortOpen()) link_.disconnectPort();
 }
 
-void LinkSettings::PortConnect_Click() {
+void LinkSettings::connectPort() {
     link_.connectPort();
 }
 
-void LinkSettings::PortDisconnect_Click() {
+void LinkSettings::disconnectPort() {
     link_.disconnectPort();
 }
 
