@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "editor/ChoiceBox.h"
 #include "editor/FieldText.h"
@@ -36,7 +37,8 @@ ActionListEditing::ActionListEditing(MainWindow& window) : QObject(&window), win
 
 void ActionListEditing::addDefined(DefinedList list, const std::optional<std::string>& entry) {
     if (!entry) return;
-    window_.edit([&](UnitConfiguration& config) { return AppendUnique(list(config), *entry); });
+    window_.edit(QStringLiteral("New action"),
+                 [&](UnitConfiguration& config) { return AppendUnique(list(config), *entry); });
 }
 
 void ActionListEditing::connectCreateButtons() {
@@ -83,7 +85,8 @@ void ActionListEditing::connectTimerCounterButtons() {
 void ActionListEditing::connectDeleteButton(QPushButton* button, QListWidget* shown, DefinedList list) {
     OnClicked(button, this, [this, shown, list] {
         const int row = SelectedRow(shown);
-        window_.edit([&](UnitConfiguration& config) { return RemoveEntryAt(list(config), row); });
+        window_.edit(QStringLiteral("Delete action"),
+                     [&](UnitConfiguration& config) { return RemoveEntryAt(list(config), row); });
     });
 }
 
@@ -91,17 +94,20 @@ void ActionListEditing::connectDeleteButton(QPushButton* button, QListWidget* sh
 void ActionListEditing::connectEventButtons() {
     for (const EventButton& button : window_.controls().eventButtons) {
         if (!button.event->sent()) continue;
-        OnClicked(button.button, this, [this, button] { editEventList(*button.event, button.item); });
+        OnClicked(button.button, this, [this, button] {
+            editEventList(*button.event, button.item, button.button->accessibleName());
+        });
     }
 }
 
-void ActionListEditing::editEventList(const EventDescription& event, int item) {
+// The dialog's picks are one step, named after the event's button ("Timer 1: Actions").
+void ActionListEditing::editEventList(const EventDescription& event, int item, const QString& step) {
     UnitConfiguration current = window_.configuration();
     auto* dialog = new AddActionDialog(OfferedActions(current), event.actions(current, item), &window_);
-    OpenAlone(window_, dialog, [this, dialog, &event, item](int result) {
+    OpenAlone(window_, dialog, [this, dialog, &event, item, step](int result) {
         if (result != QDialog::Accepted) return;
         const TextList chosen = dialog->currentActions();
-        window_.edit([&](UnitConfiguration& config) {
+        window_.edit(step, [&](UnitConfiguration& config) {
             event.actions(config, item) = chosen;
             return true;
         });

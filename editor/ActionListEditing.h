@@ -5,6 +5,7 @@
 // "Actions".
 
 #include <QObject>
+#include <QString>
 
 #include <optional>
 #include <string>
@@ -34,7 +35,7 @@ private:
     void connectEventButtons();
     // Appends a created entry to a defined-action list, unless there is none or the list holds it already.
     void addDefined(DefinedList list, const std::optional<std::string>& entry);
-    void editEventList(const EventDescription& event, int item);
+    void editEventList(const EventDescription& event, int item, const QString& step);
 
     MainWindow& window_;
 };

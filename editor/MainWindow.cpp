@@ -10,6 +10,7 @@
 
 #include "editor/AskingOperation.h"
 #include "editor/DialogText.h"
+#include "editor/EditHistory.h"
 #include "editor/FieldValidation.h"
 #include "editor/ListItems.h"
 #include "editor/SettingBinder.h"
@@ -55,6 +56,7 @@ struct MenuTitle {
 };
 constexpr MenuTitle kMenus[] = {
     {"&File", "mnuFile", &WindowMenus::file},
+    {"&Edit", "mnuEdit", &WindowMenus::edit},
     {"&View", "mnuView", &WindowMenus::view},
     {"&Settings", "mnuSettings", &WindowMenus::settings},
     {"&Help", "mnuHelp", &WindowMenus::help},
@@ -85,6 +87,8 @@ const std::vector<MenuItem>& MenuItems() {
         {&M::file, "mnuSendHistory", "Send &history...", {}, &M::sendHistory},
         {&M::file, nullptr, nullptr, {}, nullptr},
         {&M::file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &M::exit},
+        {&M::edit, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &M::undo},
+        {&M::edit, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &M::redo},
         {&M::view, "mnuNetworkMap", "&Network map", QKeySequence(Qt::CTRL | Qt::Key_M), &M::networkMap},
         {&M::settings, "mnuCommSettings", "&Communication Settings", {}, &M::commSettings},
         {&M::help, "mnuAbout", "&About", {}, &M::about},
@@ -108,6 +112,8 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
     binder_->showAll();
     rules_->applyAll();
     buildMenus();
+    history_ = new EditHistory(*binder_, *this);
+    history_->connectMenu(menus_.undo, menus_.redo);
     startUp();
     unsaved_.settle(config_);
     connect(binder_, &SettingBinder::edited, this, &MainWindow::configurationChanged);
@@ -181,6 +187,7 @@ void MainWindow::buildMenus() {
     OnTriggered(menus_.saveUnit, this, [this] { saveUnit(); });
     OnTriggered(menus_.importUnit, this, [this] { importParameters(); });
     OnTriggered(menus_.exit, this, [this] { close(); });
+    menus_.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 
 void MainWindow::startUp() {
@@ -209,6 +216,7 @@ void MainWindow::settle() {
 
 void MainWindow::markSaved() {
     settle();
+    history_->endStep();
     const std::filesystem::path file = library_.unitsFolder() / FileSystemName(UnitFileName(config_.unit));
     emit unitFileUsed(QFile::decodeName(file.c_str()));
 }
@@ -216,6 +224,7 @@ void MainWindow::markSaved() {
 void MainWindow::restoreEdits(const UnitConfiguration& edits) {
     config_ = edits;
     showConfiguration();
+    history_->clear();
     unsaved_.forget();
     emit savedStateChanged();
 }
@@ -225,11 +234,14 @@ void MainWindow::endWithoutAsking() {
     close();
 }
 
-bool MainWindow::edit(const std::function<bool(UnitConfiguration&)>& change) { return binder_->edit(change); }
+bool MainWindow::edit(const QString& step, const std::function<bool(UnitConfiguration&)>& change) {
+    return history_->edit(step, change);
+}
 
 void MainWindow::replaceConfiguration(UnitConfiguration config) {
     config_ = std::move(config);
     showConfiguration();
+    history_->clear();
 }
 
 void MainWindow::refreshUnitLists() {
@@ -291,6 +303,7 @@ bool MainWindow::openUnitFile(const std::string& path) {
         return false;
     }
     showConfiguration();
+    history_->clear();
     settle();
     emit unitFileUsed(QFile::decodeName(path.c_str()));
     return true;
@@ -325,13 +338,16 @@ void MainWindow::importParameters() {
 }
 
 void MainWindow::importParameterFile(const std::string& path) {
-    if (const auto error = LoadUnitFile(path, config_, LoadKind::Import)) {
+    // One step of the history; a file that fails part way changes nothing.
+    std::optional<FileError> error;
+    edit(QStringLiteral("Import"), [&](UnitConfiguration& config) {
+        error = LoadUnitFile(path, config, LoadKind::Import);
+        return !error;
+    });
+    if (error) {
         dialogs_.inform(DialogText("Cannot import the parameters: " + error->describe() + "."), kParameterFileTitle,
                         MessageIcon::Critical);
-        return;
     }
-    showFields();
-    emit configurationChanged();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

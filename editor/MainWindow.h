@@ -5,9 +5,10 @@
 //
 // How the editing parts and the send windows hook onto it:
 //   - configuration()      the open unit, to read.
-//   - edit(change)         the one way a command changes the unit: `change` edits a copy; each setting it
+//   - edit(step, change)   the one way a command changes the unit: `change` edits a copy; each setting it
 //                          changed goes into the unit (reported with its old and new value by edits()), and its
-//                          fields show it. What the user types, picks or clicks in a field goes in the same way.
+//                          fields show it; the change is one step of the Edit menu's undo, called `step`. What
+//                          the user types, picks or clicks in a field goes in the same way.
 //   - controls()           the controls the parts work with, by tab, as typed members (the network buttons, the
 //                          create and delete buttons, the event "Actions" buttons, "SEND TO UNIT"). They stand
 //                          disabled until the part that makes them work enables them (WindowHooks.h).
@@ -54,6 +55,7 @@ class QMenu;
 namespace koru {
 
 class ChoiceBox;
+class EditHistory;
 class SettingBinder;
 class TabSet;
 class UserDialogs;
@@ -86,6 +88,9 @@ struct WindowMenus {
     QAction* compareWithLastSend = nullptr;
     QAction* sendHistory = nullptr;
     QAction* exit = nullptr;
+    QMenu* edit = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
     QMenu* view = nullptr;
     QAction* networkMap = nullptr;
     QMenu* settings = nullptr;
@@ -109,10 +114,11 @@ public:
     const WindowControls& controls() const { return controls_; }
     const WindowMenus& menus() const { return menus_; }
     SettingBinder& edits() { return *binder_; }
+    const EditHistory& history() const { return *history_; }
 
-    // Changes the unit as a command does: `change` edits a copy and says whether it did anything. Returns
-    // whether a setting changed.
-    bool edit(const std::function<bool(UnitConfiguration&)>& change);
+    // Changes the unit as a command does: `change` edits a copy and says whether it did anything. What it
+    // changed is one step of the undo history, called `step` ("New action"). Returns whether a setting changed.
+    bool edit(const QString& step, const std::function<bool(UnitConfiguration&)>& change);
     // Makes `config` the open unit (a new unit was made) and shows it whole.
     void replaceConfiguration(UnitConfiguration config);
     void refreshUnitLists();
@@ -176,6 +182,7 @@ private:
     TabSet* tabs_ = nullptr;
     MessageActionsPage* messageActions_ = nullptr;
     SettingBinder* binder_ = nullptr;
+    EditHistory* history_ = nullptr;
     WindowRules* rules_ = nullptr;
     WindowControls controls_;
     WindowMenus menus_;

@@ -17,7 +17,7 @@ void MessageParameterEditing::addParameter() {
         // Appended at the end, past the typing limit if need be: a parameter never cuts the text.
         const std::size_t message = static_cast<std::size_t>(window_.currentMessageText());
         const std::string token = dialog->chosenToken();
-        window_.edit([&](UnitConfiguration& config) {
+        window_.edit(QStringLiteral("Add parameter"), [&](UnitConfiguration& config) {
             config.messageActions.messages[message].text += token;
             return true;
         });

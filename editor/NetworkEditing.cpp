@@ -1,6 +1,7 @@
 #include "editor/NetworkEditing.h"
 
 #include <QListWidget>
+#include <QPushButton>
 
 #include "editor/ChoiceBox.h"
 #include "editor/FieldText.h"
@@ -31,9 +32,10 @@ NetworkEditing::NetworkEditing(MainWindow& window) : QObject(&window), window_(w
     });
 }
 
+// The button's caption names the step ("Add lower unit").
 void NetworkEditing::onButton(QPushButton* button, std::function<bool(NetworkSetup&)> operation) {
-    OnClicked(button, this, [this, operation = std::move(operation)] {
-        window_.edit([&operation](UnitConfiguration& config) { return operation(config.network); });
+    OnClicked(button, this, [this, step = button->text().remove(QLatin1Char('&')), operation = std::move(operation)] {
+        window_.edit(step, [&operation](UnitConfiguration& config) { return operation(config.network); });
     });
 }
 

@@ -135,6 +135,16 @@ void SettingBinder::showChanged(const SettingChange& change) {
     }
 }
 
+QWidget* SettingBinder::fieldOf(const SettingChange& change) const {
+    QWidget* found = nullptr;
+    for (const BoundField& field : fields_) {
+        if (!SameItem(field, change)) continue;
+        if (field.setting->kind != FieldKind::Option || field.setting->option == change.after.text) return field.widget;
+        if (found == nullptr) found = field.widget;
+    }
+    return found;
+}
+
 void SettingBinder::showAll() {
     for (const BoundField& field : fields_) showField(field);
 }

@@ -38,6 +38,10 @@ public:
     // setting it changed enters the configuration and its fields show it. Returns whether a setting changed.
     bool edit(const std::function<bool(UnitConfiguration&)>& change);
 
+    // The field that shows the changed item (for an option group, the option its new value selects); null
+    // when the window has none.
+    QWidget* fieldOf(const SettingChange& change) const;
+
 signals:
     // Settings entered the configuration, each with its value before and after.
     void edited(const std::vector<koru::SettingChange>& changes);

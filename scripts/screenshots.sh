@@ -60,9 +60,9 @@ xdotool key ctrl+q
 timeout 10 xdotool search --sync --onlyvisible --name "^Save unit...$" > /dev/null
 xdotool key n
 wait "$program"
-# The dialogs, each opened from the window on the same sample unit, the send windows sending it to a
-# simulated unit, the history's windows after sessions to it, and the network map of docs/samples/network:
-# widget tests that save their pictures.
+# The dialogs, each opened from the window on the same sample unit, the Edit menu after two edits, the send
+# windows sending it to a simulated unit, the history's windows after sessions to it, and the network map of
+# docs/samples/network: widget tests that save their pictures.
 KORU_SHOTS_DIR="$out" QT_QPA_PLATFORM=xcb "$bin/koru_editor_tests" \
-  --gtest_filter='DialogPictures.*:SendPictures.*:HistoryPictures.*:MapPictures.*' > /dev/null
+  --gtest_filter='DialogPictures.*:WindowPictures.*:SendPictures.*:HistoryPictures.*:MapPictures.*' > /dev/null
 ls "$out"

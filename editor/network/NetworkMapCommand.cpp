@@ -35,7 +35,7 @@ void NetworkMapCommand::openUnitFile(const std::filesystem::path& file) {
 
 int NetworkMapCommand::renameOpenUnitEntries(const std::vector<AliasFix>& fixes) {
     int renamed = 0;
-    window_.edit([&](UnitConfiguration& config) {
+    window_.edit(QStringLiteral("Fix old aliases"), [&](UnitConfiguration& config) {
         for (const AliasFix& fix : fixes) {
             // A save writes the open unit over every file of its ID, so each of them counts as its file.
             if (!config.unit.id.empty() && EntryIdOf(fix.unitEntry) == config.unit.id) {

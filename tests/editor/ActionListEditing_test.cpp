@@ -21,7 +21,7 @@ protected:
 
     // The unit changed as a command would change it.
     void given(const std::function<void(UnitConfiguration&)>& change) const {
-        w.window->edit([&change](UnitConfiguration& unit) {
+        w.window->edit(QStringLiteral("Given"), [&change](UnitConfiguration& unit) {
             change(unit);
             return true;
         });

@@ -108,7 +108,7 @@ TEST_F(Binding, OnlyTheUsersEditsAndTheChecksCorrectionsEnterTheUnit) {
     Change(get("txtAlias"), "Tank");
     Change(get("chkAllUnits"), "1");
     Change(get("optOnlyDown"), "1");
-    window->edit([](UnitConfiguration& unit) {
+    window->edit(QStringLiteral("Add lower unit"), [](UnitConfiguration& unit) {
         unit.network.lowerUnits = {"0000000007(Well)"};
         return true;
     });

@@ -11,7 +11,7 @@ namespace {
 const std::string kUnit = "-Unit\r\nId=0000000042\r\nAlias=Pump\r\nType=KORU Base\r\n-Radio\r\nChannel=12\r\n";
 
 // The title's "*" follows the unit compared with its file: an edit sets it, an edit back to the saved value,
-// a save and an open clear it.
+// an undo back to it, a save and an open clear it.
 TEST_F(WindowFixture, TheModifiedMarkFollowsTheUnitAgainstItsFile) {
     showActive();
     ASSERT_TRUE(open(kUnit));
@@ -27,9 +27,15 @@ TEST_F(WindowFixture, TheModifiedMarkFollowsTheUnitAgainstItsFile) {
         {"the edit typed back", [&] { Retype(get("txtAlias"), "Pump"); }, "Pump - 0000000042"},
         {"a box ticked", [&] { get<QCheckBox>("chkReceiveGeneralBroadcast")->click(); }, "Pump - 0000000042*"},
         {"the box back", [&] { get<QCheckBox>("chkReceiveGeneralBroadcast")->click(); }, "Pump - 0000000042"},
-        {"a typed alias", [&] { Retype(get("txtAlias"), "Pump 2"); }, "Pump - 0000000042*"},
+        {"a typed alias", [&] {
+             get("txtAlias")->setFocus();
+             Retype(get("txtAlias"), "Pump 2");
+         }, "Pump - 0000000042*"},
         {"saved", [&] { window->saveUnit(); }, "Pump 2 - 0000000042"},
+        // Still in the same field: the save ends the step, so Undo comes back to the saved unit.
         {"edited again", [&] { Retype(get("txtAlias"), "Pump 3"); }, "Pump 2 - 0000000042*"},
+        {"undone back to the saved unit", [&] { window->menus().undo->trigger(); }, "Pump 2 - 0000000042"},
+        {"redone", [&] { window->menus().redo->trigger(); }, "Pump 2 - 0000000042*"},
         {"another unit opened, not saving", [&] {
              dialogs.answers = {false};
              dialogs.files = {other.string()};

@@ -197,7 +197,7 @@ class OpeningUnits : public NetworkMapWindowTest, public testing::WithParamInter
 // unit (here one from outside the library, so the save adds a unit to the library and to the map).
 TEST_P(OpeningUnits, AUnitOpensAfterTheSaveQuestion) {
     ASSERT_TRUE(w.window->openUnitFile(KORU_SOURCE_DIR "/docs/samples/pumpstation.kuf"));  // 0000000042(Pumpstation)
-    w.window->edit([](UnitConfiguration& unit) {
+    w.window->edit(QStringLiteral("Alias"), [](UnitConfiguration& unit) {
         unit.unit.alias = "Pumping Station";
         return true;
     });
@@ -335,15 +335,16 @@ TEST_F(NetworkMapWindowTest, FixingOldAliasesListsAsksAndKeepsTheOpenUnitInStep)
     EXPECT_EQ(test::ReadBytes(pump).find("0000000103(Well 3)"), std::string::npos);
 }
 
-// View > Network map (Ctrl+M) right after File; the tree and the list have names for reading software; Escape
-// closes the map as it closes a dialog.
+// View > Network map (Ctrl+M) right after File and Edit; the tree and the list have names for reading software;
+// Escape closes the map as it closes a dialog.
 TEST_F(NetworkMapWindowTest, TheMenuItemAndTheNamesOfTheViews) {
     const QList<QAction*> menus = w.window->menuBar()->actions();
-    ASSERT_GE(menus.size(), 2);
+    ASSERT_GE(menus.size(), 3);
     EXPECT_EQ(menus[0]->menu(), w.window->menus().file);
-    ASSERT_NE(menus[1]->menu(), nullptr);
-    EXPECT_EQ(menus[1]->menu()->title(), "&View");
-    QAction* item = menus[1]->menu()->actions().value(0);
+    EXPECT_EQ(menus[1]->menu(), w.window->menus().edit);
+    ASSERT_NE(menus[2]->menu(), nullptr);
+    EXPECT_EQ(menus[2]->menu()->title(), "&View");
+    QAction* item = menus[2]->menu()->actions().value(0);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), "&Network map");
     EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));

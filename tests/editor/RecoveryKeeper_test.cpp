@@ -22,7 +22,7 @@ struct KeptWindow {
           keeper(new RecoveryKeeper(*window, 1ms)) {}
 
     void edit(const std::string& alias) {
-        window->edit([&alias](UnitConfiguration& unit) {
+        window->edit(QStringLiteral("Alias"), [&alias](UnitConfiguration& unit) {
             unit.unit.alias = alias;
             return true;
         });

@@ -55,19 +55,21 @@ TEST_F(UnitCommandsTest, TheMenusHoldTheItemsInOrder) {
         items.push_back(menu->menu()->objectName().toStdString() + ":");
         for (const QAction* action : menu->menu()->actions()) {
             items.push_back(action->isSeparator() ? "-" : action->objectName().toStdString());
-            // (The map, the communication settings and the send history work once they are attached.)
+            // (The map, the communication settings and the send history work once they are attached; Undo
+            // and Redo when there is a step.)
             const WindowMenus& menus = w.window->menus();
             const bool works = !action->isSeparator() && action != menus.networkMap &&
                                action != menus.commSettings && action != menus.compareWithLastSend &&
-                               action != menus.sendHistory;
+                               action != menus.sendHistory && action != menus.undo && action != menus.redo;
             if (works) {
                 EXPECT_TRUE(action->isEnabled()) << items.back();
             }
         }
     }
     EXPECT_EQ(items, (Entries{"mnuFile:", "mnuNewKoru", "mnuDeleteKoru", "-", "mnuOpenKoru", "mnuRecentUnits",
-                              "mnuSaveKoru", "-", "mnuExportKoru", "mnuImportKoru", "-", "mnuCompareLastSend", "mnuSendHistory", "-",
-                              "mnuExit", "mnuView:", "mnuNetworkMap",
+                              "mnuSaveKoru", "-", "mnuExportKoru", "mnuImportKoru", "-", "mnuCompareLastSend",
+                              "mnuSendHistory", "-", "mnuExit", "mnuEdit:", "mnuUndo", "mnuRedo", "mnuView:",
+                              "mnuNetworkMap",
                               "mnuSettings:", "mnuCommSettings", "mnuHelp:", "mnuAbout"}));
     for (const auto& [item, key] : {std::pair{"mnuNewKoru", Qt::Key_N}, std::pair{"mnuOpenKoru", Qt::Key_O},
                                     std::pair{"mnuSaveKoru", Qt::Key_S}, std::pair{"mnuExit", Qt::Key_Q}}) {
@@ -118,7 +120,7 @@ TEST_F(UnitCommandsTest, DeletingAnotherUnitLeavesTheOpenOneAndClosingRefreshesT
 
 // (What the dialog writes is the export dialog's own test.)
 TEST_F(UnitCommandsTest, ExportOpensItsDialogWhileTheWindowWaits) {
-    w.window->edit([](UnitConfiguration& unit) {
+    w.window->edit(QStringLiteral("Channel"), [](UnitConfiguration& unit) {
         unit.radio.channel = "5";
         return true;
     });

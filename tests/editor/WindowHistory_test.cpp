@@ -355,7 +355,7 @@ TEST(HistoryPictures, TheHistoryWindowsFitOnTheScreen) {
     rig.window->show();
     Send(rig, kGroupBoxes);
     ASSERT_EQ(line.unit.packetsReceived(), kFullSendPackets);
-    rig.window->edit([](UnitConfiguration& config) {
+    rig.window->edit(QStringLiteral("Radio and serial setup"), [](UnitConfiguration& config) {
         config.radio.channel = "12";
         config.serial.baudrate = "38400";
         return true;
