@@ -20,6 +20,7 @@ TabSet::TabSet(QWidget* parent) : QWidget(parent) {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("sstEvents"));
     pages_->tabBar()->hide();
+    pages_->setFocusPolicy(Qt::NoFocus);  // the tab buttons above take the keyboard; the own bar is hidden
     layout->addWidget(pages_, 1);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0 && index < tabs_.size()) tabs_[index]->setChecked(true);
@@ -41,7 +42,10 @@ void TabSet::addPage(QWidget* page, const QString& caption) {
     tab->setObjectName(QStringLiteral("tab%1").arg(index));
     rows_->addWidget(tab, index / kTabsPerRow, index % kTabsPerRow);
     tabs_.append(tab);
-    connect(tab, &TabButton::clicked, this, [this, index] { showPage(index); });
+    // Toggled, not clicked: a screen reader's "toggle" action checks the button without a click.
+    connect(tab, &TabButton::toggled, this, [this, index](bool checked) {
+        if (checked) showPage(index);
+    });
     pages_->addTab(page, caption);
     if (index == 0) tab->setChecked(true);
 }
