@@ -36,6 +36,12 @@ void ChoiceBox::setValue(const QString& text) {
     setCurrentIndex(listed_);
 }
 
+void ChoiceBox::setCaption(const QString& caption) {
+    setAccessibleName(caption);
+    setAccessibleDescription(caption);
+    if (isEditable()) lineEdit()->setAccessibleName(caption);
+}
+
 bool ChoiceBox::showsOffListValue() const { return !isEditable() && currentIndex() >= listed_; }
 
 }  // namespace koru

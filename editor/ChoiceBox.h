@@ -20,6 +20,10 @@ public:
     void setValue(const QString& text);
     QString value() const { return currentText(); }
 
+    // Says what the box is to assistive tools: its accessible name and description, and its text field's name.
+    // Qt's Linux bridge shows a drop-down's current choice as its name, so the description carries the caption.
+    void setCaption(const QString& caption);
+
     // Whether the box now shows a value that is not one of its items.
     bool showsOffListValue() const;
 

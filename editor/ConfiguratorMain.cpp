@@ -10,7 +10,9 @@
 #include <string_view>
 
 #include "editor/MainWindow.h"
+#include "editor/RecentUnits.h"
 #include "editor/RecoveryKeeper.h"
+#include "editor/UnitFileDrop.h"
 #include "editor/UnitEditing.h"
 #include "editor/history/HistoryCommands.h"
 #include "editor/network/NetworkMapCommand.h"
@@ -127,6 +129,8 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     AttachUnitEditing(window);
     new HistoryCommands(window);
     AttachNetworkMap(window);
+    AttachRecentUnits(window);
+    new UnitFileDrop(window);
     auto* recovery = new RecoveryKeeper(window);
     int endedBy = 0;
     QObject::connect(&interrupts, &InterruptNotifier::interrupted, &window, [&](int signalNumber) {

@@ -41,6 +41,9 @@ public:
 
     // A fresh history: after an open, a new unit, restored edits.
     void clear();
+    // The next change starts a step of its own even in the same field: after a save, so that Undo comes back
+    // to the saved unit.
+    void endStep() { ++focusVisit_; }
 
     // `undo` and `redo` take the history's step names ("&Undo Channel") and are enabled while there is a step.
     void connectMenu(QAction* undo, QAction* redo);

@@ -116,7 +116,7 @@ ChoiceBox* FieldFactory::makeChoice(QWidget* parent, const QString& name, std::s
                                     bool editable, const QString& accessible) {
     auto* box = new ChoiceBox(Items(choices), editable, parent);
     box->setObjectName(name);
-    Name(box, accessible);
+    if (!accessible.isEmpty()) box->setCaption(accessible);
     return box;
 }
 
@@ -125,9 +125,12 @@ QLabel* FieldFactory::makeValue(QWidget* parent, const QString& name, const QStr
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);  // unit texts are shown as they are, never as markup
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);  // no stop for the keyboard: nothing to do there
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setMinimumHeight(label->fontMetrics().height() + 6);
-    Name(label, accessible);
+    // No accessible name: a label's name is its text, the value a screen reader must read; the caption
+    // says what the value is.
+    label->setAccessibleDescription(accessible);
     return label;
 }
 

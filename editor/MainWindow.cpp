@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -31,7 +32,9 @@
 #include "editor/tabs/RemoteEventsPage.h"
 #include "editor/tabs/TimerCounterActionsPage.h"
 #include "editor/tabs/TimerCounterCommEventsPage.h"
+#include "model/FileNames.h"
 #include "model/UnitFile.h"
+#include "model/UnitName.h"
 #include "platform/UserDialogs.h"
 #include "platform/widgets/WidgetText.h"
 
@@ -122,6 +125,8 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
     startUp();
     unsaved_.settle(config_);
     connect(binder_, &SettingBinder::edited, this, &MainWindow::configurationChanged);
+    connect(this, &MainWindow::configurationChanged, this, &MainWindow::updateModifiedMark);
+    connect(this, &MainWindow::savedStateChanged, this, &MainWindow::updateModifiedMark);
 
     const QSize preferred(1280, 800);
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -243,6 +248,10 @@ void MainWindow::buildMenus() {
         action->setEnabled(false);
         menus_.*item.action = action;
     }
+    // "Recent units" stands after Open; editor/RecentUnits.h fills it.
+    menus_.recentUnits = new QMenu(QStringLiteral("&Recent units"), menus_.file);
+    menus_.recentUnits->menuAction()->setObjectName(QStringLiteral("mnuRecentUnits"));
+    menus_.file->insertMenu(menus_.saveUnit, menus_.recentUnits);
     OnTriggered(menus_.openUnit, this, [this] { openUnit(); });
     OnTriggered(menus_.saveUnit, this, [this] { saveUnit(); });
     OnTriggered(menus_.importUnit, this, [this] { importParameters(); });
@@ -274,7 +283,12 @@ void MainWindow::settle() {
     emit savedStateChanged();
 }
 
-void MainWindow::markSaved() { settle(); }
+void MainWindow::markSaved() {
+    settle();
+    history_->endStep();
+    const std::filesystem::path file = library_.unitsFolder() / FileSystemName(UnitFileName(config_.unit));
+    emit unitFileUsed(QFile::decodeName(file.c_str()));
+}
 
 void MainWindow::restoreEdits(const UnitConfiguration& edits) {
     config_ = edits;
@@ -330,7 +344,15 @@ int MainWindow::currentMessageText() const {
 
 void MainWindow::updateTitle() {
     const UnitIdentity& unit = config_.unit;
-    setWindowTitle(unit.id.empty() ? kNoUnitTitle : TitleText(ToWidgetText(unit.alias + " - " + unit.id)));
+    setWindowTitle(unit.id.empty() ? kNoUnitTitle
+                                   : TitleText(ToWidgetText(unit.alias + " - " + unit.id)) + QLatin1String("[*]"));
+    updateModifiedMark();
+}
+
+void MainWindow::updateModifiedMark() {
+    // The mark compares the unit with its file, so an edit taken back by hand (or by Undo) clears it again.
+    // Only a unit's title holds the mark: while a unit opens, its fields change before its title does.
+    if (windowTitle().endsWith(QLatin1String("[*]"))) setWindowModified(hasUnsavedEdits());
 }
 
 void MainWindow::report(const LibraryResult& result, const std::string& title) {
@@ -349,11 +371,7 @@ void MainWindow::askToSave(std::function<void(bool goOn)> answered) {
     const LibraryOperation save = [this](Consent consent) { return library_.PromptSaveUnit(config_, consent); };
     RunAsking(dialogs_, save, [this, answered = std::move(answered)](const LibraryResult& saved) {
         report(saved, std::string(kSaveUnitTitle));
-        if (saved.done()) {
-            updateTitle();
-            settle();
-            emit unitFilesChanged();
-        }
+        if (saved.done()) afterSave();
         // A save the user asked for that failed stops the command: the unit stays open.
         answered(saved.status == LibraryStatus::Done || saved.status == LibraryStatus::NotDone);
     });
@@ -368,6 +386,7 @@ bool MainWindow::openUnitFile(const std::string& path) {
     showConfiguration();
     history_->clear();
     settle();
+    emit unitFileUsed(QFile::decodeName(path.c_str()));
     return true;
 }
 
@@ -383,27 +402,33 @@ void MainWindow::openUnit() {
 void MainWindow::saveUnit() {
     const LibraryResult saved = library_.SaveUnit(config_);
     report(saved, std::string(kSaveUnitTitle));
-    if (!saved.done()) return;
+    if (saved.done()) afterSave();
+}
+
+void MainWindow::afterSave() {
     updateTitle();
-    settle();
+    markSaved();
     emit unitFilesChanged();
 }
 
 void MainWindow::importParameters() {
     const FileChoice choice{kParameterFileTitle, "Units (*.kpf)", library_.parameterFilesFolder().string(), {}};
     dialogs_.chooseFileToOpen(choice, [this](std::optional<std::string> path) {
-        if (!path) return;
-        // One step of the history; a file that fails part way changes nothing.
-        std::optional<FileError> error;
-        edit(QStringLiteral("Import"), [&](UnitConfiguration& config) {
-            error = LoadUnitFile(*path, config, LoadKind::Import);
-            return !error;
-        });
-        if (error) {
-            dialogs_.inform(DialogText("Cannot import the parameters: " + error->describe() + "."),
-                            kParameterFileTitle, MessageIcon::Critical);
-        }
+        if (path) importParameterFile(*path);
     });
+}
+
+void MainWindow::importParameterFile(const std::string& path) {
+    // One step of the history; a file that fails part way changes nothing.
+    std::optional<FileError> error;
+    edit(QStringLiteral("Import"), [&](UnitConfiguration& config) {
+        error = LoadUnitFile(path, config, LoadKind::Import);
+        return !error;
+    });
+    if (error) {
+        dialogs_.inform(DialogText("Cannot import the parameters: " + error->describe() + "."), kParameterFileTitle,
+                        MessageIcon::Critical);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

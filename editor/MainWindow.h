@@ -30,6 +30,9 @@
 //   - hasUnsavedEdits()    a unit is open and differs from what its file holds as last opened or saved;
 //                          configurationChanged() and savedStateChanged() say when that may have changed.
 //                          markSaved() after writing the open unit's file yourself (as New does).
+//   - unitFileUsed(path)   emitted after the open unit was read from or written to `path` (an open, a save, the
+//                          save question's save, markSaved()): the recent units follow it.
+//   - The title carries Qt's modified mark ("[*]", shown as "*") while hasUnsavedEdits().
 //   - unitFilesChanged()   emitted after the window wrote or deleted unit files: a save (also the save question's),
 //                          and every refreshUnitLists(), which New and Delete call when they are done.
 
@@ -102,6 +105,7 @@ struct WindowMenus {
     QAction* newUnit = nullptr;
     QAction* deleteUnit = nullptr;
     QAction* openUnit = nullptr;
+    QMenu* recentUnits = nullptr;  // after Open; editor/RecentUnits.h fills it
     QAction* saveUnit = nullptr;
     QAction* exportUnit = nullptr;
     QAction* importUnit = nullptr;
@@ -163,6 +167,8 @@ public:
     void openUnit();
     void saveUnit();
     void importParameters();
+    // Imports a parameter file over the configuration as Import does after its file chooser.
+    void importParameterFile(const std::string& path);
 
     bool hasUnsavedEdits() const;
     void markSaved();
@@ -180,6 +186,7 @@ signals:
     // What counts as saved changed: an open, a save, a new unit, restored edits.
     void savedStateChanged();
     void unitFilesChanged();
+    void unitFileUsed(const QString& path);
     // The page of `tab` has been built, its fields bound and showing the unit.
     void pageBuilt(koru::WindowTab tab);
 
@@ -198,6 +205,8 @@ private:
     void showFields();
     void showConfiguration();
     void updateTitle();
+    void updateModifiedMark();
+    void afterSave();
     // Asks whether to save the open unit and saves it on Yes; `answered` learns whether the command goes on.
     void askToSave(std::function<void(bool goOn)> answered);
     void report(const LibraryResult& result, const std::string& title);

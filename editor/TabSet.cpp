@@ -22,6 +22,7 @@ TabSet::TabSet(QWidget* parent) : QWidget(parent) {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("sstEvents"));
     pages_->tabBar()->hide();
+    pages_->setFocusPolicy(Qt::NoFocus);  // the tab buttons above take the keyboard; the own bar is hidden
     layout->addWidget(pages_, 1);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index < 0 || index >= tabs_.size()) return;
@@ -46,7 +47,10 @@ void TabSet::addPage(const QString& caption, PageBuilder build) {
     rows_->addWidget(tab, index / kTabsPerRow, index % kTabsPerRow);
     tabs_.append(tab);
     builders_.push_back(std::move(build));
-    connect(tab, &TabButton::clicked, this, [this, index] { showPage(index); });
+    // Toggled, not clicked: a screen reader's "toggle" action checks the button without a click.
+    connect(tab, &TabButton::toggled, this, [this, index](bool checked) {
+        if (checked) showPage(index);
+    });
     // The tab holds its page from the start; the page fills the holder once built.
     auto* holder = new QWidget;
     auto* layout = new QVBoxLayout(holder);

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing, packaging and fuzzing need, when any is missing.
-# Extra package names given as arguments are installed too (scripts/package.sh --lint asks for lintian).
+# The accessibility check reads the real window's tree through AT-SPI: python3-pyatspi, at-spi2-core's bus,
+# dbus-run-session. Extra package names given as arguments are installed too (scripts/package.sh --lint asks for lintian).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-serialport-dev
           libgtest-dev libgmock-dev xvfb xauth
+          python3-pyatspi at-spi2-core dbus
           dpkg-dev file desktop-file-utils appstream man-db "$@")
 missing=()
 for package in "${packages[@]}"; do

@@ -3,10 +3,24 @@
 # and a library of a few units, and writes one picture per tab and one per dialog to docs/screenshots/.
 # Needs a build (build/bin, or KORU_BIN); installs xvfb, xdotool and imagemagick when missing. KORU_SHOTS_OUT
 # names another folder for the pictures (scripts/compare-outputs.sh takes the pictures of two builds).
+#
+#   scripts/screenshots.sh --hidpi   the same pictures at twice the scale (QT_SCALE_FACTOR=2 on a 2560x1600
+#                                    display, the same room as 1280x800), written to build/screenshots-hidpi
+#                                    to look for clipped fields; they are not the README's pictures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=${KORU_BIN:-build/bin}
-out=${KORU_SHOTS_OUT:-docs/screenshots}
+if [ "${1:-}" = "--hidpi" ]; then
+  export KORU_SHOTS_SCALE=2
+  shift
+fi
+scale=${KORU_SHOTS_SCALE:-1}
+if [ "$scale" = 1 ]; then
+  out=${KORU_SHOTS_OUT:-docs/screenshots}
+else
+  out=${KORU_SHOTS_OUT:-build/screenshots-hidpi}
+  export QT_SCALE_FACTOR=$scale
+fi
 
 if [ "${1:-}" != "--inside" ]; then
   missing=()
@@ -18,7 +32,7 @@ if [ "${1:-}" != "--inside" ]; then
     $sudo apt-get install -y --no-install-recommends "${missing[@]}" > /dev/null
   fi
   export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-  exec xvfb-run -a -s '-screen 0 1280x800x24' "$0" --inside
+  exec xvfb-run -a -s "-screen 0 $((1280 * scale))x$((800 * scale))x24" "$0" --inside
 fi
 
 library=$(mktemp -d)

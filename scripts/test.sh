@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test twice: a normal build (and the Debian package made from it), then an
-# AddressSanitizer + UndefinedBehaviorSanitizer build. Exits non-zero when any build or test fails.
+# Builds and runs every test twice: a normal build (with the accessibility check of its window and the Debian
+# package made from it), then an AddressSanitizer + UndefinedBehaviorSanitizer build. Exits non-zero when any build or test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,6 +19,8 @@ run_suite() {
 
 echo "== normal build =="
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORU_WERROR=ON
+echo "== the accessibility tree of the real window, read from outside =="
+KORU_BIN=build/bin scripts/accessibility-check.sh
 echo "== the Debian package, unpacked and run =="
 tests/dist/package_test.sh build
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="

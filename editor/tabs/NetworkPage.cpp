@@ -131,6 +131,7 @@ void NetworkPage::buildRemotes(QBoxLayout* layout) {
     remoteRow->addWidget(factory().button(remotes, controls::kAddRemote));
     remoteRow->addWidget(factory().button(remotes, controls::kRemoveRemote));
     auto* choices = factory().kept<ListBox>(remotes, controls::kRemoteChoices);
+    choices->setAccessibleName(QStringLiteral("Remote control details"));
     remoteRow->addWidget(choices);
     controls_.remotes->setEnabled(false);
     choices->setEnabled(false);

@@ -16,6 +16,7 @@ TabPage::TabPage(FieldFactory& factory, std::string_view container, QWidget* par
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);  // the keyboard goes from field to field; the page follows the focus
     content_ = container.empty() ? new QWidget : factory.frame(nullptr, container);
     scroll->setWidget(content_);
     auto* layout = new QVBoxLayout(this);

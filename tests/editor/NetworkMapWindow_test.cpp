@@ -214,7 +214,7 @@ TEST_P(OpeningUnits, AUnitOpensAfterTheSaveQuestion) {
     }
     EXPECT_EQ(w.dialogs.shown, std::vector<Shown>{kSavePrompt});
     EXPECT_EQ(w.window->configuration().unit.id, "0000000101");
-    EXPECT_EQ(w.window->windowTitle(), "Well 1 - 0000000101");
+    EXPECT_EQ(w.window->windowHandle()->title(), "Well 1 - 0000000101");
     EXPECT_EQ(fs::exists(unitFile("0000000042(Pumping Station)")), GetParam().saveFirst);
     EXPECT_EQ(command->mapWindow()->busy(), GetParam().saveFirst);  // the save makes the map look again
     waitForScans();

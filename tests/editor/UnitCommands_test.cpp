@@ -66,9 +66,10 @@ TEST_F(UnitCommandsTest, TheMenusHoldTheItemsInOrder) {
             }
         }
     }
-    EXPECT_EQ(items, (Entries{"mnuFile:", "mnuNewKoru", "mnuDeleteKoru", "-", "mnuOpenKoru", "mnuSaveKoru", "-",
-                              "mnuExportKoru", "mnuImportKoru", "-", "mnuCompareLastSend", "mnuSendHistory", "-",
-                              "mnuExit", "mnuEdit:", "mnuUndo", "mnuRedo", "mnuView:", "mnuNetworkMap",
+    EXPECT_EQ(items, (Entries{"mnuFile:", "mnuNewKoru", "mnuDeleteKoru", "-", "mnuOpenKoru", "mnuRecentUnits",
+                              "mnuSaveKoru", "-", "mnuExportKoru", "mnuImportKoru", "-", "mnuCompareLastSend",
+                              "mnuSendHistory", "-", "mnuExit", "mnuEdit:", "mnuUndo", "mnuRedo", "mnuView:",
+                              "mnuNetworkMap",
                               "mnuSettings:", "mnuCommSettings", "mnuHelp:", "mnuAbout"}));
     for (const auto& [item, key] : {std::pair{"mnuNewKoru", Qt::Key_N}, std::pair{"mnuOpenKoru", Qt::Key_O},
                                     std::pair{"mnuSaveKoru", Qt::Key_S}, std::pair{"mnuExit", Qt::Key_Q}}) {
@@ -85,7 +86,7 @@ TEST_F(UnitCommandsTest, NewMakesTheUnitTheWindowsAndListsIt) {
     EXPECT_EQ(label("lblId"), "0000000042");
     EXPECT_EQ(w.get<QLineEdit>("txtAlias")->text(), "Pump");
     EXPECT_EQ(label("lblAlias"), "Pump");
-    EXPECT_EQ(w.window->windowTitle(), "Pump - 0000000042");
+    EXPECT_EQ(w.window->windowHandle()->title(), "Pump - 0000000042");
     EXPECT_EQ(w.items("lstUnitInSystem"), (Entries{"0000000007(Tank)", "0000000042(Pump)"}));
 
     trigger("mnuNewKoru");  // a unit is open: the save prompt comes first
