@@ -1,11 +1,11 @@
 #include "editor/ActionListEditing.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include "editor/ChoiceBox.h"
 #include "editor/FieldText.h"
+#include "editor/ListBox.h"
 #include "editor/ListSelection.h"
 #include "editor/MainWindow.h"
 #include "editor/WindowHooks.h"
@@ -25,14 +25,10 @@ TextList& CounterActions(UnitConfiguration& config) { return config.counterActio
 }  // namespace
 
 ActionListEditing::ActionListEditing(MainWindow& window) : QObject(&window), window_(window) {
-    const WindowControls& controls = window_.controls();
-    connectCreateButtons();
-    connectTimerCounterButtons();
-    connectDeleteButton(controls.messageActions.remove, controls.messageActions.actions, MessageActions);
-    connectDeleteButton(controls.outputFlagActions.remove, controls.outputFlagActions.actions, OutputFlagActions);
-    connectDeleteButton(controls.timerActions.remove, controls.timerActions.actions, TimerActions);
-    connectDeleteButton(controls.counterActions.remove, controls.counterActions.actions, CounterActions);
-    connectEventButtons();
+    window_.onPage(WindowTab::MessageActions, this, [this] { connectMessageButtons(); });
+    window_.onPage(WindowTab::OutputFlagActions, this, [this] { connectOutputFlagButtons(); });
+    window_.onPage(WindowTab::TimerCounterActions, this, [this] { connectTimerCounterButtons(); });
+    window_.onEveryPage(this, [this](WindowTab) { connectEventButtons(); });
 }
 
 void ActionListEditing::addDefined(DefinedList list, const std::optional<std::string>& entry) {
@@ -41,12 +37,16 @@ void ActionListEditing::addDefined(DefinedList list, const std::optional<std::st
                  [&](UnitConfiguration& config) { return AppendUnique(list(config), *entry); });
 }
 
-void ActionListEditing::connectCreateButtons() {
+void ActionListEditing::connectMessageButtons() {
     const MessageActionControls& message = window_.controls().messageActions;
     OnClicked(message.create, this, [this, message] {
         const std::optional<std::string> destination = SelectedEntry(message.destinations);
         addDefined(MessageActions, MessageActionEntry(FieldText(message.messageNumber), destination.value_or("")));
     });
+    connectDeleteButton(message.remove, message.actions, MessageActions);
+}
+
+void ActionListEditing::connectOutputFlagButtons() {
     const OutputFlagActionControls& outputFlag = window_.controls().outputFlagActions;
     OnClicked(outputFlag.create, this, [this, outputFlag] {
         std::array<Text, kOutputFlagCells> cells;
@@ -54,6 +54,7 @@ void ActionListEditing::connectCreateButtons() {
         const std::optional<std::string> destination = SelectedEntry(outputFlag.destinations);
         addDefined(OutputFlagActions, OutputFlagActionEntry(cells, destination.value_or("")));
     });
+    connectDeleteButton(outputFlag.remove, outputFlag.actions, OutputFlagActions);
 }
 
 // A row of the timer frame or the counter frame makes its action from what the whole frame shows.
@@ -79,10 +80,12 @@ void ActionListEditing::connectTimerCounterButtons() {
             addDefined(CounterActions, CounterActionEntry(static_cast<CounterActionRow>(row), fields));
         });
     }
+    connectDeleteButton(timers.remove, timers.actions, TimerActions);
+    connectDeleteButton(counters.remove, counters.actions, CounterActions);
 }
 
 // An event that runs the deleted action keeps its entry: only equal text links the two.
-void ActionListEditing::connectDeleteButton(QPushButton* button, QListWidget* shown, DefinedList list) {
+void ActionListEditing::connectDeleteButton(QPushButton* button, ListBox* shown, DefinedList list) {
     OnClicked(button, this, [this, shown, list] {
         const int row = SelectedRow(shown);
         window_.edit(QStringLiteral("Delete action"),
@@ -92,7 +95,9 @@ void ActionListEditing::connectDeleteButton(QPushButton* button, QListWidget* sh
 
 // Every event the unit has a number for; the remote events' buttons do nothing.
 void ActionListEditing::connectEventButtons() {
-    for (const EventButton& button : window_.controls().eventButtons) {
+    const std::vector<EventButton>& buttons = window_.controls().eventButtons;
+    for (; connectedEventButtons_ < buttons.size(); ++connectedEventButtons_) {
+        const EventButton& button = buttons[connectedEventButtons_];
         if (!button.event->sent()) continue;
         OnClicked(button.button, this, [this, button] {
             editEventList(*button.event, button.item, button.button->accessibleName());

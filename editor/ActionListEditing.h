@@ -7,16 +7,17 @@
 #include <QObject>
 #include <QString>
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 #include "model/UnitConfiguration.h"
 
-class QListWidget;
 class QPushButton;
 
 namespace koru {
 
+class ListBox;
 class MainWindow;
 struct EventDescription;
 
@@ -29,15 +30,19 @@ public:
 private:
     using DefinedList = TextList& (*)(UnitConfiguration& config);
 
-    void connectCreateButtons();
+    // Each once its tab's page is built.
+    void connectMessageButtons();
+    void connectOutputFlagButtons();
     void connectTimerCounterButtons();
-    void connectDeleteButton(QPushButton* button, QListWidget* shown, DefinedList list);
+    void connectDeleteButton(QPushButton* button, ListBox* shown, DefinedList list);
+    // The buttons of the pages built since the last call.
     void connectEventButtons();
     // Appends a created entry to a defined-action list, unless there is none or the list holds it already.
     void addDefined(DefinedList list, const std::optional<std::string>& entry);
     void editEventList(const EventDescription& event, int item, const QString& step);
 
     MainWindow& window_;
+    std::size_t connectedEventButtons_ = 0;
 };
 
 }  // namespace koru

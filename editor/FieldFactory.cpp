@@ -4,12 +4,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 
+#include <utility>
+
 #include "editor/ChoiceBox.h"
+#include "editor/ListBox.h"
 #include "platform/widgets/WidgetText.h"
 #include "protocol/QuotedTexts.h"
 
@@ -75,6 +77,10 @@ FieldFactory::Item FieldFactory::optionOf(const OptionGroup& group, int item, st
     return {nullptr, 0};
 }
 
+FieldFactory::Made FieldFactory::takeMade() {
+    return {std::exchange(bound_, {}), std::exchange(checked_, {}), std::exchange(eventButtons_, {})};
+}
+
 void FieldFactory::bind(QWidget* widget, Item item) {
     bound_.push_back({widget, item.setting, item.index});
     noteCheck(widget, item.setting->check);
@@ -128,16 +134,16 @@ QLabel* FieldFactory::makeValue(QWidget* parent, const QString& name, const QStr
     return label;
 }
 
-QListWidget* FieldFactory::makeList(QWidget* parent, const QString& name, int visibleRows, const QString& accessible) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setUniformItemSizes(true);
+ListBox* FieldFactory::makeList(QWidget* parent, const QString& name, int visibleRows, const QString& accessible,
+                               QStringListModel* shared) {
     if (listRowHeight_ == 0) {
         // Every list shares the style and font: measure one row once.
-        list->addItem(QStringLiteral("Xg"));
-        listRowHeight_ = list->sizeHintForRow(0);
-        list->clear();
+        ListBox measured(parent);
+        measured.setTexts({QStringLiteral("Xg")});
+        listRowHeight_ = measured.sizeHintForRow(0);
     }
+    auto* list = new ListBox(parent, shared);
+    list->setObjectName(name);
     list->setFixedHeight(listRowHeight_ * visibleRows + 2 * list->frameWidth() + 2);
     Name(list, accessible);
     return list;
@@ -178,7 +184,7 @@ QCheckBox* FieldFactory::flag(QWidget* parent, const bool& value, const QString&
     });
 }
 
-QListWidget* FieldFactory::list(QWidget* parent, const TextList& value, int visibleRows, const QString& accessible) {
+ListBox* FieldFactory::list(QWidget* parent, const TextList& value, int visibleRows, const QString& accessible) {
     return bound(&value, [&](const Setting&, const QString& name) {
         return makeList(parent, name, visibleRows, accessible);
     });
@@ -200,7 +206,7 @@ QCheckBox* FieldFactory::eventSwitch(QWidget* parent, const EventDescription& ev
     return flag(parent, event.on(config_, item), caption, accessible);
 }
 
-QListWidget* FieldFactory::eventList(QWidget* parent, const EventDescription& event, int item, int visibleRows,
+ListBox* FieldFactory::eventList(QWidget* parent, const EventDescription& event, int item, int visibleRows,
                                      const QString& accessible) {
     return list(parent, event.actions(config_, item), visibleRows, accessible);
 }
@@ -232,8 +238,10 @@ QLabel* FieldFactory::value(QWidget* parent, const EditorField& field, const QSt
     return label;
 }
 
-QListWidget* FieldFactory::list(QWidget* parent, const EditorField& field, int visibleRows, const QString& accessible) {
-    return makeList(parent, ObjectName(field.name, -1), visibleRows, accessible);
+ListBox* FieldFactory::list(QWidget* parent, const EditorField& field, int visibleRows, const QString& accessible) {
+    const auto shared = sharedLists_.find(&field);
+    return makeList(parent, ObjectName(field.name, -1), visibleRows, accessible,
+                    shared != sharedLists_.end() ? shared->second : nullptr);
 }
 
 QPushButton* FieldFactory::button(QWidget* parent, const ButtonControl& button, int index, const QString& accessible) {

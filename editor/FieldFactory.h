@@ -22,14 +22,15 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QStringListModel;
 class QWidget;
 
 namespace koru {
 
 class ChoiceBox;
+class ListBox;
 
 // "txtTime(2)", or "lblId" for a single control (index -1).
 QString ObjectName(std::string_view control, int index);
@@ -71,7 +72,7 @@ public:
     ChoiceBox* choice(QWidget* parent, const Text& value, const QString& accessible);
     QLabel* value(QWidget* parent, const Text& value, const QString& accessible);  // set by the program only
     QCheckBox* flag(QWidget* parent, const bool& value, const QString& caption, const QString& accessible = {});
-    QListWidget* list(QWidget* parent, const TextList& value, int visibleRows, const QString& accessible);
+    ListBox* list(QWidget* parent, const TextList& value, int visibleRows, const QString& accessible);
     // The option of `group` (item `item`) that selects `value`.
     QRadioButton* option(QWidget* parent, const OptionGroup& group, int item, std::string_view value,
                          const QString& caption, const QString& accessible = {});
@@ -79,7 +80,7 @@ public:
     // An event's switch and action list.
     QCheckBox* eventSwitch(QWidget* parent, const EventDescription& event, int item, const QString& caption,
                            const QString& accessible);
-    QListWidget* eventList(QWidget* parent, const EventDescription& event, int item, int visibleRows,
+    ListBox* eventList(QWidget* parent, const EventDescription& event, int item, int visibleRows,
                            const QString& accessible);
     // An event's "Actions" button; ActionListEditing makes it work (the remote events' stay disabled).
     QPushButton* actionsButton(QWidget* parent, const EventDescription& event, int item, const QString& caption,
@@ -89,7 +90,10 @@ public:
     QLineEdit* text(QWidget* parent, const EditorField& field, int index, const QString& accessible);
     ChoiceBox* choice(QWidget* parent, const EditorField& field, int index, const QString& accessible);
     QLabel* value(QWidget* parent, const EditorField& field, const QString& accessible);
-    QListWidget* list(QWidget* parent, const EditorField& field, int visibleRows, const QString& accessible);
+    // The list shows the texts `shareList` gave for the field, or texts of its own.
+    ListBox* list(QWidget* parent, const EditorField& field, int visibleRows, const QString& accessible);
+    // The list of `field` shows `texts`, which their owner fills (the library's units and destinations).
+    void shareList(const EditorField& field, QStringListModel* texts) { sharedLists_[&field] = texts; }
 
     // A plain widget named after an editor-only field, for one the window keeps but never shows.
     template <class Widget>
@@ -111,9 +115,14 @@ public:
     // The two fields' checks read or correct each other (a time and its unit, a minimum and its maximum).
     void checkTogether(QWidget* field, QWidget* partner);
 
-    const std::vector<BoundField>& boundFields() const { return bound_; }
-    const std::vector<CheckedField>& checkedFields() const { return checked_; }
-    const std::vector<EventButton>& eventButtons() const { return eventButtons_; }
+    // What the factory made since the last call (a page): the fields of the settings for the binder, the
+    // checked fields for the field checks, and the events' "Actions" buttons.
+    struct Made {
+        std::vector<BoundField> bound;
+        std::vector<CheckedField> checked;
+        std::vector<EventButton> eventButtons;
+    };
+    Made takeMade();
 
 private:
     struct Item {
@@ -133,13 +142,15 @@ private:
     ChoiceBox* makeChoice(QWidget* parent, const QString& name, std::span<const std::string_view> choices,
                           bool editable, const QString& accessible);
     QLabel* makeValue(QWidget* parent, const QString& name, const QString& accessible);
-    QListWidget* makeList(QWidget* parent, const QString& name, int visibleRows, const QString& accessible);
+    ListBox* makeList(QWidget* parent, const QString& name, int visibleRows, const QString& accessible,
+                      QStringListModel* shared = nullptr);
 
     UnitConfiguration& config_;
     std::unordered_map<const void*, Item> byValue_;
     std::vector<BoundField> bound_;
     std::vector<CheckedField> checked_;
     std::vector<EventButton> eventButtons_;
+    std::unordered_map<const EditorField*, QStringListModel*> sharedLists_;
     int listRowHeight_ = 0;
 };
 

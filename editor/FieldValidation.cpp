@@ -10,11 +10,13 @@
 
 namespace koru {
 
-FieldValidation::FieldValidation(const std::vector<CheckedField>& fields, QObject* parent) : QObject(parent) {
-    for (const CheckedField& field : fields) watch(field);
+FieldValidation::FieldValidation(QObject* parent) : QObject(parent) {}
+
+void FieldValidation::watch(const std::vector<CheckedField>& fields) {
+    for (const CheckedField& field : fields) watchField(field);
 }
 
-void FieldValidation::watch(const CheckedField& watched) {
+void FieldValidation::watchField(const CheckedField& watched) {
     QWidget* field = watched.widget;
     const FieldCheck check = watched.check;
     if (HasChangeCheck(check)) {

@@ -18,14 +18,17 @@ class FieldValidation : public QObject {
     Q_OBJECT
 
 public:
-    // Connect before the binder, so a typed value is checked before it enters the configuration.
-    FieldValidation(const std::vector<CheckedField>& fields, QObject* parent);
+    explicit FieldValidation(QObject* parent);
+
+    // Checks the fields of a page just built. Before the binder binds them, so a typed value is checked
+    // before it enters the configuration.
+    void watch(const std::vector<CheckedField>& fields);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void watch(const CheckedField& field);
+    void watchField(const CheckedField& field);
     void leave(QWidget* field, const CheckedField& watched);
 
     QHash<QObject*, CheckedField> watched_;

@@ -22,11 +22,4 @@ bool SetListItems(QListWidget* list, const QStringList& items) {
     return true;
 }
 
-QStringList ListItems(const QListWidget* list) {
-    QStringList items;
-    items.reserve(list->count());
-    for (int row = 0; row < list->count(); ++row) items.append(list->item(row)->text());
-    return items;
-}
-
 }  // namespace koru

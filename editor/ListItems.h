@@ -17,7 +17,4 @@ QStringList WidgetTexts(const std::vector<std::string>& items);
 // Gives `list` exactly these items; false when it held them already (nothing changed).
 bool SetListItems(QListWidget* list, const QStringList& items);
 
-// The items of `list`, in order.
-QStringList ListItems(const QListWidget* list);
-
 }  // namespace koru

@@ -5,14 +5,14 @@
 #include <optional>
 #include <string>
 
-class QListWidget;
+class QAbstractItemView;
 
 namespace koru {
 
 // The position of the selected item; -1 when none is selected.
-int SelectedRow(const QListWidget* list);
+int SelectedRow(const QAbstractItemView* list);
 
 // The selected item as bytes; nullopt when none is selected.
-std::optional<std::string> SelectedEntry(const QListWidget* list);
+std::optional<std::string> SelectedEntry(const QAbstractItemView* list);
 
 }  // namespace koru

@@ -4,14 +4,18 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStringListModel>
+
+#include <iterator>
 
 #include "editor/AskingOperation.h"
 #include "editor/DialogText.h"
 #include "editor/EditHistory.h"
 #include "editor/FieldValidation.h"
+#include "editor/ListBox.h"
+#include "editor/ListBox.h"
 #include "editor/ListItems.h"
 #include "editor/SettingBinder.h"
 #include "editor/TabSet.h"
@@ -102,15 +106,19 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
     : QMainWindow(parent), library_(std::move(library)), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmSetUpKoru"));
     setWindowTitle(kNoUnitTitle);
-    FieldFactory factory(config_);
-    buildTabs(factory);
-    controls_.eventButtons = factory.eventButtons();
+    factory_ = std::make_unique<FieldFactory>(config_);
+    units_ = new QStringListModel(this);
+    messageDestinations_ = new QStringListModel(this);
+    outputFlagDestinations_ = new QStringListModel(this);
+    factory_->shareList(controls::kUnits, units_);
+    factory_->shareList(controls::kMessageDestinations, messageDestinations_);
+    factory_->shareList(controls::kOutputFlagDestinations, outputFlagDestinations_);
     // The order matters: a typed value is checked before it enters the unit, and the rules see it checked.
-    new FieldValidation(factory.checkedFields(), this);
-    binder_ = new SettingBinder(config_, factory.boundFields(), this);
-    rules_ = new WindowRules(controls_, *binder_, this);
+    validation_ = new FieldValidation(this);
+    binder_ = new SettingBinder(config_, this);
+    rules_ = new WindowRules(controls_, config_, *binder_, this);
     binder_->showAll();
-    rules_->applyAll();
+    buildTabs();
     buildMenus();
     history_ = new EditHistory(*binder_, *this);
     history_->connectMenu(menus_.undo, menus_.redo);
@@ -127,36 +135,97 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildTabs(FieldFactory& factory) {
+void MainWindow::buildTabs() {
+    static const char* const kCaptions[] = {
+        "KORU unit",        "Network setup",           "Timer, counter, comm. setup", "Input, sleep setup",
+        "Messages events",  "I/O and sleep events",    "Timer, counter, comm. events", "Remote control events",
+        "Message actions",  "Output and flag actions", "Timers and counter actions",  "Misc.",
+    };
     tabs_ = new TabSet(this);
     setCentralWidget(tabs_);
-    auto* overview = new OverviewPage(factory);
-    tabs_->addPage(overview, QStringLiteral("KORU unit"));
-    auto* network = new NetworkPage(factory);
-    tabs_->addPage(network, QStringLiteral("Network setup"));
-    auto* commSetup = new CommSetupPage(factory);
-    tabs_->addPage(commSetup, QStringLiteral("Timer, counter, comm. setup"));
-    tabs_->addPage(new InputSleepPage(factory), QStringLiteral("Input, sleep setup"));
-    tabs_->addPage(new MessageEventsPage(factory), QStringLiteral("Messages events"));
-    tabs_->addPage(new IoEventsPage(factory), QStringLiteral("I/O and sleep events"));
-    tabs_->addPage(new TimerCounterCommEventsPage(factory), QStringLiteral("Timer, counter, comm. events"));
-    tabs_->addPage(new RemoteEventsPage(factory), QStringLiteral("Remote control events"));
-    messageActions_ = new MessageActionsPage(factory);
-    tabs_->addPage(messageActions_, QStringLiteral("Message actions"));
-    auto* outputFlagActions = new OutputFlagActionsPage(factory);
-    tabs_->addPage(outputFlagActions, QStringLiteral("Output and flag actions"));
-    auto* timerCounterActions = new TimerCounterActionsPage(factory);
-    tabs_->addPage(timerCounterActions, QStringLiteral("Timers and counter actions"));
-    tabs_->addPage(new TabPage(factory, controls::kMiscTab, nullptr), QStringLiteral("Misc."));
+    built_.assign(std::size(kCaptions), false);
+    for (std::size_t index = 0; index < std::size(kCaptions); ++index) {
+        const auto tab = static_cast<WindowTab>(index);
+        tabs_->addPage(QString::fromLatin1(kCaptions[index]),
+                       [this, tab](QWidget* holder) { return buildPage(tab, holder); });
+    }
+}
 
-    controls_.overview = overview->controls();
-    controls_.network = network->controls();
-    controls_.messageActions = messageActions_->controls();
-    controls_.outputFlagActions = outputFlagActions->controls();
-    controls_.timerActions = timerCounterActions->timers();
-    controls_.counterActions = timerCounterActions->counters();
-    controls_.channel = commSetup->channel();
-    controls_.frequency = commSetup->frequency();
+QWidget* MainWindow::buildPage(WindowTab tab, QWidget* holder) {
+    QWidget* page = makePage(tab, holder);
+    FieldFactory::Made made = factory_->takeMade();
+    validation_->watch(made.checked);
+    rules_->followPage(tab);
+    binder_->addFields(made.bound);
+    controls_.eventButtons.insert(controls_.eventButtons.end(), made.eventButtons.begin(), made.eventButtons.end());
+    rules_->applyAll();
+    built_[static_cast<std::size_t>(tab)] = true;
+    readUnitLists();
+    emit pageBuilt(tab);
+    return page;
+}
+
+QWidget* MainWindow::makePage(WindowTab tab, QWidget* holder) {
+    FieldFactory& factory = *factory_;
+    // A page whose controls the editing parts work with hands them over as it is made.
+    const auto keep = [](auto* page, auto& controls) {
+        controls = page->controls();
+        return page;
+    };
+    switch (tab) {
+        case WindowTab::Overview: return keep(new OverviewPage(factory, holder), controls_.overview);
+        case WindowTab::Network: return keep(new NetworkPage(factory, holder), controls_.network);
+        case WindowTab::CommSetup: {
+            auto* page = new CommSetupPage(factory, holder);
+            controls_.channel = page->channel();
+            controls_.frequency = page->frequency();
+            return page;
+        }
+        case WindowTab::InputSleep: return new InputSleepPage(factory, holder);
+        case WindowTab::MessageEvents: return new MessageEventsPage(factory, holder);
+        case WindowTab::IoEvents: return new IoEventsPage(factory, holder);
+        case WindowTab::TimerCounterCommEvents: return new TimerCounterCommEventsPage(factory, holder);
+        case WindowTab::RemoteEvents: return new RemoteEventsPage(factory, holder);
+        case WindowTab::MessageActions:
+            messageActions_ = keep(new MessageActionsPage(factory, holder), controls_.messageActions);
+            return messageActions_;
+        case WindowTab::OutputFlagActions:
+            return keep(new OutputFlagActionsPage(factory, holder), controls_.outputFlagActions);
+        case WindowTab::TimerCounterActions: {
+            auto* page = new TimerCounterActionsPage(factory, holder);
+            controls_.timerActions = page->timers();
+            controls_.counterActions = page->counters();
+            return page;
+        }
+        case WindowTab::Misc: break;
+    }
+    return new TabPage(factory, controls::kMiscTab, holder);
+}
+
+bool MainWindow::isPageBuilt(WindowTab tab) const { return built_[static_cast<std::size_t>(tab)]; }
+
+void MainWindow::buildAllPages() {
+    for (std::size_t index = 0; index < built_.size(); ++index) tabs_->buildPage(static_cast<int>(index));
+}
+
+void MainWindow::onPage(WindowTab tab, QObject* context, std::function<void()> hook) {
+    if (isPageBuilt(tab)) {
+        hook();
+        return;
+    }
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(this, &MainWindow::pageBuilt, context, [tab, connection, hook = std::move(hook)](WindowTab built) {
+        if (built != tab) return;
+        QObject::disconnect(*connection);
+        hook();
+    });
+}
+
+void MainWindow::onEveryPage(QObject* context, std::function<void(WindowTab)> hook) {
+    for (std::size_t index = 0; index < built_.size(); ++index) {
+        if (built_[index]) hook(static_cast<WindowTab>(index));
+    }
+    connect(this, &MainWindow::pageBuilt, context, std::move(hook));
 }
 
 // Every menu item in its place. An item whose work another part does stays disabled until that part
@@ -245,11 +314,21 @@ void MainWindow::replaceConfiguration(UnitConfiguration config) {
 }
 
 void MainWindow::refreshUnitLists() {
-    const UnitLists lists = library_.RefreshUnitLists();
-    SetListItems(controls_.network.units, WidgetTexts(lists.units));
-    SetListItems(controls_.messageActions.destinations, WidgetTexts(lists.messageDestinations));
-    SetListItems(controls_.outputFlagActions.destinations, WidgetTexts(lists.outputFlagDestinations));
+    unitListsRead_ = false;
+    readUnitLists();
     emit unitFilesChanged();
+}
+
+// The lists are read once a page that shows them is built: a large library costs nothing before.
+void MainWindow::readUnitLists() {
+    const bool shown = isPageBuilt(WindowTab::Network) || isPageBuilt(WindowTab::MessageActions) ||
+                       isPageBuilt(WindowTab::OutputFlagActions);
+    if (unitListsRead_ || !shown) return;
+    const UnitLists lists = library_.RefreshUnitLists();
+    SetTexts(*units_, WidgetTexts(lists.units));
+    SetTexts(*messageDestinations_, WidgetTexts(lists.messageDestinations));
+    SetTexts(*outputFlagDestinations_, WidgetTexts(lists.outputFlagDestinations));
+    unitListsRead_ = true;
 }
 
 void MainWindow::setWindowEnabled(bool enabled) {
@@ -259,7 +338,9 @@ void MainWindow::setWindowEnabled(bool enabled) {
     for (QAction* menu : menuBar()->actions()) menu->setEnabled(enabled);
 }
 
-int MainWindow::currentMessageText() const { return messageActions_->currentMessageText(); }
+int MainWindow::currentMessageText() const {
+    return messageActions_ != nullptr ? messageActions_->currentMessageText() : 0;
+}
 
 void MainWindow::updateTitle() {
     const UnitIdentity& unit = config_.unit;

@@ -12,12 +12,16 @@
 //   - controls()           the controls the parts work with, by tab, as typed members (the network buttons, the
 //                          create and delete buttons, the event "Actions" buttons, "SEND TO UNIT"). They stand
 //                          disabled until the part that makes them work enables them (WindowHooks.h).
+//   - onPage(tab, hook)    a tab's page, and so its controls, is built when the tab is first shown (the
+//                          overview at once): a part hooks onto a page's controls in `hook`, which runs once
+//                          the page is there. buildAllPages() builds every page now.
 //   - menus()              every menu item, built here in its menu and place; the part that does the work
 //                          connects the item and enables it.
 //   - library(), dialogs() the unit library and the user's dialogs (message boxes, questions, file choosers;
 //                          no nested event loops). A library operation's question: RunAsking
 //                          (editor/AskingOperation.h).
-//   - refreshUnitLists()   rebuilds the unit list and both destination lists from the library.
+//   - refreshUnitLists()   rebuilds the unit list and both destination lists from the library (read when a
+//                          page that shows them is built).
 //   - setWindowEnabled()   switches the window's fields and menus off while a dialog works alone; dialogs that
 //                          are children of the window stay usable.
 //   - promptSaveUnit(then) "Do you want to save unit?" when a unit is open, then `then` (not called when a save
@@ -35,6 +39,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,18 +56,37 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QStringListModel;
 
 namespace koru {
 
 class ChoiceBox;
 class EditHistory;
+class FieldValidation;
 class SettingBinder;
 class TabSet;
 class UserDialogs;
 class WindowRules;
 struct LibraryResult;
 
-// The controls the editing parts work with.
+// The window's tabs, in their order.
+enum class WindowTab {
+    Overview,
+    Network,
+    CommSetup,
+    InputSleep,
+    MessageEvents,
+    IoEvents,
+    TimerCounterCommEvents,
+    RemoteEvents,
+    MessageActions,
+    OutputFlagActions,
+    TimerCounterActions,
+    Misc,
+};
+
+// The controls the editing parts work with; those of a page not built yet are null (eventButtons holds
+// the buttons of the pages built so far).
 struct WindowControls {
     OverviewControls overview;
     NetworkControls network;
@@ -116,6 +140,14 @@ public:
     SettingBinder& edits() { return *binder_; }
     const EditHistory& history() const { return *history_; }
 
+    // Runs `hook` (in `context`) once the page of `tab` is built: now when it is, else when the tab is
+    // first shown.
+    void onPage(WindowTab tab, QObject* context, std::function<void()> hook);
+    // Runs `hook` (in `context`) for every page built so far and for each page built later.
+    void onEveryPage(QObject* context, std::function<void(WindowTab)> hook);
+    bool isPageBuilt(WindowTab tab) const;
+    void buildAllPages();
+
     // Changes the unit as a command does: `change` edits a copy and says whether it did anything. What it
     // changed is one step of the undo history, called `step` ("New action"). Returns whether a setting changed.
     bool edit(const QString& step, const std::function<bool(UnitConfiguration&)>& change);
@@ -155,14 +187,20 @@ signals:
     void savedStateChanged();
     void unitFilesChanged();
     void unitFileUsed(const QString& path);
+    // The page of `tab` has been built, its fields bound and showing the unit.
+    void pageBuilt(koru::WindowTab tab);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildTabs(FieldFactory& factory);
+    void buildTabs();
+    // Makes the page of `tab` in `holder`, binds its fields and hooks its controls.
+    QWidget* buildPage(WindowTab tab, QWidget* holder);
+    QWidget* makePage(WindowTab tab, QWidget* holder);
     void buildMenus();
     void startUp();
+    void readUnitLists();
     // Model to every field (and the title); after the configuration changed as a whole.
     void showFields();
     void showConfiguration();
@@ -179,8 +217,16 @@ private:
     UnsavedEdits unsaved_;
     UnitLibrary library_;
     UserDialogs& dialogs_;
+    std::unique_ptr<FieldFactory> factory_;
+    // The library's units and the two destination lists, shown by the lists of three tabs.
+    QStringListModel* units_ = nullptr;
+    QStringListModel* messageDestinations_ = nullptr;
+    QStringListModel* outputFlagDestinations_ = nullptr;
     TabSet* tabs_ = nullptr;
+    std::vector<bool> built_;     // by tab
+    bool unitListsRead_ = false;  // the three lists hold what the library held at the last refresh
     MessageActionsPage* messageActions_ = nullptr;
+    FieldValidation* validation_ = nullptr;
     SettingBinder* binder_ = nullptr;
     EditHistory* history_ = nullptr;
     WindowRules* rules_ = nullptr;

@@ -7,7 +7,9 @@
 namespace koru {
 
 MessageParameterEditing::MessageParameterEditing(MainWindow& window) : QObject(&window), window_(window) {
-    OnClicked(window_.controls().messageActions.addParameter, this, [this] { addParameter(); });
+    window_.onPage(WindowTab::MessageActions, this, [this] {
+        OnClicked(window_.controls().messageActions.addParameter, this, [this] { addParameter(); });
+    });
 }
 
 void MessageParameterEditing::addParameter() {

@@ -1,10 +1,10 @@
 #include "editor/NetworkEditing.h"
 
-#include <QListWidget>
 #include <QPushButton>
 
 #include "editor/ChoiceBox.h"
 #include "editor/FieldText.h"
+#include "editor/ListBox.h"
 #include "editor/ListSelection.h"
 #include "editor/MainWindow.h"
 #include "editor/WindowHooks.h"
@@ -13,6 +13,10 @@
 namespace koru {
 
 NetworkEditing::NetworkEditing(MainWindow& window) : QObject(&window), window_(window) {
+    window_.onPage(WindowTab::Network, this, [this] { connectButtons(); });
+}
+
+void NetworkEditing::connectButtons() {
     const NetworkControls& network = window_.controls().network;
     const auto selectedUnit = [units = network.units] { return SelectedEntry(units).value_or(std::string()); };
     const auto pingChoice = [choice = network.pingChoice] { return FieldText(choice); };

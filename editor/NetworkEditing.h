@@ -22,6 +22,8 @@ public:
     explicit NetworkEditing(MainWindow& window);
 
 private:
+    // Once the network tab's page is built.
+    void connectButtons();
     // Runs `operation` on the network setup at every click of `button`.
     void onButton(QPushButton* button, std::function<bool(NetworkSetup&)> operation);
 

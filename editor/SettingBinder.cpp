@@ -5,11 +5,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 
 #include "editor/ChoiceBox.h"
 #include "editor/FieldText.h"
+#include "editor/ListBox.h"
 #include "editor/ListItems.h"
 #include "model/FieldChecks.h"
 #include "model/FileSyntax.h"
@@ -18,6 +18,10 @@
 namespace koru {
 
 namespace {
+
+// The most characters a line edit holds (its default maxLength(), which the window keeps); setText() cuts
+// a longer text.
+constexpr int kLineEditLength = 32767;
 
 // While it lives, the fields' signals are the program's, not the user's.
 class Showing {
@@ -67,9 +71,14 @@ bool SameItem(const BoundField& field, const SettingChange& change) {
 
 }  // namespace
 
-SettingBinder::SettingBinder(UnitConfiguration& config, const std::vector<BoundField>& fields, QObject* parent)
-    : QObject(parent), config_(config), fields_(fields) {
-    for (const BoundField& field : fields_) bind(field);
+SettingBinder::SettingBinder(UnitConfiguration& config, QObject* parent) : QObject(parent), config_(config) {}
+
+void SettingBinder::addFields(const std::vector<BoundField>& fields) {
+    for (const BoundField& field : fields) {
+        fields_.push_back(field);
+        bind(field);
+        showField(field);
+    }
 }
 
 QButtonGroup* SettingBinder::groupOf(const BoundField& field) {
@@ -125,8 +134,23 @@ bool SettingBinder::edit(const std::function<bool(UnitConfiguration&)>& change) 
     const std::vector<SettingChange> changes = Differences(config_, next);
     if (changes.empty()) return false;
     commit(changes);
-    for (const SettingChange& changed : changes) showChanged(changed);
+    for (const SettingChange& changed : changes) {
+        correct(*changed.setting, changed.index);
+        showChanged(changed);
+    }
     return true;
+}
+
+// A field's change check corrects the value it is given, and the correction is an edit. A text longer than a
+// line edit holds is shown cut and stays whole, uncorrected.
+void SettingBinder::correct(const Setting& setting, int index) {
+    if (!HasChangeCheck(setting.check)) return;
+    const std::string& whole = setting.text(config_, index);
+    const bool typed = setting.kind != FieldKind::Choice || setting.editableChoice;
+    if (typed && whole.size() > static_cast<std::size_t>(kLineEditLength)) return;
+    std::string corrected = ChangeCheck(setting.check, whole);
+    if (corrected == whole) return;
+    commit({{&setting, index, ValueOf(setting, config_, index), SettingValue{std::move(corrected), {}}}});
 }
 
 void SettingBinder::showChanged(const SettingChange& change) {
@@ -146,57 +170,42 @@ QWidget* SettingBinder::fieldOf(const SettingChange& change) const {
 }
 
 void SettingBinder::showAll() {
+    for (const Setting& setting : Settings()) {
+        for (int index = 0; index < setting.size(); ++index) correct(setting, index);
+    }
     for (const BoundField& field : fields_) showField(field);
 }
 
 void SettingBinder::showField(const BoundField& field) {
     const Setting& setting = *field.setting;
-    {
-        const Showing showing(showing_);
-        switch (setting.kind) {
-            case FieldKind::Label: {
-                auto* label = qobject_cast<QLabel*>(field.widget);
-                const QString text = ToWidgetText(setting.text(config_, field.index));
-                if (label->text() != text) {
-                    label->setText(text);
-                    emit programSet(label);
-                }
-                break;
+    const Showing showing(showing_);
+    switch (setting.kind) {
+        case FieldKind::Label:
+            qobject_cast<QLabel*>(field.widget)->setText(ToWidgetText(setting.text(config_, field.index)));
+            break;
+        case FieldKind::FreeText:
+        case FieldKind::Number:
+        case FieldKind::Cell:
+        case FieldKind::Choice: ShowFieldText(field.widget, setting.text(config_, field.index)); break;
+        case FieldKind::Flag:
+            qobject_cast<QCheckBox*>(field.widget)->setChecked(setting.flag(config_, field.index));
+            break;
+        case FieldKind::Option: {
+            auto* option = qobject_cast<QRadioButton*>(field.widget);
+            if (FieldValue(setting, config_, field.index) == "1") {
+                option->setChecked(true);
+            } else if (setting.group->get(config_, field.index).empty() && option->isChecked()) {
+                // No option of the group is selected: the group's exclusiveness would keep this one on.
+                QButtonGroup* group = groupOf(field);
+                group->setExclusive(false);
+                option->setChecked(false);
+                group->setExclusive(true);
             }
-            case FieldKind::FreeText:
-            case FieldKind::Number:
-            case FieldKind::Cell:
-            case FieldKind::Choice: ShowFieldText(field.widget, setting.text(config_, field.index)); break;
-            case FieldKind::Flag:
-                qobject_cast<QCheckBox*>(field.widget)->setChecked(setting.flag(config_, field.index));
-                break;
-            case FieldKind::Option: {
-                auto* option = qobject_cast<QRadioButton*>(field.widget);
-                if (FieldValue(setting, config_, field.index) == "1") {
-                    option->setChecked(true);
-                } else if (setting.group->get(config_, field.index).empty() && option->isChecked()) {
-                    // No option of the group is selected: the group's exclusiveness would keep this one on.
-                    QButtonGroup* group = groupOf(field);
-                    group->setExclusive(false);
-                    option->setChecked(false);
-                    group->setExclusive(true);
-                }
-                break;
-            }
-            case FieldKind::List: {
-                auto* list = qobject_cast<QListWidget*>(field.widget);
-                if (SetListItems(list, WidgetTexts(setting.list(config_, field.index)))) emit programSet(list);
-                break;
-            }
+            break;
         }
-    }
-    // A field check corrected the value shown: the correction is an edit.
-    if (HasChangeCheck(setting.check)) {
-        const std::string shown = FieldText(field.widget);
-        const std::string& whole = setting.text(config_, field.index);
-        if (shown != whole && !ShowsCutText(field, whole)) {
-            commit({{&setting, field.index, ValueOf(setting, config_, field.index), SettingValue{shown, {}}}});
-        }
+        case FieldKind::List:
+            qobject_cast<ListBox*>(field.widget)->setTexts(WidgetTexts(setting.list(config_, field.index)));
+            break;
     }
 }
 

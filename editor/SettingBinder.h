@@ -1,11 +1,14 @@
 #pragma once
 
-// Binds every setting of the catalog to its field, one generic binding per kind of field, and is the one door
-// through which the user's edits enter the configuration.
+// Binds the settings of the catalog to their fields, one generic binding per kind of field, and is the one
+// door through which the user's edits enter the configuration. A tab's fields are bound when its page is
+// built; the configuration holds every setting whether its field exists or not.
 //
-// Showing: the configuration's value goes into the field (at start-up and after a load) the way the user
-// would put it there, so the fields' own signals raise the same rules and checks; what the program shows never
-// goes back into the configuration, except a field check's correction of it.
+// Showing: the configuration's value goes into the field (at start-up, after a load, when a page is built)
+// the way the user would put it there, so the fields' own signals raise the same rules and checks; what the
+// program shows never goes back into the configuration. The change checks' corrections (a time that is no
+// number emptied, a channel held to 81) are made in the configuration itself, for every setting with or
+// without a field, before its fields show it.
 // Editing: a value the user types, picks or clicks into a field, a field check's correction, and a command's
 // change (edit()) each enter the configuration as changes of settings with their values before and after, and
 // edited() reports them: the place an undo history listens.
@@ -29,9 +32,12 @@ class SettingBinder : public QObject {
     Q_OBJECT
 
 public:
-    SettingBinder(UnitConfiguration& config, const std::vector<BoundField>& fields, QObject* parent);
+    SettingBinder(UnitConfiguration& config, QObject* parent);
 
-    // Model to every field.
+    // Binds the fields of a page just built and shows the configuration in them.
+    void addFields(const std::vector<BoundField>& fields);
+
+    // The configuration changed as a whole: the change checks correct it, then every field shows it.
     void showAll();
 
     // A command's change: `change` edits a copy of the configuration and says whether it did anything; every
@@ -45,8 +51,6 @@ public:
 signals:
     // Settings entered the configuration, each with its value before and after.
     void edited(const std::vector<koru::SettingChange>& changes);
-    // A label or list was given a new value by the program (the only way these change).
-    void programSet(QWidget* control);
 
 private:
     void bind(const BoundField& field);
@@ -54,6 +58,7 @@ private:
     void commit(const std::vector<SettingChange>& changes);
     void showField(const BoundField& field);
     void showChanged(const SettingChange& change);
+    void correct(const Setting& setting, int index);
     QButtonGroup* groupOf(const BoundField& field);
 
     UnitConfiguration& config_;

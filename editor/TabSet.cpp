@@ -6,6 +6,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "editor/TabButton.h"
 
 namespace koru {
@@ -23,7 +25,9 @@ TabSet::TabSet(QWidget* parent) : QWidget(parent) {
     pages_->setFocusPolicy(Qt::NoFocus);  // the tab buttons above take the keyboard; the own bar is hidden
     layout->addWidget(pages_, 1);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index >= 0 && index < tabs_.size()) tabs_[index]->setChecked(true);
+        if (index < 0 || index >= tabs_.size()) return;
+        buildPage(index);
+        tabs_[index]->setChecked(true);
     });
 
     const auto shortcut = [this](QKeySequence keys, int by) {
@@ -36,21 +40,39 @@ TabSet::TabSet(QWidget* parent) : QWidget(parent) {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
-void TabSet::addPage(QWidget* page, const QString& caption) {
+void TabSet::addPage(const QString& caption, PageBuilder build) {
     const int index = static_cast<int>(tabs_.size());
     auto* tab = new TabButton(caption, this);
     tab->setObjectName(QStringLiteral("tab%1").arg(index));
     rows_->addWidget(tab, index / kTabsPerRow, index % kTabsPerRow);
     tabs_.append(tab);
+    builders_.push_back(std::move(build));
     // Toggled, not clicked: a screen reader's "toggle" action checks the button without a click.
     connect(tab, &TabButton::toggled, this, [this, index](bool checked) {
         if (checked) showPage(index);
     });
-    pages_->addTab(page, caption);
-    if (index == 0) tab->setChecked(true);
+    // The tab holds its page from the start; the page fills the holder once built.
+    auto* holder = new QWidget;
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pages_->addTab(holder, caption);  // the first tab becomes the current one and is built here
 }
 
-void TabSet::showPage(int index) { pages_->setCurrentIndex(index); }
+void TabSet::buildPage(int index) {
+    if (index < 0 || index >= static_cast<int>(builders_.size()) || !builders_[index]) return;
+    const PageBuilder build = std::exchange(builders_[index], {});
+    QWidget* holder = pages_->widget(index);
+    QWidget* page = build(holder);
+    holder->layout()->addWidget(page);
+    // A hidden holder shows its page with itself; a shown one would only show it later.
+    if (holder->isVisible()) page->show();
+}
+
+// The page is built before it is shown, as a page that was always there would be.
+void TabSet::showPage(int index) {
+    buildPage(index);
+    pages_->setCurrentIndex(index);
+}
 
 void TabSet::step(int by) {
     const int count = pages_->count();

@@ -1,11 +1,10 @@
 #include "editor/WindowRules.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 
 #include "editor/ChoiceBox.h"
 #include "editor/FieldText.h"
+#include "editor/ListBox.h"
 #include "editor/ListItems.h"
 #include "editor/MainWindow.h"
 #include "editor/SettingBinder.h"
@@ -14,19 +13,19 @@
 
 namespace koru {
 
-WindowRules::WindowRules(const WindowControls& controls, const SettingBinder& binder, QObject* parent)
-    : QObject(parent), controls_(controls) {
-    const OverviewControls& copies = controls.overview;
-    const NetworkControls& network = controls.network;
-    connect(network.alias, &QLineEdit::textChanged, copies.alias, &QLabel::setText);
-    connect(network.type, &QComboBox::currentTextChanged, copies.type,
-            [type = network.type, copy = copies.type] { copy->setText(type->value()); });
-    connect(&binder, &SettingBinder::programSet, this, [copies, network](QWidget* control) {
-        if (control == network.upperUnit) copies.upperUnit->setText(network.upperUnit->text());
-        if (control == network.lowerUnits) SetListItems(copies.lowerUnits, ListItems(network.lowerUnits));
-        if (control == network.remotes) SetListItems(copies.remotes, ListItems(network.remotes));
+WindowRules::WindowRules(const WindowControls& controls, const UnitConfiguration& config, const SettingBinder& binder,
+                         QObject* parent)
+    : QObject(parent), controls_(controls), config_(config), channelSeen_(config.radio.channel) {
+    connect(&binder, &SettingBinder::edited, this, &WindowRules::applyAll);
+}
+
+void WindowRules::followPage(WindowTab tab) {
+    if (tab != WindowTab::CommSetup) return;
+    connect(controls_.channel, &QComboBox::currentTextChanged, this, [this] {
+        channelChanged_ = true;
+        showFrequency();
     });
-    connect(controls.channel, &QComboBox::currentTextChanged, this, &WindowRules::showFrequency);
+    if (channelChanged_) showFrequency();
 }
 
 void WindowRules::showFrequency() {
@@ -35,12 +34,17 @@ void WindowRules::showFrequency() {
 
 void WindowRules::applyAll() {
     const OverviewControls& copies = controls_.overview;
-    const NetworkControls& network = controls_.network;
-    copies.alias->setText(network.alias->text());
-    copies.type->setText(network.type->value());
-    copies.upperUnit->setText(network.upperUnit->text());
-    SetListItems(copies.lowerUnits, ListItems(network.lowerUnits));
-    SetListItems(copies.remotes, ListItems(network.remotes));
+    if (copies.alias != nullptr) {
+        copies.alias->setText(ToWidgetText(config_.unit.alias));
+        copies.type->setText(ToWidgetText(config_.unit.type));
+        copies.upperUnit->setText(ToWidgetText(config_.network.upperUnit));
+        copies.lowerUnits->setTexts(WidgetTexts(config_.network.lowerUnits));
+        copies.remotes->setTexts(WidgetTexts(config_.network.remotes));
+    }
+    if (config_.radio.channel != channelSeen_) {
+        channelSeen_ = config_.radio.channel;
+        channelChanged_ = true;
+    }
 }
 
 }  // namespace koru

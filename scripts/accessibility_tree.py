@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Reads the running koru-configurator's accessibility tree through AT-SPI, as a screen reader does.
 
-Counts the focusable controls and those without a name, shows every tab in turn (through its tab button) and
-counts the focusable controls its page shows, and reads the labels that show a value (their caption is the description,
-their value the name). Arguments: CAPTION=VALUE pairs the value labels must read. Exit status 1 when a
+Shows every tab in turn (through its tab button, which also makes a page not made yet) and counts the focusable
+controls its page shows; then counts the focusable controls of the whole window and those without a name, and reads
+the labels that show a value (their caption is the description, their value the name). Arguments: CAPTION=VALUE pairs the value labels must read. Exit status 1 when a
 focusable control has no name or a value label does not read as expected.
 """
 import sys
@@ -82,15 +82,10 @@ def main():
     expected = dict(argument.split("=", 1) for argument in sys.argv[1:])
     window = find_window()
     nodes = walk(window, [])
-    controls = [node for node in nodes if focusable(node)]
-    unnamed = [node for node in controls if not says_what_it_is(node)]
-    print("focusable controls: %d (of %d objects in the tree)" % (len(controls), len(nodes)))
-    print("focusable controls without a name: %d" % len(unnamed))
-    for node in unnamed:
-        print("  no name: " + describe(node))
 
+    # Every tab first: a page is made when its tab is first shown, so the whole tree exists only afterwards.
     buttons = {node.name: node for node in nodes if node.getRole() == pyatspi.ROLE_RADIO_BUTTON and node.name in TABS}
-    failures = len(unnamed)
+    failures = 0
     for caption in TABS:
         if caption not in buttons:
             print("  tab button missing: %r" % caption)
@@ -106,6 +101,15 @@ def main():
             continue
         shown = [node for node in walk(page, []) if focusable(node) and on_screen(node)]
         print("tab %-30s %4d focusable controls shown" % (caption + ":", len(shown)))
+
+    nodes = walk(window, [])
+    controls = [node for node in nodes if focusable(node)]
+    unnamed = [node for node in controls if not says_what_it_is(node)]
+    print("focusable controls: %d (of %d objects in the tree)" % (len(controls), len(nodes)))
+    print("focusable controls without a name: %d" % len(unnamed))
+    for node in unnamed:
+        print("  no name: " + describe(node))
+    failures += len(unnamed)
 
     values = {node.description: node.name for node in nodes
               if node.getRole() == pyatspi.ROLE_LABEL and node.description}

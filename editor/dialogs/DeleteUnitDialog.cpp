@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,6 +10,7 @@
 
 #include "editor/AskingOperation.h"
 #include "editor/DialogText.h"
+#include "editor/ListBox.h"
 #include "editor/ListItems.h"
 #include "editor/ListSelection.h"
 #include "model/ActionEntries.h"
@@ -26,11 +26,11 @@ DeleteUnitDialog::DeleteUnitDialog(const UnitLibrary& library, UserDialogs& dial
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName("fraNewKoru");
-    list_ = new QListWidget(frame);
+    list_ = new ListBox(frame);
     list_->setObjectName("lstUnitInSystem");
     list_->setAccessibleName("Units");
     list_->setMinimumWidth(280);
-    SetListItems(list_, WidgetTexts(entries_));
+    list_->setTexts(WidgetTexts(entries_));
     auto* remove = new QPushButton("&Remove unit", frame);
     remove->setObjectName("cmdRemoveUnit");
     auto* close = new QPushButton("&Close", frame);
@@ -68,7 +68,7 @@ void DeleteUnitDialog::removeSelectedUnit() {
         const auto at = std::find(self->entries_.begin(), self->entries_.end(), entry);
         if (at == self->entries_.end()) return;
         RemoveEntryAt(self->entries_, static_cast<int>(at - self->entries_.begin()));
-        SetListItems(self->list_, WidgetTexts(self->entries_));
+        self->list_->setTexts(WidgetTexts(self->entries_));
     });
 }
 

@@ -8,9 +8,9 @@
 
 #include "model/UnitConfiguration.h"
 
-class QListWidget;
-
 namespace koru {
+
+class ListBox;
 
 class UnitLibrary;
 class UserDialogs;
@@ -27,7 +27,7 @@ private:
     const UnitLibrary& library_;
     UserDialogs& dialogs_;
     TextList entries_;
-    QListWidget* list_;
+    ListBox* list_;
 };
 
 }  // namespace koru

@@ -79,7 +79,9 @@ SendController::SendController(MainWindow& window, SendStack& stack, SettingsSto
     connect(SendRecorder::Attach(stack_, window_.library().root(), "koru-configurator"), &SendRecorder::problem,
             progressDialog_, &ProgressDialog::showNote);
 
-    OnClicked(window_.controls().overview.send, this, [this] { sendParameters(); });
+    window_.onPage(WindowTab::Overview, this, [this] {
+        OnClicked(window_.controls().overview.send, this, [this] { sendParameters(); });
+    });
     OnTriggered(window_.menus().commSettings, this, [this] { showCommSettings(); });
 }
 

@@ -117,7 +117,8 @@ SerialSetupDialog::SerialSetupDialog(LinkSettings& settings, SerialLink& link, c
     connect(save_, &QPushButton::clicked, &settings_, &LinkSettings::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
     followModel();
-    refresh();
+    // The system's devices are looked for when the dialog is shown: the window's start does not wait for it.
+    showModel();
 }
 
 // The dialog shows the settings' state and the link as they change.
@@ -294,6 +295,11 @@ QLayout* SerialSetupDialog::buildLamps(QWidget* area) {
 }
 
 void SerialSetupDialog::refresh() {
+    showModel();
+    devices_->refresh();
+}
+
+void SerialSetupDialog::showModel() {
     showPorts();
     if (settings_.selectedPortOption() != 0) devices_->showPort(settings_.selectedPortOption());
     showOptions();
@@ -301,7 +307,6 @@ void SerialSetupDialog::refresh() {
     showTransfer();
     state_->setText(QString::fromStdString(link_.stateDisplay()));
     showLog();
-    devices_->refresh();
 }
 
 void SerialSetupDialog::showEvent(QShowEvent* event) {

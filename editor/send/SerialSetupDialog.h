@@ -44,6 +44,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Everything from the model again.
+    void showModel();
     QGroupBox* buildPorts();
     QGroupBox* buildLineSettings();
     QGroupBox* buildOptions(const char* frame, const QString& caption, const char* control, const QStringList& values,

@@ -5,10 +5,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 #include <algorithm>
+
+#include "editor/ListBox.h"
 
 namespace koru {
 
@@ -85,11 +86,11 @@ EventRow AddEventRow(FieldFactory& factory, QWidget* parent, QGridLayout* grid, 
     return parts;
 }
 
-QListWidget* AddActionList(FieldFactory& factory, const EventRow& row, const EventDescription& event, int item,
+ListBox* AddActionList(FieldFactory& factory, const EventRow& row, const EventDescription& event, int item,
                            const QString& name) {
     QPushButton* actions =
         factory.actionsButton(row.frame, event, item, QStringLiteral("&Actions"), name + QLatin1String(": Actions"));
-    QListWidget* entries =
+    ListBox* entries =
         factory.eventList(row.frame, event, item, kActionListRows, name + QLatin1String(": action list"));
     row.frameLayout->addWidget(actions, 0, Qt::AlignTop);
     row.frameLayout->addWidget(entries, 1);

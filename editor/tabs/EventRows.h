@@ -15,9 +15,10 @@ class QCheckBox;
 class QGroupBox;
 class QGridLayout;
 class QHBoxLayout;
-class QListWidget;
 
 namespace koru {
+
+class ListBox;
 
 // An event row: the event's switch and the frame that is shown while the switch is on.
 struct EventRow {
@@ -54,7 +55,7 @@ EventRow AddEventRow(FieldFactory& factory, QWidget* parent, QGridLayout* grid, 
 
 // Adds the "Actions" button and the event action list of event `item` to the frame of `row`; `name` names
 // them for assistive tools.
-QListWidget* AddActionList(FieldFactory& factory, const EventRow& row, const EventDescription& event, int item,
+ListBox* AddActionList(FieldFactory& factory, const EventRow& row, const EventDescription& event, int item,
                            const QString& name);
 
 // A captioned frame of event rows, with its grid (the frames stretch, the captions and switches do not).

@@ -6,10 +6,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/ListBox.h"
 #include "editor/tabs/EventRows.h"
 
 namespace koru {

@@ -6,11 +6,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/ChoiceBox.h"
+#include "editor/ListBox.h"
 
 namespace koru {
 

@@ -2,19 +2,20 @@
 
 #include "editor/tabs/TabPage.h"
 
-class QListWidget;
 class QPushButton;
 
 namespace koru {
+
+class ListBox;
 
 class ChoiceBox;
 
 // What the message actions' buttons work with.
 struct MessageActionControls {
     ChoiceBox* messageNumber = nullptr;
-    QListWidget* destinations = nullptr;
+    ListBox* destinations = nullptr;
     QPushButton* create = nullptr;
-    QListWidget* actions = nullptr;
+    ListBox* actions = nullptr;
     QPushButton* remove = nullptr;
     QPushButton* addParameter = nullptr;
 };

@@ -7,18 +7,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/ChoiceBox.h"
+#include "editor/ListBox.h"
 
 namespace koru {
 
 namespace {
 
 // A list that shows `rows` rows at least and grows with its column.
-void Growing(QListWidget* list) {
+void Growing(ListBox* list) {
     list->setMinimumHeight(list->height());
     list->setMaximumHeight(QWIDGETSIZE_MAX);
 }
@@ -130,7 +130,7 @@ void NetworkPage::buildRemotes(QBoxLayout* layout) {
     remoteRow->addWidget(controls_.remotes);
     remoteRow->addWidget(factory().button(remotes, controls::kAddRemote));
     remoteRow->addWidget(factory().button(remotes, controls::kRemoveRemote));
-    auto* choices = factory().kept<QListWidget>(remotes, controls::kRemoteChoices);
+    auto* choices = factory().kept<ListBox>(remotes, controls::kRemoteChoices);
     choices->setAccessibleName(QStringLiteral("Remote control details"));
     remoteRow->addWidget(choices);
     controls_.remotes->setEnabled(false);

@@ -5,10 +5,11 @@
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace koru {
+
+class ListBox;
 
 class ChoiceBox;
 
@@ -16,12 +17,12 @@ class ChoiceBox;
 struct NetworkControls {
     QLineEdit* alias = nullptr;
     ChoiceBox* type = nullptr;
-    QListWidget* units = nullptr;  // the library's units, the source for the buttons
+    ListBox* units = nullptr;  // the library's units, the source for the buttons
     QLabel* upperUnit = nullptr;
-    QListWidget* lowerUnits = nullptr;
-    QListWidget* lowerPings = nullptr;
+    ListBox* lowerUnits = nullptr;
+    ListBox* lowerPings = nullptr;
     ChoiceBox* pingChoice = nullptr;
-    QListWidget* remotes = nullptr;
+    ListBox* remotes = nullptr;
     QPushButton* selectUpperUnit = nullptr;
     QPushButton* deleteUpperUnit = nullptr;
     QPushButton* addLowerUnit = nullptr;

@@ -5,9 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "editor/ListBox.h"
 
 
 namespace koru {

@@ -6,17 +6,18 @@
 #include "model/ActionEntries.h"
 
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace koru {
 
+class ListBox;
+
 // What the output and flag actions' buttons work with.
 struct OutputFlagActionControls {
     std::array<QLineEdit*, kOutputFlagCells> cells{};
-    QListWidget* destinations = nullptr;
+    ListBox* destinations = nullptr;
     QPushButton* create = nullptr;
-    QListWidget* actions = nullptr;
+    ListBox* actions = nullptr;
     QPushButton* remove = nullptr;
 };
 

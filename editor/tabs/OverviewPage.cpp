@@ -3,8 +3,9 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
+
+#include "editor/ListBox.h"
 
 namespace koru {
 

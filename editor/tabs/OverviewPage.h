@@ -3,18 +3,19 @@
 #include "editor/tabs/TabPage.h"
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace koru {
+
+class ListBox;
 
 // The overview's copies of fields on other tabs, and the way to the unit.
 struct OverviewControls {
     QLabel* alias = nullptr;
     QLabel* type = nullptr;
     QLabel* upperUnit = nullptr;
-    QListWidget* lowerUnits = nullptr;
-    QListWidget* remotes = nullptr;
+    ListBox* lowerUnits = nullptr;
+    ListBox* remotes = nullptr;
     QPushButton* send = nullptr;
 };
 

@@ -4,10 +4,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/ListBox.h"
 #include "editor/tabs/EventRows.h"
 
 namespace koru {

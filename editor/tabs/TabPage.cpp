@@ -3,10 +3,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include "editor/ListBox.h"
 
 namespace koru {
 

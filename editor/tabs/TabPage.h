@@ -10,11 +10,12 @@
 #include "editor/FieldFactory.h"
 
 class QGridLayout;
-class QListWidget;
 class QPushButton;
 class QVBoxLayout;
 
 namespace koru {
+
+class ListBox;
 
 class TabPage : public QWidget {
 public:
@@ -34,7 +35,7 @@ protected:
     // An action page's destination list (`rows` rows tall) with its caption at `row` of `grid`, and its
     // create button below the list.
     struct Destinations {
-        QListWidget* list;
+        ListBox* list;
         QPushButton* create;
     };
     Destinations destinations(QGridLayout* grid, int row, const EditorField& list, int rows,

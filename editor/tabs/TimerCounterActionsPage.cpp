@@ -5,10 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include "editor/ChoiceBox.h"
+#include "editor/ListBox.h"
 
 namespace koru {
 

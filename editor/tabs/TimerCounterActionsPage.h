@@ -5,10 +5,11 @@
 #include "editor/tabs/TabPage.h"
 
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace koru {
+
+class ListBox;
 
 class ChoiceBox;
 
@@ -19,7 +20,7 @@ struct ActionMakerControls {
     std::array<QLineEdit*, 4> values{};  // null for a row without a value
     ChoiceBox* unit = nullptr;
     std::array<QPushButton*, 4> create{};
-    QListWidget* actions = nullptr;
+    ListBox* actions = nullptr;
     QPushButton* remove = nullptr;
 };
 

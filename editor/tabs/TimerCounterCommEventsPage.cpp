@@ -4,10 +4,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/ListBox.h"
 #include "editor/tabs/EventRows.h"
 
 namespace koru {
@@ -27,7 +27,7 @@ void AddCaptionedLists(FieldFactory& factory, const EventRow& row, const std::ve
         const QString listName = name + QLatin1Char(' ') + caption.chopped(1).toLower();
         QPushButton* button = factory.actionsButton(row.frame, *event, item, QStringLiteral("&Actions"),
                                                     listName + QLatin1String(": Actions"));
-        QListWidget* list =
+        ListBox* list =
             factory.eventList(row.frame, *event, item, kActionListRows, listName + QLatin1String(": action list"));
         grid->addWidget(FieldFactory::caption(row.frame, caption, list), line, 0, Qt::AlignTop);
         grid->addWidget(button, line, 1, Qt::AlignTop);

@@ -6,8 +6,12 @@
 
 namespace koru {
 
+// Opening a converter looks its name up among all that ICU knows, which costs more than decoding a short
+// text: a window shows thousands of texts, so each thread keeps its decoder (every byte decodes, so no error
+// can stay behind in it).
 QString ToWidgetText(std::string_view bytes) {
-    QStringDecoder decoder("windows-1252");
+    thread_local QStringDecoder decoder("windows-1252");
+    decoder.resetState();
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 

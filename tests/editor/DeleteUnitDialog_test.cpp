@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QListWidget>
 #include <QPointer>
 #include <QSignalSpy>
 
+#include "editor/ListBox.h"
 #include "editor/dialogs/DeleteUnitDialog.h"
 #include "tests/editor/DialogTesting.h"
 #include "tests/support/TestLibrary.h"
@@ -24,7 +24,7 @@ protected:
         dialog = new DeleteUnitDialog(files.library, dialogs);
         finished = std::make_unique<QSignalSpy>(dialog.data(), &QDialog::finished);
         dialog->open();
-        list = Control<QListWidget>(dialog, "lstUnitInSystem");
+        list = Control<ListBox>(dialog, "lstUnitInSystem");
     }
     void TearDown() override {
         delete dialog.data();
@@ -39,7 +39,7 @@ protected:
     test::ScriptedDialogs dialogs;
     QPointer<DeleteUnitDialog> dialog;
     std::unique_ptr<QSignalSpy> finished;
-    QListWidget* list = nullptr;
+    ListBox* list = nullptr;
 };
 
 TEST_F(DeleteUnitDialogTest, DeletesTheChosenUnitOnYesOnly) {

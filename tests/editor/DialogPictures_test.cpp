@@ -48,7 +48,7 @@ TEST(DialogPictures, EveryDialogFitsOnTheScreen) {
     });
     picture("23-delete-koru-unit", [&] {
         w.window->menus().deleteUnit->trigger();
-        test::Control<QListWidget>(w.openDialog(), "lstUnitInSystem")->setCurrentRow(1);
+        test::Control<ListBox>(w.openDialog(), "lstUnitInSystem")->setCurrentRow(1);
     });
     picture("24-export-parameters", [&] {
         w.window->menus().exportUnit->trigger();

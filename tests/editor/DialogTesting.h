@@ -7,12 +7,13 @@
 
 #include <QCoreApplication>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QTest>
 #include <QWidget>
 
 #include <string>
 
+#include "editor/ListBox.h"
+#include "editor/MainWindow.h"
 #include "platform/widgets/WidgetText.h"
 
 namespace koru::test {
@@ -26,10 +27,15 @@ T* Control(const QObject* parent, const QString& name) {
 }
 
 // The window's control with this object name, among its tabs first (a dialog of the window may name one of
-// its own fields alike); fails the test when there is none.
+// its own fields alike); fails the test when there is none. A control of a page not built yet (a tab is
+// built when first shown) is found after every page has been built.
 template <typename T = QWidget>
-T* WindowControl(const QMainWindow* window, const QString& name) {
+T* WindowControl(MainWindow* window, const QString& name) {
     T* control = window->centralWidget()->findChild<T*>(name);
+    if (control == nullptr) {
+        window->buildAllPages();
+        control = window->centralWidget()->findChild<T*>(name);
+    }
     if (control == nullptr) control = window->findChild<T*>(name);
     EXPECT_NE(control, nullptr) << name.toStdString();
     return control;
@@ -59,6 +65,11 @@ inline std::vector<std::string> Items(const QListWidget* list) {
     std::vector<std::string> items;
     for (int row = 0; row < list->count(); ++row)
         items.push_back(FromWidgetText(list->item(row)->text()).value());
+    return items;
+}
+inline std::vector<std::string> Items(const ListBox* list) {
+    std::vector<std::string> items;
+    for (const QString& text : list->texts()) items.push_back(FromWidgetText(text).value());
     return items;
 }
 

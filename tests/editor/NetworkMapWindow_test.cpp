@@ -272,8 +272,8 @@ void deleteUnit(test::EditingWindow& w) {
     w.window->menus().deleteUnit->trigger();
     auto* dialog = w.openDialog<DeleteUnitDialog>();
     ASSERT_NE(dialog, nullptr);
-    auto* list = test::Control<QListWidget>(dialog, "lstUnitInSystem");
-    list->setCurrentItem(list->findItems("0000000102(Well 2)", Qt::MatchExactly).value(0));
+    auto* list = test::Control<ListBox>(dialog, "lstUnitInSystem");
+    list->setCurrentRow(static_cast<int>(list->texts().indexOf("0000000102(Well 2)")));
     w.dialogs.answers = {true};
     test::Click(dialog, "cmdRemoveUnit");
     test::Click(dialog, "cmdClose");

@@ -100,12 +100,13 @@ TEST_F(UnitCommandsTest, DeletingAnotherUnitLeavesTheOpenOneAndClosingRefreshesT
     UnitConfiguration tank = config;
     tank.unit = {"0000000007", "Tank", "KORU Base"};
     w.window->replaceConfiguration(tank);
+    EXPECT_EQ(w.items("lstUnitInSystem").size(), 2u);
 
     trigger("mnuDeleteKoru");
     auto* dialog = w.openDialog<DeleteUnitDialog>();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(w.window->isWindowEnabled());
-    test::Control<QListWidget>(dialog, "lstUnitInSystem")->setCurrentRow(1);
+    test::Control<ListBox>(dialog, "lstUnitInSystem")->setCurrentRow(1);
     w.dialogs.answers = {true};
     test::Click(dialog, "cmdRemoveUnit");
     EXPECT_EQ(w.files.unitFiles(), Entries{"0000000007(Tank).kuf"});
@@ -173,7 +174,7 @@ TEST(UnitCommandsWithMessageBoxes, TheDeleteQuestionIsAnsweredInARealBox) {
     window.menus().deleteUnit->trigger();
     auto* dialog = window.findChild<DeleteUnitDialog*>();
     ASSERT_NE(dialog, nullptr);
-    test::Control<QListWidget>(dialog, "lstUnitInSystem")->setCurrentRow(0);
+    test::Control<ListBox>(dialog, "lstUnitInSystem")->setCurrentRow(0);
     test::Click(dialog, "cmdRemoveUnit");
     QMessageBox* box = nullptr;
     for (QMessageBox* shown : window.findChildren<QMessageBox*>()) {
@@ -185,7 +186,7 @@ TEST(UnitCommandsWithMessageBoxes, TheDeleteQuestionIsAnsweredInARealBox) {
     EXPECT_EQ(files.unitFiles().size(), 1u);  // nothing happens before the answer
     test::Click(box->button(QMessageBox::Yes));
     EXPECT_TRUE(files.unitFiles().empty());
-    EXPECT_EQ(test::Control<QListWidget>(dialog, "lstUnitInSystem")->count(), 0);
+    EXPECT_EQ(test::Control<ListBox>(dialog, "lstUnitInSystem")->count(), 0);
     dialog->close();
     EXPECT_TRUE(window.isWindowEnabled());
     test::LetClosedDialogsGo();

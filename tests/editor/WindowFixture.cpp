@@ -5,12 +5,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
 
 #include "editor/ChoiceBox.h"
-#include "editor/ListItems.h"
+#include "editor/ListBox.h"
 #include "platform/widgets/WidgetText.h"
 
 namespace koru::test {
@@ -55,7 +54,7 @@ std::string Shown(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
     if (auto* check = qobject_cast<QCheckBox*>(control)) text = check->isChecked() ? "1" : "0";
     if (auto* option = qobject_cast<QRadioButton*>(control)) text = option->isChecked() ? "1" : "0";
-    if (auto* list = qobject_cast<QListWidget*>(control)) text = ListItems(list).join(',');
+    if (auto* list = qobject_cast<ListBox*>(control)) text = list->texts().join(',');
     return FromWidgetText(text).value_or("<not Windows-1252>");
 }
 

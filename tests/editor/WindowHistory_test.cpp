@@ -67,6 +67,7 @@ void Send(SendRig& rig, const std::vector<std::string>& boxes) {
 }
 
 void ChangeChannel(SendRig& rig) {
+    rig.window->buildAllPages();
     rig.window->controls().channel->setCurrentIndex(7);
     ASSERT_EQ(rig.window->configuration().radio.channel, "7");
 }

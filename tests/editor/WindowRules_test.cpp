@@ -1,10 +1,9 @@
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 
 #include "editor/ChoiceBox.h"
 #include "editor/FieldFactory.h"
-#include "editor/ListItems.h"
+#include "editor/ListBox.h"
 #include "model/EventTable.h"
 #include "tests/editor/WindowFixture.h"
 
@@ -72,13 +71,13 @@ TEST_F(WindowRules, AnOpenedUnitShowsTheFramesOfItsActiveEvents) {
 
 TEST_F(WindowRules, UncheckingKeepsTheActionEntries) {
     ASSERT_TRUE(open("-Timer event\r\n+Timer2\r\nOn=1\r\nActions=Start timer 1,Reset Counter 2\r\n"));
-    auto* list = get<QListWidget>("lstTimer(1)");
-    EXPECT_EQ(ListItems(list), QStringList({"Start timer 1", "Reset Counter 2"}));
+    auto* list = get<ListBox>("lstTimer(1)");
+    EXPECT_EQ(list->texts(), QStringList({"Start timer 1", "Reset Counter 2"}));
     click("chkTimerOn(1)");
     EXPECT_TRUE(hidden("fraTimerOnOff(1)"));
     click("chkTimerOn(1)");
     EXPECT_FALSE(hidden("fraTimerOnOff(1)"));
-    EXPECT_EQ(ListItems(list), QStringList({"Start timer 1", "Reset Counter 2"}));
+    EXPECT_EQ(list->texts(), QStringList({"Start timer 1", "Reset Counter 2"}));
     EXPECT_EQ(window->configuration().timerEvents[1].actions.size(), 2u);
 }
 
@@ -120,8 +119,8 @@ TEST_F(WindowRules, TheOverviewMirrorsTheUnit) {
     EXPECT_EQ(get<QLabel>("lblType")->text(), "KORU Starter-kit");
     EXPECT_EQ(get<QLabel>("lblMasterUnit")->text(), "0000000017(Hill)");
     EXPECT_EQ(get<QLabel>("lblSelectedMaster")->text(), "0000000017(Hill)");
-    EXPECT_EQ(ListItems(get<QListWidget>("lstLowerUnits")), QStringList({"0000000100(A)", "0000000101(B)"}));
-    EXPECT_EQ(ListItems(get<QListWidget>("lstRemotes")), QStringList({"R1", "R2"}));
+    EXPECT_EQ(get<ListBox>("lstLowerUnits")->texts(), QStringList({"0000000100(A)", "0000000101(B)"}));
+    EXPECT_EQ(get<ListBox>("lstRemotes")->texts(), QStringList({"R1", "R2"}));
 
     // Typing the alias changes its mirror at once (the network buttons' mirrors: the network editing tests).
     Retype(get("txtAlias"), "Mast 2");

@@ -1,12 +1,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTabWidget>
 
 #include "editor/ChoiceBox.h"
+#include "editor/ListBox.h"
 #include "model/SettingCatalog.h"
 #include "tests/editor/WindowFixture.h"
 
@@ -78,7 +78,7 @@ TEST_F(WindowStartup, EveryFieldHasExactlyOneControlOfItsKind) {
             case FieldKind::Choice: EXPECT_TRUE(qobject_cast<ChoiceBox*>(control)) << name.toStdString(); break;
             case FieldKind::Flag: EXPECT_TRUE(qobject_cast<QCheckBox*>(control)) << name.toStdString(); break;
             case FieldKind::Option: EXPECT_TRUE(qobject_cast<QRadioButton*>(control)) << name.toStdString(); break;
-            case FieldKind::List: EXPECT_TRUE(qobject_cast<QListWidget*>(control)) << name.toStdString(); break;
+            case FieldKind::List: EXPECT_TRUE(qobject_cast<ListBox*>(control)) << name.toStdString(); break;
         }
         if (kind != FieldKind::Label) {
             EXPECT_FALSE(control->accessibleName().isEmpty()) << name.toStdString();
@@ -136,18 +136,13 @@ TEST_F(WindowStartup, FoldersAreCreatedAndTheUnitListsFilled) {
     WriteBytes(library.path() / "Units" / "0000000012(Pump).kuf", "-Unit\r\nId=0000000012\r\n");
     WriteBytes(library.path() / "Units" / FileSystemName("0000000007(P\xFCmp \xD8st).kuf"), "-Unit\r\nId=0000000007\r\n");
     window = std::make_unique<MainWindow>(UnitLibrary(library.path()), dialogs);
-    const auto items = [this](const char* name) {
-        QStringList texts;
-        auto* list = get<QListWidget>(name);
-        for (int row = 0; row < list->count(); ++row) texts.append(list->item(row)->text());
-        return texts;
-    };
+    const auto items = [this](const char* name) { return get<ListBox>(name)->texts(); };
     const QString pump = "0000000012(Pump)";
     const QString pumpOst = QString::fromUtf8("0000000007(Pümp Øst)");
     EXPECT_EQ(items("lstUnitInSystem"), QStringList({pumpOst, pump}));
     EXPECT_EQ(items("lstDest"), QStringList({"[Serial port]", "[Upper unit]", pumpOst, pump, "[General Broadcast]"}));
     EXPECT_EQ(items("lstDestOutputFlag"), QStringList({"-", "[Upper unit]", pumpOst, pump, "[General Broadcast]"}));
-    EXPECT_EQ(get<QListWidget>("lstUnitInSystem")->currentRow(), -1);
+    EXPECT_EQ(get<ListBox>("lstUnitInSystem")->currentRow(), -1);
 }
 
 TEST_F(WindowStartup, WindowEnabledStateCoversFieldsAndMenus) {

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 
@@ -61,12 +60,11 @@ public:
         showTabOf(control);
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
     }
-    void select(const QString& list, int row) const { get<QListWidget>(list)->setCurrentRow(row); }
+    void select(const QString& list, int row) const { get<ListBox>(list)->setCurrentRow(row); }
     void selectText(const QString& list, const QString& text) const {
-        auto* box = get<QListWidget>(list);
-        const auto found = box->findItems(text, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << text.toStdString();
-        box->setCurrentItem(found.front());
+        auto* box = get<ListBox>(list);
+        ASSERT_EQ(box->texts().count(text), 1) << text.toStdString();
+        box->setCurrentRow(static_cast<int>(box->texts().indexOf(text)));
     }
     // Clicks into the field, so it has the keyboard focus, and types `text` over what it holds.
     void type(const QString& field, const QString& text) const {
@@ -84,7 +82,7 @@ public:
         ASSERT_GE(index, 0) << item.toStdString();
         choice->setCurrentIndex(index);
     }
-    std::vector<std::string> items(const QString& list) const { return Items(get<QListWidget>(list)); }
+    std::vector<std::string> items(const QString& list) const { return Items(get<ListBox>(list)); }
 
     // The dialog the window opened last and still shows; null when none is open.
     template <class T = QDialog>

@@ -48,8 +48,9 @@ QMessageBox* OpenBox(bool question) {
     return nullptr;
 }
 
-// A field by its object name, as a test names it.
+// A field by its object name, as a test names it (its tab's page is built when first shown: build them all).
 QLineEdit* Field(koru::MainWindow& window, const QString& name) {
+    window.buildAllPages();
     return window.findChild<QLineEdit*>(name);
 }
 
