@@ -5,7 +5,7 @@
 #include "model/UnitConfiguration.h"
 #include "model/UnitFile.h"
 #include "tests/support/Korucfg.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {

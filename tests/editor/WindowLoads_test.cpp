@@ -2,7 +2,7 @@
 
 #include "tests/editor/RunningProgram.h"
 #include "tests/editor/WindowFixture.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 
 namespace koru {
 namespace {

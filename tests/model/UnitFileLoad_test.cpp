@@ -8,7 +8,7 @@
 
 #include "model/UnitFile.h"
 #include "model/UnitLibrary.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 #include "tests/support/TestSupport.h"
 
 namespace koru {

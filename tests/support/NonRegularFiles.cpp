@@ -1,4 +1,4 @@
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 
 #include <fcntl.h>
 #include <sys/socket.h>
