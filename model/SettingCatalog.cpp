@@ -1,6 +1,8 @@
 #include "model/SettingCatalog.h"
 
 #include <array>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "model/EventTable.h"
@@ -255,24 +257,32 @@ void AddDefinedActions(std::vector<Setting>& rows) {
     rows.push_back(List(S::CounterAction, "Actions", "lstCounterActions").value(AT(c.counterActions)));
 }
 
+// One column group of the I/O event masks ("InputA" 1-6, ..., "Flags" 1-8), cell `i` of all masks in a row:
+// mask i / width, cell i % width.
+template <auto Member>
+constexpr int kMaskWidth = static_cast<int>(std::tuple_size_v<std::remove_reference_t<decltype(IoMask{}.*Member)>>);
+
+template <auto Member>
+Text& MaskCell(C& c, int i) {
+    return (c.ioEvents.masks[i / kMaskWidth<Member>].*Member)[i % kMaskWidth<Member>];
+}
+
+template <auto Member>
+Setting MaskCells(std::string_view key, std::string_view control) {
+    return Cells(Section::IoEvent, key, control).numbered("+Mask", kMaskCount).cells(kMaskWidth<Member>)
+        .check(FieldCheck::MaskCell).limit(1).value(&MaskCell<Member>);
+}
+
 // The settings between an event's switch and its action list.
 void AddEventDetails(std::vector<Setting>& rows, const EventDescription& event) {
     using S = Section;
     switch (event.details) {
         case EventDetails::None: return;
         case EventDetails::MaskCells:
-            rows.push_back(Cells(S::IoEvent, "InputA", "txtInputA").numbered("+Mask", kMaskCount).cells(kMaskInputCells)
-                               .check(FieldCheck::MaskCell).limit(1)
-                               .value(AT(c.ioEvents.masks[i / kMaskInputCells].inputA[i % kMaskInputCells])));
-            rows.push_back(Cells(S::IoEvent, "InputB", "txtInputB").numbered("+Mask", kMaskCount).cells(kMaskInputCells)
-                               .check(FieldCheck::MaskCell).limit(1)
-                               .value(AT(c.ioEvents.masks[i / kMaskInputCells].inputB[i % kMaskInputCells])));
-            rows.push_back(Cells(S::IoEvent, "Output", "txtOutput").numbered("+Mask", kMaskCount).cells(kMaskOutputCells)
-                               .check(FieldCheck::MaskCell).limit(1)
-                               .value(AT(c.ioEvents.masks[i / kMaskOutputCells].outputs[i % kMaskOutputCells])));
-            rows.push_back(Cells(S::IoEvent, "Flags", "txtFlag").numbered("+Mask", kMaskCount).cells(kMaskFlagCells)
-                               .check(FieldCheck::MaskCell).limit(1)
-                               .value(AT(c.ioEvents.masks[i / kMaskFlagCells].flags[i % kMaskFlagCells])));
+            rows.push_back(MaskCells<&IoMask::inputA>("InputA", "txtInputA"));
+            rows.push_back(MaskCells<&IoMask::inputB>("InputB", "txtInputB"));
+            rows.push_back(MaskCells<&IoMask::outputs>("Output", "txtOutput"));
+            rows.push_back(MaskCells<&IoMask::flags>("Flags", "txtFlag"));
             return;
         case EventDetails::MessageMatch:
             rows.push_back(TextField(S::MessageEvent, "Text", "txtMessage").numbered("+Message", kMessageCount).limit(30)
