@@ -144,7 +144,8 @@ ListBox* FieldFactory::makeList(QWidget* parent, const QString& name, int visibl
     }
     auto* list = new ListBox(parent, shared);
     list->setObjectName(name);
-    list->setFixedHeight(listRowHeight_ * visibleRows + 2 * list->frameWidth() + 2);
+    // Exactly the rows asked for: a taller list shows the top of the next row, cut off.
+    list->setFixedHeight(listRowHeight_ * visibleRows + 2 * list->frameWidth());
     Name(list, accessible);
     return list;
 }

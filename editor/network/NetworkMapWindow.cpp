@@ -82,7 +82,10 @@ void NetworkMapWindow::buildLayout() {
     findings_->setObjectName(QStringLiteral("lstFindings"));
     findings_->setAccessibleName(QStringLiteral("Problems and warnings"));
     findings_->setModel(findingModel_);
-    findings_->setUniformItemSizes(true);
+    // A finding reads whole: a long one wraps instead of ending in "...".
+    findings_->setWordWrap(true);
+    findings_->setResizeMode(QListView::Adjust);
+    findings_->setLayoutMode(QListView::Batched);  // thousands of findings are laid out a batch at a time
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("lblNetworkStatus"));
