@@ -128,12 +128,17 @@ MainWindow::MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* paren
     connect(this, &MainWindow::configurationChanged, this, &MainWindow::updateModifiedMark);
     connect(this, &MainWindow::savedStateChanged, this, &MainWindow::updateModifiedMark);
 
-    const QSize preferred(1280, 800);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    resize(screen != nullptr ? preferred.boundedTo(screen->availableGeometry().size()) : preferred);
+    resize(PreferredSize());
 }
 
 MainWindow::~MainWindow() = default;
+
+QSize MainWindow::PreferredSize() {
+    // Room for the busiest tab without scrolling sideways, on a screen that has it.
+    const QSize preferred(1280, 800);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? preferred.boundedTo(screen->availableGeometry().size()) : preferred;
+}
 
 void MainWindow::buildTabs() {
     static const char* const kCaptions[] = {
@@ -266,8 +271,12 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::showFields() {
+    // The window repaints once when every field shows the unit, rather than collecting a region per field.
+    const bool updating = updatesEnabled();
+    setUpdatesEnabled(false);
     binder_->showAll();
     rules_->applyAll();
+    setUpdatesEnabled(updating);
 }
 
 void MainWindow::showConfiguration() {
@@ -383,6 +392,9 @@ bool MainWindow::openUnitFile(const std::string& path) {
         report(opened, kOpenUnitTitle);
         return false;
     }
+    // Until its fields have shown it (which may correct a value), the unit just read has no saved state to
+    // compare with.
+    unsaved_.forget();
     showConfiguration();
     history_->clear();
     settle();

@@ -132,6 +132,9 @@ public:
     MainWindow(UnitLibrary library, UserDialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The size the window opens at: 1280x800, or less on a smaller screen.
+    static QSize PreferredSize();
+
     const UnitConfiguration& configuration() const { return config_; }
     const UnitLibrary& library() const { return library_; }
     UserDialogs& dialogs() { return dialogs_; }

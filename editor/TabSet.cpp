@@ -55,7 +55,8 @@ void TabSet::addPage(const QString& caption, PageBuilder build) {
     auto* holder = new QWidget;
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
-    pages_->addTab(holder, caption);  // the first tab becomes the current one and is built here
+    // The tab buttons show the caption; the hidden bar would only measure it again.
+    pages_->addTab(holder, QString());  // the first tab becomes the current one and is built here
 }
 
 void TabSet::buildPage(int index) {

@@ -4,12 +4,21 @@
 
 namespace koru {
 
-void UnsavedEdits::settle(const UnitConfiguration& config) { settled_ = UnitFileText(config); }
+void UnsavedEdits::settle(const UnitConfiguration& config) {
+    settled_ = config;
+    settledText_.reset();
+}
 
-void UnsavedEdits::forget() { settled_.reset(); }
+void UnsavedEdits::forget() {
+    settled_.reset();
+    settledText_.reset();
+}
 
 bool UnsavedEdits::present(const UnitConfiguration& config) const {
-    return !settled_ || *settled_ != UnitFileText(config);
+    if (!settled_) return true;
+    if (config == *settled_) return false;
+    if (!settledText_) settledText_ = UnitFileText(*settled_);
+    return *settledText_ != UnitFileText(config);
 }
 
 }  // namespace koru

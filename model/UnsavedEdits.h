@@ -20,7 +20,10 @@ public:
     bool present(const UnitConfiguration& config) const;
 
 private:
-    std::optional<std::string> settled_;  // the unit file's bytes
+    // The settled configuration, and the unit file's bytes written from it once a changed configuration
+    // has to be compared with them: an unchanged configuration writes the same bytes.
+    std::optional<UnitConfiguration> settled_;
+    mutable std::optional<std::string> settledText_;
 };
 
 }  // namespace koru

@@ -48,36 +48,36 @@ void ShowInFront(QWidget* dialog) {
 void SendController::AttachLive(MainWindow& window) { new LiveSending(window); }
 
 SendController::SendController(MainWindow& window, SendStack& stack, SettingsStore& store, const SerialDevices& devices)
-    : window_(window), stack_(stack), linkSettings_(std::make_unique<LinkSettings>(stack.link(), store)) {
-    settingsDialog_ = new SerialSetupDialog(*linkSettings_, stack_.link(), devices, &window_);
-    sendDialog_ = new SendDialog(&window_);
-    sendDialog_->addHistoryPanel(new LastSendPanel(window_.configuration(), window_.library().root()));
-    progressDialog_ = new ProgressDialog(&window_);
-
+    : window_(window),
+      stack_(stack),
+      devices_(devices),
+      linkSettings_(std::make_unique<LinkSettings>(stack.link(), store)) {
+    // The three windows are made when first needed: the window's start does not wait for them.
     SendSession& send = stack_.send();
     // A connect failure shows the settings dialog as it is, so the log still says why.
-    connect(linkSettings_.get(), &LinkSettings::showRequested, this, [this] { ShowInFront(settingsDialog_); });
-    connect(sendDialog_, &SendDialog::sendRequested, this, &SendController::startSend);
-    connect(progressDialog_, &ProgressDialog::buttonPressed, &send, &SendSession::pressButton);
+    connect(linkSettings_.get(), &LinkSettings::showRequested, this, [this] { ShowInFront(&settingsDialog()); });
     connect(&send, &SendSession::retryRequested, this, &SendController::startSend);
     connect(&send, &SendSession::progressChanged, this, [this] {
-        progressDialog_->showProgress(stack_.send().progress());
+        progressDialog().showProgress(stack_.send().progress());
         setRunning(stack_.send().running());
     });
     connect(&send, &SendSession::ended, this, &SendController::onSessionEnded);
-    connect(&send, &SendSession::hideRequested, progressDialog_, &QWidget::hide);
+    connect(&send, &SendSession::hideRequested, this, [this] {
+        if (progressDialog_) progressDialog_->hide();
+    });
     connect(&send, &SendSession::unloadRequested, this, [this] {
+        if (!progressDialog_) return;
         progressDialog_->hide();
         progressDialog_->clearReport();
     });
     connect(&stack_.link(), &SerialLink::portLost, this, [this](const QString& detail) {
-        if (stack_.send().running()) progressDialog_->showNote(QStringLiteral("The connection was lost: ") + detail);
+        if (stack_.send().running()) progressDialog().showNote(QStringLiteral("The connection was lost: ") + detail);
     });
     connect(&window_, &MainWindow::programEnding, this, &SendController::end);
     // Every session goes to the library's send history; a history that cannot be kept is said in the
     // progress dialog and stops nothing.
     connect(SendRecorder::Attach(stack_, window_.library().root(), "koru-configurator"), &SendRecorder::problem,
-            progressDialog_, &ProgressDialog::showNote);
+            this, [this](const QString& note) { progressDialog().showNote(note); });
 
     window_.onPage(WindowTab::Overview, this, [this] {
         OnClicked(window_.controls().overview.send, this, [this] { sendParameters(); });
@@ -91,9 +91,32 @@ SendController::~SendController() {
     delete settingsDialog_;
 }
 
-SerialSetupDialog& SendController::settingsDialog() { return *settingsDialog_; }
-SendDialog& SendController::sendDialog() { return *sendDialog_; }
-ProgressDialog& SendController::progressDialog() { return *progressDialog_; }
+SerialSetupDialog& SendController::settingsDialog() {
+    if (!settingsDialog_) {
+        settingsDialog_ = new SerialSetupDialog(*linkSettings_, stack_.link(), devices_, &window_);
+        settingsDialog_->setSendRunning(stack_.send().running());
+    }
+    return *settingsDialog_;
+}
+
+SendDialog& SendController::sendDialog() {
+    if (!sendDialog_) {
+        sendDialog_ = new SendDialog(&window_);
+        sendDialog_->addHistoryPanel(new LastSendPanel(window_.configuration(), window_.library().root()));
+        sendDialog_->setSendRunning(stack_.send().running());
+        connect(sendDialog_, &SendDialog::sendRequested, this, &SendController::startSend);
+    }
+    return *sendDialog_;
+}
+
+ProgressDialog& SendController::progressDialog() {
+    if (!progressDialog_) {
+        progressDialog_ = new ProgressDialog(&window_);
+        progressDialog_->setSendRunning(stack_.send().running());
+        connect(progressDialog_, &ProgressDialog::buttonPressed, &stack_.send(), &SendSession::pressButton);
+    }
+    return *progressDialog_;
+}
 
 void SendController::ensureLinkLoaded() {
     if (linkLoaded_) return;
@@ -108,8 +131,8 @@ void SendController::showCommSettings() {
         linkSettings_->activate();
         linkLoaded_ = true;
     }
-    settingsDialog_->refresh();
-    ShowInFront(settingsDialog_);
+    settingsDialog().refresh();
+    ShowInFront(&settingsDialog());
 }
 
 void SendController::sendParameters() {
@@ -118,15 +141,15 @@ void SendController::sendParameters() {
         stack_.send().prepare();
         sendDialogLoaded_ = true;
     }
-    ShowInFront(sendDialog_);
+    ShowInFront(&sendDialog());
 }
 
 void SendController::startSend() {
     SendSession& send = stack_.send();
     if (send.running()) return;
-    const SendSelection selection = sendDialog_->selection();
+    const SendSelection selection = sendDialog().selection();
     if (selection.count() == 0) {
-        ShowInFront(sendDialog_);  // its note says why nothing can go
+        ShowInFront(&sendDialog());  // its note says why nothing can go
         return;
     }
     ensureLinkLoaded();
@@ -137,22 +160,23 @@ void SendController::startSend() {
         window_.dialogs().inform(text, kSendTitle, MessageIcon::Critical);
         return;
     }
-    progressDialog_->clearReport();
+    progressDialog().clearReport();
     if (!send.start(selection)) return;  // the link could not be opened; the user has been told
     setRunning(send.running());
     sendDialog_->hide();
-    ShowInFront(progressDialog_);
+    ShowInFront(&progressDialog());
 }
 
 void SendController::onSessionEnded() {
     setRunning(false);
-    progressDialog_->showReport(stack_.send().report());
+    progressDialog().showReport(stack_.send().report());
 }
 
+// A window not made yet takes the state when it is made.
 void SendController::setRunning(bool running) {
-    sendDialog_->setSendRunning(running);
-    settingsDialog_->setSendRunning(running);
-    progressDialog_->setSendRunning(running);
+    if (sendDialog_) sendDialog_->setSendRunning(running);
+    if (settingsDialog_) settingsDialog_->setSendRunning(running);
+    if (progressDialog_) progressDialog_->setSendRunning(running);
 }
 
 void SendController::end() {

@@ -36,6 +36,7 @@ public:
     // store and the system's serial devices, owned by the window.
     static void AttachLive(MainWindow& window);
 
+    // The send windows, made on first use.
     SerialSetupDialog& settingsDialog();
     SendDialog& sendDialog();
     ProgressDialog& progressDialog();
@@ -57,6 +58,7 @@ private:
 
     MainWindow& window_;
     SendStack& stack_;
+    const SerialDevices& devices_;
     std::unique_ptr<LinkSettings> linkSettings_;
     QPointer<SerialSetupDialog> settingsDialog_;
     QPointer<SendDialog> sendDialog_;

@@ -325,6 +325,31 @@ TEST(WindowSendTest, TheSettingsDialogFollowsASend) {
     EXPECT_TRUE(log.contains("_received_\nReceived: M1;C1;\n")) << log.toStdString();
 }
 
+// The send windows are made when first needed, and one first shown during a send shows it as it stands.
+TEST(WindowSendTest, ASendWindowMadeDuringASendShowsTheSend) {
+    SendRig rig;
+    SimulatedLine line(rig);
+    EXPECT_EQ(rig.window->findChild<SerialSetupDialog*>(), nullptr);
+    EXPECT_EQ(rig.window->findChild<SendDialog*>(), nullptr);
+    EXPECT_EQ(rig.window->findChild<ProgressDialog*>(), nullptr);
+    ASSERT_TRUE(rig.open(BaseUnit(rig)));
+
+    SendGeneralNetworkRadio(rig);
+    ASSERT_TRUE(rig.drive([&] { return line.unit.packetsReceived() >= 1; }));
+    ASSERT_EQ(rig.window->findChild<SerialSetupDialog*>(), nullptr);
+    rig.window->menus().commSettings->trigger();
+    ASSERT_TRUE(rig.settings()->isVisible());
+    EXPECT_TRUE(Control<QLabel>(rig.settings(), "lblSendRunning")->isVisible());
+    EXPECT_FALSE(Control<QWidget>(rig.settings(), "PortConnect")->isEnabled());
+    const QString log = Control<QPlainTextEdit>(rig.settings(), "StatusBar")->toPlainText();
+    EXPECT_EQ(log.count(QLatin1Char('\n')) + 1,
+              static_cast<qsizetype>(rig.stack().link().linkLog().entries().size()));
+
+    ASSERT_TRUE(rig.driveToEnd());
+    EXPECT_EQ(Status(rig), "Selected parameters saved in Koru");
+    EXPECT_FALSE(Control<QLabel>(rig.settings(), "lblSendRunning")->isVisible());
+}
+
 TEST(WindowSendTest, ClosingTheProgramAbortsARunningSend) {
     SendRig rig;
     SimulatedLine line(rig, Options(0, 0, 2, 0));
