@@ -1,18 +1,27 @@
 #include "model/FileSyntax.h"
 
+#include <algorithm>
+
 #include <climits>
 
 namespace koru {
 
 std::optional<std::string> LineCursor::ReadCleanLine() {
     if (position_ >= bytes_.size()) return std::nullopt;
-    std::string line;
-    while (position_ < bytes_.size()) {
-        const char c = bytes_[position_++];
-        if (c == '\n') break;
-        if (c == '\r') continue;
-        if (c == '\t' && !line.empty()) continue;
-        line.push_back(c);
+    const std::size_t end = std::min(bytes_.find('\n', position_), bytes_.size());
+    std::string_view line = bytes_.substr(position_, end - position_);
+    position_ = end + 1;
+    // Most lines hold neither CR nor TAB once the CR of their CR LF end is gone: they are only trimmed.
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::string cleaned;
+    if (line.find_first_of("\r\t") != std::string_view::npos) {
+        cleaned.reserve(line.size());
+        for (const char c : line) {
+            if (c == '\r') continue;
+            if (c == '\t' && !cleaned.empty()) continue;
+            cleaned.push_back(c);
+        }
+        line = cleaned;
     }
     if (line.starts_with("/*") || line.starts_with('\'')) return std::string();
     return std::string(TrimBlanks(line));

@@ -6,18 +6,19 @@ namespace koru {
 
 void UnsavedEdits::settle(const UnitConfiguration& config) {
     settled_ = config;
+    isSettled_ = true;
     settledText_.reset();
 }
 
 void UnsavedEdits::forget() {
-    settled_.reset();
+    isSettled_ = false;
     settledText_.reset();
 }
 
 bool UnsavedEdits::present(const UnitConfiguration& config) const {
-    if (!settled_) return true;
-    if (config == *settled_) return false;
-    if (!settledText_) settledText_ = UnitFileText(*settled_);
+    if (!isSettled_) return true;
+    if (config == settled_) return false;
+    if (!settledText_) settledText_ = UnitFileText(settled_);
     return *settledText_ != UnitFileText(config);
 }
 

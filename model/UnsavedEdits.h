@@ -21,8 +21,10 @@ public:
 
 private:
     // The settled configuration, and the unit file's bytes written from it once a changed configuration
-    // has to be compared with them: an unchanged configuration writes the same bytes.
-    std::optional<UnitConfiguration> settled_;
+    // has to be compared with them: an unchanged configuration writes the same bytes. The configuration is
+    // kept when forgotten, so the next one is copied into its texts' room.
+    UnitConfiguration settled_;
+    bool isSettled_ = false;
     mutable std::optional<std::string> settledText_;
 };
 

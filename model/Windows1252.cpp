@@ -16,18 +16,6 @@ constexpr std::array<char32_t, 32> kHighControls{
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
 };
 
-char32_t CharacterOf(unsigned char byte) {
-    return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : char32_t{byte};
-}
-
-std::optional<unsigned char> ByteOf(char32_t character) {
-    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) return static_cast<unsigned char>(character);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == character) return static_cast<unsigned char>(0x80 + i);
-    }
-    return std::nullopt;
-}
-
 void AppendUtf8(char32_t c, std::string& out) {
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
@@ -78,6 +66,18 @@ std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& at) {
 
 }  // namespace
 
+char32_t Windows1252Character(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : char32_t{byte};
+}
+
+std::optional<unsigned char> Windows1252Byte(char32_t character) {
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) return static_cast<unsigned char>(character);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == character) return static_cast<unsigned char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
 std::string EncodingProblem::describe() const {
     if (character == 0) return "the text is not UTF-8 text";
     std::string shown;
@@ -93,7 +93,7 @@ std::string EncodingProblem::describe() const {
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char byte : bytes) AppendUtf8(CharacterOf(static_cast<unsigned char>(byte)), out);
+    for (const char byte : bytes) AppendUtf8(Windows1252Character(static_cast<unsigned char>(byte)), out);
     return out;
 }
 
@@ -104,7 +104,7 @@ std::optional<EncodingProblem> Utf8ToWindows1252(std::string_view utf8, std::str
     while (at < utf8.size()) {
         const std::size_t start = at;
         const std::optional<char32_t> character = NextCharacter(utf8, at);
-        const std::optional<unsigned char> byte = character ? ByteOf(*character) : std::nullopt;
+        const std::optional<unsigned char> byte = character ? Windows1252Byte(*character) : std::nullopt;
         if (!byte) {
             bytes.clear();
             return EncodingProblem{start, character.value_or(0)};
@@ -123,7 +123,7 @@ std::string TextForMessage(std::string_view bytes) {
 }
 
 bool IsWindows1252Control(char byte) {
-    const char32_t character = CharacterOf(static_cast<unsigned char>(byte));
+    const char32_t character = Windows1252Character(static_cast<unsigned char>(byte));
     return character < 0x20 || (character >= 0x7F && character <= 0x9F);
 }
 

@@ -21,6 +21,10 @@ struct EncodingProblem {
     std::string describe() const;
 };
 
+// The character of one byte, and the byte of one character (nullopt for a character the set cannot hold).
+char32_t Windows1252Character(unsigned char byte);
+std::optional<unsigned char> Windows1252Byte(char32_t character);
+
 // The UTF-8 form of Windows-1252 bytes; always possible.
 std::string Windows1252ToUtf8(std::string_view bytes);
 

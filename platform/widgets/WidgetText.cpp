@@ -1,25 +1,34 @@
 #include "platform/widgets/WidgetText.h"
 
 #include <QLineEdit>
-#include <QStringDecoder>
-#include <QStringEncoder>
+
+#include "model/Windows1252.h"
 
 namespace koru {
 
-// Opening a converter looks its name up among all that ICU knows, which costs more than decoding a short
-// text: a window shows thousands of texts, so each thread keeps its decoder (every byte decodes, so no error
-// can stay behind in it).
+// Every Windows-1252 character is one UTF-16 unit, so texts convert a character at a time through the
+// model's table, the one the files and korucfg use: a window shows thousands of texts, and a general
+// converter costs more per text than the text itself.
 QString ToWidgetText(std::string_view bytes) {
-    thread_local QStringDecoder decoder("windows-1252");
-    decoder.resetState();
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        *out++ = QChar(static_cast<char16_t>(Windows1252Character(static_cast<unsigned char>(byte))));
+    }
+    return text;
 }
 
 std::optional<std::string> FromWidgetText(const QString& text) {
-    QStringEncoder encoder("windows-1252");
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError()) return std::nullopt;
-    return bytes.toStdString();
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar character : text) {
+        // Half of a character beyond U+FFFF has no byte, nor has any character the set does not hold.
+        if (character.isSurrogate()) return std::nullopt;
+        const std::optional<unsigned char> byte = Windows1252Byte(character.unicode());
+        if (!byte) return std::nullopt;
+        bytes.push_back(static_cast<char>(*byte));
+    }
+    return bytes;
 }
 
 bool IsWindows1252(const QString& text) { return FromWidgetText(text).has_value(); }

@@ -38,6 +38,9 @@ TEST(ReadCleanLine, CleansEveryLine) {
         {"empty input has no lines", "", {}},
         {"a lone line feed is one empty line", "\n", {""}},
         {"8-bit bytes kept", "Text=\xe5\xe4\xf6\r\n", {"Text=\xe5\xe4\xf6"}},
+        {"two carriage returns before the line feed", "a=1\r\r\n", {"a=1"}},
+        {"a tab after a carriage return still leads", "\r\tKey\r\n", {"\tKey"}},
+        {"a carriage return alone is an empty line", "\r", {""}},
     };
     for (const CleanCase& c : cases) EXPECT_EQ(CleanLines(c.bytes), c.lines) << c.name;
 }

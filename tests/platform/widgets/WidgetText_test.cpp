@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 
 #include "platform/widgets/WidgetText.h"
@@ -18,6 +20,30 @@ TEST(WidgetText, EveryByteSurvivesTheWayToTheWidgetAndBack) {
     EXPECT_EQ(shown.at(0xFC - 1), QChar(0x00FC));  // ü
     EXPECT_EQ(shown.at(0x80 - 1), QChar(0x20AC));  // €
     EXPECT_EQ(FromWidgetText(shown), all);
+}
+
+// The window's conversion is Qt's own "windows-1252" codec, byte for byte and character for character.
+TEST(WidgetText, AgreesWithQtsCodecOnEveryByteAndCharacter) {
+    for (int byte = 0; byte <= 0xFF; ++byte) {
+        const std::string bytes(1, static_cast<char>(byte));
+        QStringDecoder decoder("windows-1252");
+        EXPECT_EQ(ToWidgetText(bytes), decoder.decode(QByteArray::fromStdString(bytes))) << byte;
+    }
+    for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
+        const QString text(QChar(static_cast<char16_t>(unit)));
+        // Half of a character beyond U+FFFF is refused; Qt's encoder would wait for the other half and,
+        // at the text's end, give nothing, which would lose the character.
+        if (text.front().isSurrogate()) {
+            ASSERT_FALSE(FromWidgetText(text).has_value()) << "U+" << std::hex << static_cast<unsigned>(unit);
+            continue;
+        }
+        QStringEncoder encoder("windows-1252");
+        const QByteArray encoded = encoder.encode(text);
+        const std::optional<std::string> expected =
+            encoder.hasError() ? std::nullopt : std::optional<std::string>(encoded.toStdString());
+        ASSERT_EQ(FromWidgetText(text), expected) << "U+" << std::hex << static_cast<unsigned>(unit);
+    }
+    EXPECT_FALSE(FromWidgetText(QString::fromUtf8("\xF0\x9F\x98\x80")).has_value());  // beyond U+FFFF
 }
 
 TEST(WidgetText, CharactersWindows1252CannotHoldAreRefused) {

@@ -1,0 +1,95 @@
+#include "editor/CachedPanelsStyle.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyleOption>
+
+#include <array>
+
+namespace koru {
+
+namespace {
+
+// Larger panels are few, and a picture of them would only take room in the cache.
+constexpr int kLargestCached = 512;
+
+// Whether `element` is drawn the same for every widget whose option is the same, and the painter only
+// places it: no scaling, no transparency, no blending other than the ordinary one.
+bool Cacheable(QStyle::PrimitiveElement element, const QStyleOption* option, const QPainter* painter,
+               const QWidget* widget) {
+    if (option->rect.isEmpty() || option->rect.width() > kLargestCached || option->rect.height() > kLargestCached) {
+        return false;
+    }
+    if (painter->transform().type() > QTransform::TxTranslate || painter->opacity() != 1.0 ||
+        painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
+        return false;
+    }
+    switch (element) {
+        case QStyle::PE_PanelLineEdit:
+            // A spin box draws its line edit's panel itself.
+            return qstyleoption_cast<const QStyleOptionFrame*>(option) != nullptr &&
+                   (widget == nullptr || qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()) == nullptr);
+        case QStyle::PE_IndicatorCheckBox: return true;
+        default: return false;
+    }
+}
+
+// The picture's name in the cache: everything the drawing depends on, packed as characters rather than
+// formatted, since it is made for every panel painted.
+QString PictureKey(QStyle::PrimitiveElement element, const QStyleOption* option, qreal ratio) {
+    std::array<char16_t, 20> key{};
+    std::size_t length = 0;
+    const auto add = [&](quint64 value, int characters) {
+        for (int i = 0; i < characters; ++i) key[length++] = static_cast<char16_t>((value >> (16 * i)) & 0xFFFF);
+    };
+    add(static_cast<quint64>(element), 1);
+    add(static_cast<quint64>(option->rect.width()), 1);
+    add(static_cast<quint64>(option->rect.height()), 1);
+    add(static_cast<quint64>(option->state.toInt()), 2);
+    add(static_cast<quint64>(option->palette.cacheKey()), 4);
+    add(static_cast<quint64>(option->direction), 1);
+    add(static_cast<quint64>(qRound(ratio * 100)), 1);
+    if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+        add(static_cast<quint64>(frame->lineWidth), 1);
+        add(static_cast<quint64>(frame->midLineWidth), 1);
+        add(static_cast<quint64>(frame->features.toInt()), 1);
+    }
+    return QStringLiteral("koru-panel-") + QString::fromUtf16(key.data(), static_cast<qsizetype>(length));
+}
+
+}  // namespace
+
+void CachedPanelsStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                      const QWidget* widget) const {
+    if (option == nullptr || painter == nullptr || !Cacheable(element, option, painter, widget)) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+    const QString key = PictureKey(element, option, ratio);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap(option->rect.size() * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter onPicture(&picture);
+        onPicture.setRenderHints(painter->renderHints());
+        onPicture.setPen(painter->pen());
+        onPicture.setBrush(painter->brush());
+        onPicture.setFont(painter->font());
+        onPicture.translate(-option->rect.topLeft());
+        QProxyStyle::drawPrimitive(element, option, &onPicture, widget);
+        onPicture.end();
+        QPixmapCache::insert(key, picture);
+    }
+    painter->drawPixmap(option->rect.topLeft(), picture);
+}
+
+void UseCachedPanels() {
+    if (qobject_cast<CachedPanelsStyle*>(QApplication::style()) != nullptr) return;
+    QApplication::setStyle(new CachedPanelsStyle(QApplication::style()->name()));
+}
+
+}  // namespace koru

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPixmapCache>
+#include <QStyleFactory>
+
+#include <functional>
+#include <memory>
+
+#include "editor/CachedPanelsStyle.h"
+
+namespace koru {
+namespace {
+
+// The widget as a picture, drawn by `style`.
+QImage Drawn(QWidget& widget, QStyle* style) {
+    widget.setStyle(style);
+    widget.resize(widget.sizeHint().expandedTo(QSize(widget.sizeHint().width(), 24)));
+    return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// How many pixels differ by more than one step in a channel: blending a cached picture may round an
+// antialiased edge differently, never more.
+int DifferentPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return a.width() * a.height() + 1;
+    int different = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > 1 || std::abs(qGreen(p) - qGreen(q)) > 1 ||
+                std::abs(qBlue(p) - qBlue(q)) > 1 || std::abs(qAlpha(p) - qAlpha(q)) > 1) {
+                ++different;
+            }
+        }
+    }
+    return different;
+}
+
+struct Case {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>()> make;
+};
+
+// Each widget looks the same with the cached panels as with the style's own drawing, the second time too
+// (from the cache), and one state's picture is never shown for another.
+TEST(CachedPanelsStyle, DrawsWhatTheStyleDraws) {
+    const auto edit = [](auto&& change) {
+        return [change] {
+            auto field = std::make_unique<QLineEdit>(QStringLiteral("1"));
+            change(*field);
+            return std::unique_ptr<QWidget>(std::move(field));
+        };
+    };
+    const auto box = [](Qt::CheckState state, bool enabled) {
+        return [state, enabled] {
+            auto check = std::make_unique<QCheckBox>(QStringLiteral("On Mask 1"));
+            check->setTristate(state == Qt::PartiallyChecked);
+            check->setCheckState(state);
+            check->setEnabled(enabled);
+            return std::unique_ptr<QWidget>(std::move(check));
+        };
+    };
+    const Case cases[] = {
+        {"line edit", edit([](QLineEdit&) {})},
+        {"disabled line edit", edit([](QLineEdit& field) { field.setEnabled(false); })},
+        {"read-only line edit", edit([](QLineEdit& field) { field.setReadOnly(true); })},
+        {"line edit without frame", edit([](QLineEdit& field) { field.setFrame(false); })},
+        {"wide line edit", edit([](QLineEdit& field) { field.setMinimumWidth(400); })},
+        {"check box on", box(Qt::Checked, true)},
+        {"check box off", box(Qt::Unchecked, true)},
+        {"check box partly", box(Qt::PartiallyChecked, true)},
+        {"disabled check box on", box(Qt::Checked, false)},
+    };
+    std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
+    CachedPanelsStyle cached(QApplication::style()->name());
+    QPixmapCache::clear();
+    for (const Case& c : cases) {
+        const std::unique_ptr<QWidget> widget = c.make();
+        const QImage expected = Drawn(*widget, own.get());
+        EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name;
+        EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name << ", from the cache";
+    }
+}
+
+}  // namespace
+}  // namespace koru
