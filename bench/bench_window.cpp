@@ -26,7 +26,7 @@
 
 #include <unistd.h>
 
-#include "editor/CachedPanelsStyle.h"
+#include "editor/EditorStyle.h"
 #include "editor/ConfiguratorMain.h"
 #include "editor/MainWindow.h"
 #include "model/UnitFile.h"
@@ -198,7 +198,7 @@ int main(int argc, char** argv) {
     }
     if (!HasPlatform()) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    koru::UseCachedPanels();  // as the program does
+    koru::UseEditorStyle();  // as the program does
     if (argc > 1 && std::strcmp(argv[1], "--opens") == 0) return PrintOpens() ? 0 : 1;
     const koru::test::TempDir empty;
     const koru::test::TempDir large;

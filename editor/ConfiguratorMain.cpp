@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "editor/CachedPanelsStyle.h"
+#include "editor/EditorStyle.h"
 #include "editor/MainWindow.h"
 #include "editor/RecentUnits.h"
 #include "editor/RecoveryKeeper.h"
@@ -114,7 +114,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     QCommandLineParser parser;
     Describe(parser);
     parser.process(app);
-    UseCachedPanels();
+    UseEditorStyle();
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         QTextStream(stderr) << kProgram << ": open one FILE at a time\n\n" << parser.helpText();

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "editor/CachedPanelsStyle.h"
+#include "editor/EditorStyle.h"
 
 namespace koru {
 namespace {
@@ -47,7 +47,7 @@ struct Case {
 
 // Each widget looks the same with the cached panels as with the style's own drawing, the second time too
 // (from the cache), and one state's picture is never shown for another.
-TEST(CachedPanelsStyle, DrawsWhatTheStyleDraws) {
+TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
     const auto edit = [](auto&& change) {
         return [change] {
             auto field = std::make_unique<QLineEdit>(QStringLiteral("1"));
@@ -76,13 +76,29 @@ TEST(CachedPanelsStyle, DrawsWhatTheStyleDraws) {
         {"disabled check box on", box(Qt::Checked, false)},
     };
     std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
-    CachedPanelsStyle cached(QApplication::style()->name());
+    EditorStyle cached(QApplication::style()->name());
     QPixmapCache::clear();
     for (const Case& c : cases) {
         const std::unique_ptr<QWidget> widget = c.make();
         const QImage expected = Drawn(*widget, own.get());
         EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name;
         EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name << ", from the cache";
+    }
+}
+
+// The menu bar's overflow button gets the style's own icon, loaded when it is first drawn.
+TEST(EditorStyle, TheOverflowIconIsTheStylesOwn) {
+    std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
+    EditorStyle editor(QApplication::style()->name());
+    const QIcon expected = own->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon deferred = editor.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    ASSERT_FALSE(deferred.isNull());
+    for (const int side : {8, 16, 32}) {
+        const QSize size(side, side);
+        EXPECT_EQ(deferred.actualSize(size), expected.actualSize(size)) << side;
+        EXPECT_EQ(deferred.pixmap(size).toImage(), expected.pixmap(size).toImage()) << side;
+        EXPECT_EQ(deferred.pixmap(size, QIcon::Disabled).toImage(), expected.pixmap(size, QIcon::Disabled).toImage())
+            << side;
     }
 }
 

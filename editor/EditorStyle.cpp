@@ -1,12 +1,14 @@
-#include "editor/CachedPanelsStyle.h"
+#include "editor/EditorStyle.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOption>
 
 #include <array>
+#include <optional>
 
 namespace koru {
 
@@ -59,9 +61,46 @@ QString PictureKey(QStyle::PrimitiveElement element, const QStyleOption* option,
     return QStringLiteral("koru-panel-") + QString::fromUtf16(key.data(), static_cast<qsizetype>(length));
 }
 
+// An icon of the style, asked for when it is first drawn or measured.
+class DeferredIcon : public QIconEngine {
+public:
+    DeferredIcon(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine* clone() const override { return new DeferredIcon(style_, which_); }
+
+private:
+    const QIcon& icon() {
+        if (!icon_) icon_ = style_->standardIcon(which_);
+        return *icon_;
+    }
+
+    const QStyle* style_;
+    QStyle::StandardPixmap which_;
+    std::optional<QIcon> icon_;
+};
+
 }  // namespace
 
-void CachedPanelsStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+QIcon EditorStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
+    if (icon == SP_ToolBarHorizontalExtensionButton && option == nullptr) {
+        return QIcon(new DeferredIcon(baseStyle(), icon));
+    }
+    return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                       const QWidget* widget) const {
     if (option == nullptr || painter == nullptr || !Cacheable(element, option, painter, widget)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -87,9 +126,9 @@ void CachedPanelsStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
     painter->drawPixmap(option->rect.topLeft(), picture);
 }
 
-void UseCachedPanels() {
-    if (qobject_cast<CachedPanelsStyle*>(QApplication::style()) != nullptr) return;
-    QApplication::setStyle(new CachedPanelsStyle(QApplication::style()->name()));
+void UseEditorStyle() {
+    if (qobject_cast<EditorStyle*>(QApplication::style()) != nullptr) return;
+    QApplication::setStyle(new EditorStyle(QApplication::style()->name()));
 }
 
 }  // namespace koru
