@@ -14,7 +14,7 @@ std::optional<std::string> LineCursor::ReadCleanLine() {
     // Most lines hold neither CR nor TAB once the CR of their CR LF end is gone: they are only trimmed.
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string cleaned;
-    if (line.find_first_of("\r\t") != std::string_view::npos) {
+    if (line.find('\r') != std::string_view::npos || line.find('\t') != std::string_view::npos) {
         cleaned.reserve(line.size());
         for (const char c : line) {
             if (c == '\r') continue;
