@@ -83,6 +83,7 @@ inline void TakePicture(const char* name, QWidget* dialog) {
     EXPECT_LE(size.height(), 800) << name;
     const QString folder = qEnvironmentVariable("KORU_SHOTS_DIR");
     if (!folder.isEmpty()) {
+        QTest::qWait(300);  // a fade, such as a line edit's clear button appearing, has ended
         EXPECT_TRUE(dialog->grab().save(folder + "/" + name + ".png")) << name;
     }
 }
