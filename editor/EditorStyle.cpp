@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmapCache>
@@ -29,10 +30,13 @@ bool Cacheable(QStyle::PrimitiveElement element, const QStyleOption* option, con
         return false;
     }
     switch (element) {
-        case QStyle::PE_PanelLineEdit:
-            // A spin box draws its line edit's panel itself.
+        case QStyle::PE_PanelLineEdit: {
+            // A spin box or drop-down draws its line edit's panel its own way: that one is left to the style.
+            const QWidget* holder = widget != nullptr ? widget->parentWidget() : nullptr;
             return qstyleoption_cast<const QStyleOptionFrame*>(option) != nullptr &&
-                   (widget == nullptr || qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()) == nullptr);
+                   qobject_cast<const QAbstractSpinBox*>(holder) == nullptr &&
+                   qobject_cast<const QComboBox*>(holder) == nullptr;
+        }
         case QStyle::PE_IndicatorCheckBox: return true;
         default: return false;
     }

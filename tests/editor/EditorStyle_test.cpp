@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmapCache>
+#include <QSpinBox>
 #include <QStyleFactory>
 
 #include <functional>
@@ -15,9 +17,10 @@
 namespace koru {
 namespace {
 
-// The widget as a picture, drawn by `style`.
+// The widget as a picture, drawn by `style` (its parts too: a drop-down's line edit).
 QImage Drawn(QWidget& widget, QStyle* style) {
     widget.setStyle(style);
+    for (QWidget* part : widget.findChildren<QWidget*>()) part->setStyle(style);
     widget.resize(widget.sizeHint().expandedTo(QSize(widget.sizeHint().width(), 24)));
     return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
 }
@@ -74,6 +77,14 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         {"check box off", box(Qt::Unchecked, true)},
         {"check box partly", box(Qt::PartiallyChecked, true)},
         {"disabled check box on", box(Qt::Checked, false)},
+        {"editable drop-down",
+         [] {
+             auto choice = std::make_unique<QComboBox>();
+             choice->setEditable(true);
+             choice->addItems({QStringLiteral("1"), QStringLiteral("2")});
+             return std::unique_ptr<QWidget>(std::move(choice));
+         }},
+        {"spin box", [] { return std::unique_ptr<QWidget>(std::make_unique<QSpinBox>()); }},
     };
     std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
     EditorStyle cached(QApplication::style()->name());
