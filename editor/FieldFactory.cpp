@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "editor/ChoiceBox.h"
+#include "editor/FlagBox.h"
 #include "editor/ListBox.h"
 #include "platform/widgets/WidgetText.h"
 #include "protocol/QuotedTexts.h"
@@ -178,7 +179,7 @@ QLabel* FieldFactory::value(QWidget* parent, const Text& value, const QString& a
 
 QCheckBox* FieldFactory::flag(QWidget* parent, const bool& value, const QString& caption, const QString& accessible) {
     return bound(&value, [&](const Setting&, const QString& name) {
-        auto* box = new QCheckBox(caption, parent);
+        auto* box = new FlagBox(caption, parent);
         box->setObjectName(name);
         Name(box, accessible.isEmpty() ? caption : accessible);
         return box;

@@ -3,7 +3,10 @@
 // has them, and a key line sets the setting with that key in the selected subsection (or in the section, for
 // the keys that apply wherever they stand).
 
+#include <array>
 #include <cstdint>
+#include <unordered_map>
+#include <vector>
 
 #include "model/Sections.h"
 #include "model/SettingCatalog.h"
@@ -64,6 +67,26 @@ private:
     std::string number_;  // the subsection number as the heading wrote it
 };
 
+// The settings of each section that a file holds, by key, in catalog order: a unit file has thousands of key
+// lines, and a section up to hundreds of settings to look through for each.
+using KeyIndex = std::unordered_map<std::string_view, std::vector<const Setting*>>;
+
+const std::vector<const Setting*>& SettingsWithKey(Section section, std::string_view key) {
+    static const std::array<KeyIndex, kSectionCount> indexes = [] {
+        std::array<KeyIndex, kSectionCount> made;
+        for (const Section each : AllSections()) {
+            for (const Setting& setting : SettingsOf(each)) {
+                if (setting.inFile()) made[static_cast<std::size_t>(each)][setting.key].push_back(&setting);
+            }
+        }
+        return made;
+    }();
+    static const std::vector<const Setting*> none;
+    const KeyIndex& index = indexes[static_cast<std::size_t>(section)];
+    const auto found = index.find(key);
+    return found != index.end() ? found->second : none;
+}
+
 // A key line: its key, and its value unless the value is "-" (which every reader ignores).
 struct KeyLine {
     std::string key;
@@ -75,8 +98,9 @@ struct KeyLine {
 
 class CatalogSectionReader final : public SectionReader {
 public:
-    explicit CatalogSectionReader(Section section) : settings_(SettingsOf(section)), rule_(NumberRuleOf(section)) {
-        for (const Setting& setting : settings_) {
+    explicit CatalogSectionReader(Section section)
+        : section_(section), rule_(NumberRuleOf(section)) {
+        for (const Setting& setting : SettingsOf(section)) {
             if (setting.block == Block::Numbered) numberedHeading_ = setting.subsection;
             if (setting.block == Block::Named && !setting.readAnywhere) selectsByName_ = true;
         }
@@ -94,15 +118,15 @@ public:
         }
         if (keyLine.ignored) return std::nullopt;
 
-        for (const Setting& setting : settings_) {
-            if (!setting.inFile() || setting.key != keyLine.key) continue;
-            if (setting.block == Block::Section || setting.readAnywhere) {
-                ApplyKeyLine(setting, config, 0, keyLine.value);
+        const std::vector<const Setting*>& withKey = SettingsWithKey(section_, keyLine.key);
+        for (const Setting* setting : withKey) {
+            if (setting->block == Block::Section || setting->readAnywhere) {
+                ApplyKeyLine(*setting, config, 0, keyLine.value);
                 return std::nullopt;
             }
         }
         if (numberedActive()) {
-            if (const Setting* setting = find(Block::Numbered, numberedHeading_, keyLine.key)) {
+            if (const Setting* setting = find(withKey, Block::Numbered, numberedHeading_)) {
                 if (!index_.selected() || !KeyLineTouches(*setting, keyLine.value)) return std::nullopt;
                 if (!index_.within(setting->count)) return index_.outOfRange(numberedHeading_.substr(1), setting->count);
                 ApplyKeyLine(*setting, config, index_.item(), keyLine.value);
@@ -110,7 +134,7 @@ public:
             }
         }
         if (selectsByName_ && name_) {
-            if (const Setting* setting = find(Block::Named, "+" + *name_, keyLine.key)) {
+            if (const Setting* setting = find(withKey, Block::Named, "+" + *name_)) {
                 ApplyKeyLine(*setting, config, 0, keyLine.value);
             }
         }
@@ -125,17 +149,15 @@ private:
         return !selectsByName_ || (name_ && name_->starts_with(numberedHeading_.substr(1)));
     }
 
-    const Setting* find(Block block, std::string_view subsection, std::string_view key) const {
-        for (const Setting& setting : settings_) {
-            if (setting.block == block && !setting.readAnywhere && setting.inFile() && setting.key == key &&
-                setting.subsection == subsection) {
-                return &setting;
-            }
+    // The first of `withKey` (the settings of one key) in `block` and `subsection`.
+    static const Setting* find(const std::vector<const Setting*>& withKey, Block block, std::string_view subsection) {
+        for (const Setting* setting : withKey) {
+            if (setting->block == block && !setting->readAnywhere && setting->subsection == subsection) return setting;
         }
         return nullptr;
     }
 
-    std::span<const Setting> settings_;
+    Section section_;
     NumberRule rule_;
     std::string_view numberedHeading_;
     bool selectsByName_ = false;
