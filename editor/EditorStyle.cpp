@@ -105,7 +105,7 @@ QIcon EditorStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
 }
 
 void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                                      const QWidget* widget) const {
+                                const QWidget* widget) const {
     if (option == nullptr || painter == nullptr || !Cacheable(element, option, painter, widget)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
