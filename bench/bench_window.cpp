@@ -26,8 +26,8 @@
 
 #include <unistd.h>
 
-#include "editor/EditorStyle.h"
 #include "editor/ConfiguratorMain.h"
+#include "editor/EditorStyle.h"
 #include "editor/MainWindow.h"
 #include "model/UnitFile.h"
 #include "platform/widgets/QtUserDialogs.h"

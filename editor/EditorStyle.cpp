@@ -18,17 +18,18 @@ namespace {
 // Larger panels are few, and a picture of them would only take room in the cache.
 constexpr int kLargestCached = 512;
 
-// Whether `element` is drawn the same for every widget whose option is the same, and the painter only
-// places it: no scaling, no transparency, no blending other than the ordinary one.
-bool Cacheable(QStyle::PrimitiveElement element, const QStyleOption* option, const QPainter* painter,
-               const QWidget* widget) {
+// Whether the painter only places what it draws: no scaling, no transparency, no blending other than the
+// ordinary one. Only then does a copied picture look as drawing it anew would.
+bool OnlyPlaces(const QStyleOption* option, const QPainter* painter) {
     if (option->rect.isEmpty() || option->rect.width() > kLargestCached || option->rect.height() > kLargestCached) {
         return false;
     }
-    if (painter->transform().type() > QTransform::TxTranslate || painter->opacity() != 1.0 ||
-        painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
-        return false;
-    }
+    return painter->transform().type() <= QTransform::TxTranslate && painter->opacity() == 1.0 &&
+           painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
+// Whether `element` is drawn the same for every widget whose option is the same.
+bool SameForEveryWidget(QStyle::PrimitiveElement element, const QStyleOption* option, const QWidget* widget) {
     switch (element) {
         case QStyle::PE_PanelLineEdit: {
             // A spin box or drop-down draws its line edit's panel its own way: that one is left to the style.
@@ -42,14 +43,15 @@ bool Cacheable(QStyle::PrimitiveElement element, const QStyleOption* option, con
     }
 }
 
-// The picture's name in the cache: everything the drawing depends on, packed as characters rather than
-// formatted, since it is made for every panel painted.
-QString PictureKey(QStyle::PrimitiveElement element, const QStyleOption* option, qreal ratio) {
-    std::array<char16_t, 20> key{};
+// The picture's name in the cache: what is drawn (`kind` tells primitives from controls) and everything the
+// drawing depends on, packed as characters rather than formatted, since it is made for every piece painted.
+QString PictureKey(char16_t kind, int element, const QStyleOption* option, qreal ratio) {
+    std::array<char16_t, 24> key{};
     std::size_t length = 0;
     const auto add = [&](quint64 value, int characters) {
         for (int i = 0; i < characters; ++i) key[length++] = static_cast<char16_t>((value >> (16 * i)) & 0xFFFF);
     };
+    add(kind, 1);
     add(static_cast<quint64>(element), 1);
     add(static_cast<quint64>(option->rect.width()), 1);
     add(static_cast<quint64>(option->rect.height()), 1);
@@ -62,7 +64,38 @@ QString PictureKey(QStyle::PrimitiveElement element, const QStyleOption* option,
         add(static_cast<quint64>(frame->midLineWidth), 1);
         add(static_cast<quint64>(frame->features.toInt()), 1);
     }
-    return QStringLiteral("koru-panel-") + QString::fromUtf16(key.data(), static_cast<qsizetype>(length));
+    if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option)) {
+        add(static_cast<quint64>(tab->shape), 1);
+        add(static_cast<quint64>(tab->position), 1);
+        add(static_cast<quint64>(tab->selectedPosition), 1);
+        add(static_cast<quint64>(tab->documentMode) | (static_cast<quint64>(tab->features.toInt()) << 1), 1);
+    }
+    return QStringLiteral("koru-piece-") + QString::fromUtf16(key.data(), static_cast<qsizetype>(length));
+}
+
+// Copies the picture named `key` to the option's place, drawing it with `draw` first if the cache lacks it.
+template <class Draw>
+void DrawCached(const QString& key, const QStyleOption* option, QPainter* painter, qreal ratio, Draw draw) {
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap(option->rect.size() * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter onPicture(&picture);
+        onPicture.setRenderHints(painter->renderHints());
+        onPicture.setPen(painter->pen());
+        onPicture.setBrush(painter->brush());
+        onPicture.setFont(painter->font());
+        onPicture.translate(-option->rect.topLeft());
+        draw(&onPicture);
+        onPicture.end();
+        QPixmapCache::insert(key, picture);
+    }
+    painter->drawPixmap(option->rect.topLeft(), picture);
+}
+
+qreal PixelRatio(const QPainter* painter) {
+    return painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
 }
 
 // An icon of the style, asked for when it is first drawn or measured.
@@ -106,28 +139,28 @@ QIcon EditorStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
 
 void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const {
-    if (option == nullptr || painter == nullptr || !Cacheable(element, option, painter, widget)) {
+    if (option == nullptr || painter == nullptr || !OnlyPlaces(option, painter) ||
+        !SameForEveryWidget(element, option, widget)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
-    const QString key = PictureKey(element, option, ratio);
-    QPixmap picture;
-    if (!QPixmapCache::find(key, &picture)) {
-        picture = QPixmap(option->rect.size() * ratio);
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(Qt::transparent);
-        QPainter onPicture(&picture);
-        onPicture.setRenderHints(painter->renderHints());
-        onPicture.setPen(painter->pen());
-        onPicture.setBrush(painter->brush());
-        onPicture.setFont(painter->font());
-        onPicture.translate(-option->rect.topLeft());
-        QProxyStyle::drawPrimitive(element, option, &onPicture, widget);
-        onPicture.end();
-        QPixmapCache::insert(key, picture);
+    const qreal ratio = PixelRatio(painter);
+    DrawCached(PictureKey(u'P', element, option, ratio), option, painter, ratio,
+               [&](QPainter* onPicture) { QProxyStyle::drawPrimitive(element, option, onPicture, widget); });
+}
+
+// A tab's shaded, rounded shape is drawn the same for every tab of one size and state; its caption is not
+// part of it.
+void EditorStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+    if (element != CE_TabBarTabShape || option == nullptr || painter == nullptr ||
+        qstyleoption_cast<const QStyleOptionTab*>(option) == nullptr || !OnlyPlaces(option, painter)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
     }
-    painter->drawPixmap(option->rect.topLeft(), picture);
+    const qreal ratio = PixelRatio(painter);
+    DrawCached(PictureKey(u'C', element, option, ratio), option, painter, ratio,
+               [&](QPainter* onPicture) { QProxyStyle::drawControl(element, option, onPicture, widget); });
 }
 
 void UseEditorStyle() {

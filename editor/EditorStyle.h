@@ -2,9 +2,10 @@
 
 // The application's style with two savings for a window of a thousand fields; everything else is the
 // style's own drawing.
-// - The panels of line edits and the boxes of check boxes come from cached pictures. The window shows
-//   hundreds of them at once (a mask grid alone has 24 cells a row), and the style draws each one's
-//   rounded, antialiased frame anew on every paint: here a panel of one size and state is drawn once.
+// - The panels of line edits, the boxes of check boxes and the shapes of the tabs come from cached
+//   pictures. The window shows hundreds of them at once (a mask grid alone has 24 cells a row), and the
+//   style draws each one's rounded, antialiased frame anew on every paint: here a piece of one size and
+//   state is drawn once.
 // - The menu bar's overflow button gets its icon only when it is first drawn. Loading it wakes Qt's icon
 //   and image plugins, at every start, for a button that shows only when the menus do not fit.
 
@@ -20,6 +21,8 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "editor/EditorStyle.h"
+#include "editor/TabButton.h"
 
 namespace koru {
 namespace {
@@ -48,7 +49,7 @@ struct Case {
     std::function<std::unique_ptr<QWidget>()> make;
 };
 
-// Each widget looks the same with the cached panels as with the style's own drawing, the second time too
+// Each widget looks the same with the cached pieces as with the style's own drawing, the second time too
 // (from the cache), and one state's picture is never shown for another.
 TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
     const auto edit = [](auto&& change) {
@@ -65,6 +66,14 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
             check->setCheckState(state);
             check->setEnabled(enabled);
             return std::unique_ptr<QWidget>(std::move(check));
+        };
+    };
+    const auto tab = [](bool chosen) {
+        return [chosen] {
+            auto button = std::make_unique<TabButton>(QStringLiteral("I/O and sleep events"), nullptr);
+            button->setChecked(chosen);
+            button->setMinimumWidth(320);
+            return std::unique_ptr<QWidget>(std::move(button));
         };
     };
     const Case cases[] = {
@@ -85,6 +94,8 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
              return std::unique_ptr<QWidget>(std::move(choice));
          }},
         {"spin box", [] { return std::unique_ptr<QWidget>(std::make_unique<QSpinBox>()); }},
+        {"tab", tab(false)},
+        {"chosen tab", tab(true)},
     };
     std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
     EditorStyle cached(QApplication::style()->name());
