@@ -15,7 +15,6 @@
 #include "editor/EditHistory.h"
 #include "editor/FieldValidation.h"
 #include "editor/ListBox.h"
-#include "editor/ListBox.h"
 #include "editor/ListItems.h"
 #include "editor/SettingBinder.h"
 #include "editor/TabSet.h"
