@@ -7,13 +7,18 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOption>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
 namespace koru {
 
 namespace {
+
+// Texts kept for list items; beyond this the kept ones are dropped and kept anew.
+constexpr qsizetype kMostItemTexts = 4096;
 
 // Larger panels are few, and a picture of them would only take room in the cache.
 constexpr int kLargestCached = 512;
@@ -39,6 +44,8 @@ bool SameForEveryWidget(QStyle::PrimitiveElement element, const QStyleOption* op
                    qobject_cast<const QComboBox*>(holder) == nullptr;
         }
         case QStyle::PE_IndicatorCheckBox: return true;
+        // A list's frame; a drop-down's popup list draws a menu's panel instead.
+        case QStyle::PE_Frame: return widget == nullptr || !widget->inherits("QComboBoxPrivateContainer");
         default: return false;
     }
 }
@@ -149,10 +156,79 @@ void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
                [&](QPainter* onPicture) { QProxyStyle::drawPrimitive(element, option, onPicture, widget); });
 }
 
+namespace {
+
+// An item the style draws as one line of text, left to right: no check box, icon, wrapping or editor. The
+// chosen item and the one with the focus are left to the style too: it fits their marks to the text.
+bool IsOneLineOfText(const QStyleOptionViewItem& item) {
+    constexpr auto kOtherParts = QStyleOptionViewItem::WrapText | QStyleOptionViewItem::HasCheckIndicator |
+                                 QStyleOptionViewItem::HasDecoration;
+    if (item.text.isEmpty() || (item.features & kOtherParts) || !item.icon.isNull() ||
+        (item.state & (QStyle::State_Editing | QStyle::State_Selected | QStyle::State_HasFocus)) ||
+        item.direction != Qt::LeftToRight ||
+        item.displayAlignment != (Qt::AlignLeft | Qt::AlignVCenter)) {
+        return false;
+    }
+    // Line breaks and tabs are laid out by rules of their own.
+    return std::none_of(item.text.cbegin(), item.text.cend(), [](QChar c) {
+        return c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    });
+}
+
+}  // namespace
+
+const EditorStyle::ItemText& EditorStyle::itemText(const QString& text, const QFont& font) const {
+    auto kept = itemTexts_.find(text);
+    if (kept != itemTexts_.end() && kept->font == font) return *kept;
+    if (itemTexts_.size() >= kMostItemTexts) itemTexts_.clear();
+    auto layout = std::make_shared<QTextLayout>(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::ManualWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    option.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);  // keeps the shaped glyphs, which a layout otherwise shapes again to draw
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    line.setLineWidth(1e6);  // one line, however long: the width only places a line that is not left aligned
+    line.setPosition(QPointF(0, 0));
+    layout->endLayout();
+    const QSize size = QSizeF(line.naturalTextWidth(), line.height()).toSize();
+    return *itemTexts_.insert(text, ItemText{font, std::move(layout), size});
+}
+
+// Draws a list item of one line of text with its kept layout: the style draws the rest of the item (its
+// background) and the line goes where the style puts it. False, drawing nothing, for any other item and
+// for a text too long for its item, which the style shortens.
+bool EditorStyle::drawItemText(const QStyleOptionViewItem& item, QPainter* painter, const QWidget* widget) const {
+    if (!IsOneLineOfText(item)) return false;
+    const int margin = proxy()->pixelMetric(PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QRect textRect = item.rect.adjusted(margin, 0, -margin, 0);
+    const ItemText& text = itemText(item.text, item.font);
+    if (text.size.width() >= textRect.width() || text.size.height() > textRect.height()) return false;
+
+    QStyleOptionViewItem withoutText(item);
+    withoutText.text.clear();
+    QProxyStyle::drawControl(CE_ItemViewItem, &withoutText, painter, widget);
+
+    QPalette::ColorGroup group = (item.state & State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+    if (group == QPalette::Normal && !(item.state & State_Active)) group = QPalette::Inactive;
+    painter->save();
+    painter->setPen(item.palette.color(group, QPalette::Text));
+    const int top = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignVCenter, text.size, textRect).top();
+    text.layout->draw(painter, QPointF(textRect.x(), top));
+    painter->restore();
+    return true;
+}
+
 // A tab's shaded, rounded shape is drawn the same for every tab of one size and state; its caption is not
 // part of it.
 void EditorStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
+    if (element == CE_ItemViewItem && painter != nullptr) {
+        const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option);
+        if (item != nullptr && drawItemText(*item, painter, widget)) return;
+    }
     if (element != CE_TabBarTabShape || option == nullptr || painter == nullptr ||
         qstyleoption_cast<const QStyleOptionTab*>(option) == nullptr || !OnlyPlaces(option, painter)) {
         QProxyStyle::drawControl(element, option, painter, widget);

@@ -1,15 +1,25 @@
 #pragma once
 
-// The application's style with two savings for a window of a thousand fields; everything else is the
+// The application's style with three savings for a window of a thousand fields; everything else is the
 // style's own drawing.
-// - The panels of line edits, the boxes of check boxes and the shapes of the tabs come from cached
-//   pictures. The window shows hundreds of them at once (a mask grid alone has 24 cells a row), and the
-//   style draws each one's rounded, antialiased frame anew on every paint: here a piece of one size and
-//   state is drawn once.
+// - The panels of line edits, the frames of lists, the boxes of check boxes and the shapes of the tabs
+//   come from cached pictures. The window shows hundreds of them at once (a mask grid alone has 24 cells a
+//   row), and the style draws each one's rounded, antialiased frame anew on every paint: here a piece of
+//   one size and state is drawn once.
+// - A list item that is one line of text keeps that line's layout. The style lays out each item's text
+//   twice on every paint (once to see whether it must be shortened, once to draw it), and a unit's lists
+//   show the same action texts again and again.
 // - The menu bar's overflow button gets its icon only when it is first drawn. Loading it wakes Qt's icon
 //   and image plugins, at every start, for a button that shows only when the menus do not fit.
 
+#include <QFont>
+#include <QHash>
 #include <QProxyStyle>
+
+#include <memory>
+
+class QStyleOptionViewItem;
+class QTextLayout;
 
 namespace koru {
 
@@ -25,6 +35,19 @@ public:
                      const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+
+private:
+    // One line of an item's text, laid out as the style lays it out.
+    struct ItemText {
+        QFont font;
+        std::shared_ptr<QTextLayout> layout;
+        QSize size;  // the line's extent, rounded as the style rounds it
+    };
+
+    bool drawItemText(const QStyleOptionViewItem& item, QPainter* painter, const QWidget* widget) const;
+    const ItemText& itemText(const QString& text, const QFont& font) const;
+
+    mutable QHash<QString, ItemText> itemTexts_;
 };
 
 // Makes the application's style the editor's; the program calls it once, before its first window.

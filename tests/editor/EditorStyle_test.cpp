@@ -4,10 +4,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QPainter>
 #include <QLineEdit>
+#include <QListView>
 #include <QPixmapCache>
 #include <QSpinBox>
 #include <QStyleFactory>
+#include <QStringListModel>
 
 #include <functional>
 #include <memory>
@@ -76,6 +79,19 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
             return std::unique_ptr<QWidget>(std::move(button));
         };
     };
+    const auto list = [](auto&& change) {
+        return [change] {
+            auto view = std::make_unique<QListView>();
+            auto* model = new QStringListModel({QStringLiteral("SET Output 1 ON"), QStringLiteral("Wait 5 s"),
+                                                QStringLiteral("Send \"Alarm\" to 12.4.1"), QStringLiteral("g|j_Xy"),
+                                                QStringLiteral("Tab\there")},
+                                               view.get());
+            view->setModel(model);
+            view->setFixedSize(220, 110);
+            change(*view);
+            return std::unique_ptr<QWidget>(std::move(view));
+        };
+    };
     const Case cases[] = {
         {"line edit", edit([](QLineEdit&) {})},
         {"disabled line edit", edit([](QLineEdit& field) { field.setEnabled(false); })},
@@ -94,6 +110,11 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
              return std::unique_ptr<QWidget>(std::move(choice));
          }},
         {"spin box", [] { return std::unique_ptr<QWidget>(std::make_unique<QSpinBox>()); }},
+        {"list", list([](QListView&) {})},
+        {"list with a chosen item", list([](QListView& view) { view.setCurrentIndex(view.model()->index(1, 0)); })},
+        {"disabled list", list([](QListView& view) { view.setEnabled(false); })},
+        {"narrow list, texts shortened", list([](QListView& view) { view.setFixedWidth(70); })},
+        {"list right to left", list([](QListView& view) { view.setLayoutDirection(Qt::RightToLeft); })},
         {"tab", tab(false)},
         {"chosen tab", tab(true)},
     };
@@ -105,6 +126,73 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         const QImage expected = Drawn(*widget, own.get());
         EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name;
         EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name << ", from the cache";
+    }
+}
+
+// A list item drawn from its kept line of text looks as the style draws it, in every state; an item the
+// style draws otherwise (shortened, centred, right to left, with a check box) is left to it.
+TEST(EditorStyle, ListItemsLookAsTheStyleDrawsThem) {
+    struct ItemCase {
+        const char* name;
+        QStyle::State state;
+        QString text;
+        int width;
+        std::function<void(QStyleOptionViewItem&)> change;
+    };
+    const QStyle::State shown = QStyle::State_Enabled | QStyle::State_Active;
+    const auto none = [](QStyleOptionViewItem&) {};
+    const ItemCase cases[] = {
+        {"plain", shown, QStringLiteral("SET Output 1 ON"), 200, none},
+        {"descenders", shown, QStringLiteral("g|j_Xy Qq"), 200, none},
+        {"chosen", shown | QStyle::State_Selected, QStringLiteral("Wait 5 s"), 200, none},
+        {"chosen with the focus", shown | QStyle::State_Selected | QStyle::State_HasFocus, QStringLiteral("Wait 5 s"),
+         200, none},
+        {"focus only", shown | QStyle::State_HasFocus, QStringLiteral("Wait 5 s"), 200, none},
+        {"inactive window, chosen", QStyle::State_Enabled | QStyle::State_Selected, QStringLiteral("Wait 5 s"), 200,
+         none},
+        {"disabled", QStyle::State_None, QStringLiteral("Send \"Alarm\""), 200, none},
+        {"mouse over", shown | QStyle::State_MouseOver, QStringLiteral("Wait 5 s"), 200, none},
+        {"just fits", shown, QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"), 0, none},
+        {"too long", shown, QStringLiteral("SET Output 1 ON and wait for the counter"), 60, none},
+        {"tab in the text", shown, QStringLiteral("Tab\there"), 200, none},
+        {"line break in the text", shown, QStringLiteral("two\nlines"), 200, none},
+        {"centred", shown, QStringLiteral("Wait 5 s"), 200,
+         [](QStyleOptionViewItem& item) { item.displayAlignment = Qt::AlignCenter; }},
+        {"right to left", shown, QStringLiteral("Wait 5 s"), 200,
+         [](QStyleOptionViewItem& item) { item.direction = Qt::RightToLeft; }},
+        {"with a check box", shown, QStringLiteral("Wait 5 s"), 200,
+         [](QStyleOptionViewItem& item) {
+             item.features |= QStyleOptionViewItem::HasCheckIndicator;
+             item.checkState = Qt::Checked;
+         }},
+        {"bold", shown, QStringLiteral("Wait 5 s"), 200, [](QStyleOptionViewItem& item) { item.font.setBold(true); }},
+    };
+    std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
+    EditorStyle kept(QApplication::style()->name());
+    QListView view;  // the widget the items belong to, for the style's measures
+    for (const ItemCase& c : cases) {
+        QStyleOptionViewItem item;
+        item.initFrom(&view);
+        item.state = c.state;
+        item.text = c.text;
+        item.features = QStyleOptionViewItem::HasDisplay;
+        item.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        item.font = view.font();
+        item.fontMetrics = QFontMetrics(item.font);
+        c.change(item);
+        const int width = c.width > 0 ? c.width : QFontMetrics(item.font).horizontalAdvance(c.text) + 8;
+        item.rect = QRect(3, 2, width, QFontMetrics(item.font).height() + 4);
+        const auto draw = [&](const QStyle& style) {
+            QImage image(width + 6, item.rect.height() + 4, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            style.drawControl(QStyle::CE_ItemViewItem, &item, &painter, &view);
+            painter.end();
+            return image.convertToFormat(QImage::Format_ARGB32);
+        };
+        const QImage expected = draw(*own);
+        EXPECT_EQ(DifferentPixels(draw(kept), expected), 0) << c.name;
+        EXPECT_EQ(DifferentPixels(draw(kept), expected), 0) << c.name << ", kept";
     }
 }
 
