@@ -14,6 +14,7 @@
 #include "editor/DialogText.h"
 #include "editor/EditHistory.h"
 #include "editor/FieldValidation.h"
+#include "editor/HeldLayouts.h"
 #include "editor/ListBox.h"
 #include "editor/ListItems.h"
 #include "editor/SettingBinder.h"
@@ -270,11 +271,15 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::showFields() {
-    // The window repaints once when every field shows the unit, rather than collecting a region per field.
+    // The window repaints once when every field shows the unit, rather than collecting a region per field,
+    // and lays out once, rather than once for each event row shown.
     const bool updating = updatesEnabled();
     setUpdatesEnabled(false);
-    binder_->showAll();
-    rules_->applyAll();
+    {
+        const HeldLayouts held(*this);
+        binder_->showAll();
+        rules_->applyAll();
+    }
     setUpdatesEnabled(updating);
 }
 
