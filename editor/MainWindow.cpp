@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStringListModel>
+#include <QTabWidget>
 
 #include <iterator>
 
@@ -271,16 +272,17 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::showFields() {
-    // The window repaints once when every field shows the unit, rather than collecting a region per field,
-    // and lays out once, rather than once for each event row shown.
-    const bool updating = updatesEnabled();
-    setUpdatesEnabled(false);
+    // Only the page in view repaints, once, when every field shows the unit (the tabs, the menus and the
+    // frame around it do not change), and the window lays out once, not once for each event row shown.
+    QWidget* page = tabs_->pages()->currentWidget();
+    const bool updating = page->updatesEnabled();
+    page->setUpdatesEnabled(false);
     {
         const HeldLayouts held(*this);
         binder_->showAll();
         rules_->applyAll();
     }
-    setUpdatesEnabled(updating);
+    page->setUpdatesEnabled(updating);
 }
 
 void MainWindow::showConfiguration() {
