@@ -274,7 +274,7 @@ void MainWindow::startUp() {
 void MainWindow::showFields() {
     // Only the page in view repaints, once, when every field shows the unit (the tabs, the menus and the
     // frame around it do not change), and the window lays out once, not once for each event row shown.
-    QWidget* page = tabs_->pages()->currentWidget();
+    QWidget* page = tabs_->pages()->currentWidget() != nullptr ? tabs_->pages()->currentWidget() : this;
     const bool updating = page->updatesEnabled();
     page->setUpdatesEnabled(false);
     {
