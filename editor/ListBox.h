@@ -30,6 +30,10 @@ public:
     int currentRow() const;
     void setCurrentRow(int row);
 
+    // Lays out rows whose texts changed now rather than on the view's next turn of the event loop, so a
+    // window that changed many lists at once paints each of them once, already laid out.
+    void layOutChangedRows() { executeDelayedItemsLayout(); }
+
 private:
     QStringListModel* texts_;
 };

@@ -1,13 +1,15 @@
 // Opening a unit shows and hides many event rows at once, with the window's layouts held; afterwards every
-// layout works again and every shown row has its own place.
+// layout works again, every shown row has its own place, and each list shown is painted once.
 
 #include <QAbstractScrollArea>
+#include <QHash>
 #include <QLayout>
 #include <QTabWidget>
 
 #include <string>
 #include <utility>
 
+#include "editor/ListBox.h"
 #include "model/UnitFile.h"
 #include "tests/editor/WindowFixture.h"
 #include "tests/editor/WindowTesting.h"
@@ -67,6 +69,39 @@ TEST_F(WindowFixture, RowsShownAndHiddenByAnOpenEachHaveTheirPlace) {
         EXPECT_EQ(FirstOverlap(*window), "");
         for (QLayout* layout : window->findChildren<QLayout*>()) EXPECT_TRUE(layout->isEnabled());
     }
+}
+
+// Counts the paints of each list's rows.
+class ListPaints : public QObject {
+public:
+    explicit ListPaints(MainWindow& window) {
+        for (ListBox* list : window.findChildren<ListBox*>()) list->viewport()->installEventFilter(this);
+    }
+    QHash<QObject*, int> counts;
+
+protected:
+    bool eventFilter(QObject* viewport, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++counts[viewport];
+        return false;
+    }
+};
+
+TEST_F(WindowFixture, AnOpenPaintsEachShownListOnce) {
+    window->resize(1100, 700);
+    window->show();
+    get<QTabWidget>("sstEvents")->setCurrentIndex(kEventsTab);
+    ASSERT_TRUE(open(UnitFileText(MaximalUnit(1)), "first.kuf"));
+    for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
+    ListPaints paints(*window);
+    ASSERT_TRUE(open(UnitFileText(MaximalUnit(2)), "second.kuf"));
+    for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
+    int shown = 0;
+    for (ListBox* list : window->findChildren<ListBox*>()) {
+        if (!list->isVisible() || list->visibleRegion().isEmpty()) continue;
+        ++shown;
+        EXPECT_EQ(paints.counts.value(list->viewport()), 1) << list->objectName().toStdString();
+    }
+    EXPECT_GT(shown, 5);
 }
 
 }  // namespace
