@@ -158,14 +158,12 @@ void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
 
 namespace {
 
-// An item the style draws as one line of text, left to right: no check box, icon, wrapping or editor. The
-// chosen item and the one with the focus are left to the style too: it fits their marks to the text.
+// An item the style lays out as one line of text, left to right: no check box, icon, wrapping or editor.
 bool IsOneLineOfText(const QStyleOptionViewItem& item) {
     constexpr auto kOtherParts = QStyleOptionViewItem::WrapText | QStyleOptionViewItem::HasCheckIndicator |
                                  QStyleOptionViewItem::HasDecoration;
     if (item.text.isEmpty() || (item.features & kOtherParts) || !item.icon.isNull() ||
-        (item.state & (QStyle::State_Editing | QStyle::State_Selected | QStyle::State_HasFocus)) ||
-        item.direction != Qt::LeftToRight ||
+        (item.state & QStyle::State_Editing) || item.direction != Qt::LeftToRight ||
         item.displayAlignment != (Qt::AlignLeft | Qt::AlignVCenter)) {
         return false;
     }
@@ -177,7 +175,7 @@ bool IsOneLineOfText(const QStyleOptionViewItem& item) {
 
 }  // namespace
 
-const EditorStyle::ItemText& EditorStyle::itemText(const QString& text, const QFont& font) const {
+EditorStyle::ItemText& EditorStyle::itemText(const QString& text, const QFont& font) const {
     auto kept = itemTexts_.find(text);
     if (kept != itemTexts_.end() && kept->font == font) return *kept;
     if (itemTexts_.size() >= kMostItemTexts) itemTexts_.clear();
@@ -194,14 +192,15 @@ const EditorStyle::ItemText& EditorStyle::itemText(const QString& text, const QF
     line.setPosition(QPointF(0, 0));
     layout->endLayout();
     const QSize size = QSizeF(line.naturalTextWidth(), line.height()).toSize();
-    return *itemTexts_.insert(text, ItemText{font, std::move(layout), size});
+    return *itemTexts_.insert(text, ItemText{font, std::move(layout), size, std::nullopt});
 }
 
 // Draws a list item of one line of text with its kept layout: the style draws the rest of the item (its
 // background) and the line goes where the style puts it. False, drawing nothing, for any other item and
 // for a text too long for its item, which the style shortens.
 bool EditorStyle::drawItemText(const QStyleOptionViewItem& item, QPainter* painter, const QWidget* widget) const {
-    if (!IsOneLineOfText(item)) return false;
+    // The chosen item and the one with the focus are left to the style: it fits their marks to the text.
+    if (!IsOneLineOfText(item) || (item.state & (State_Selected | State_HasFocus))) return false;
     const int margin = proxy()->pixelMetric(PM_FocusFrameHMargin, nullptr, widget) + 1;
     const QRect textRect = item.rect.adjusted(margin, 0, -margin, 0);
     const ItemText& text = itemText(item.text, item.font);
@@ -219,6 +218,19 @@ bool EditorStyle::drawItemText(const QStyleOptionViewItem& item, QPainter* paint
     text.layout->draw(painter, QPointF(textRect.x(), top));
     painter->restore();
     return true;
+}
+
+// An item's size, asked for without a size of its contents as item views do, depends only on its text and
+// font while it is one line of text: the style measures each text once.
+QSize EditorStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                    const QWidget* widget) const {
+    const auto* item = type == CT_ItemViewItem ? qstyleoption_cast<const QStyleOptionViewItem*>(option) : nullptr;
+    if (item == nullptr || size.isValid() || !IsOneLineOfText(*item)) {
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+    ItemText& text = itemText(item->text, item->font);
+    if (!text.itemSize) text.itemSize = QProxyStyle::sizeFromContents(type, option, size, widget);
+    return *text.itemSize;
 }
 
 // A tab's shaded, rounded shape is drawn the same for every tab of one size and state; its caption is not

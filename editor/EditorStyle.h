@@ -6,9 +6,9 @@
 //   come from cached pictures. The window shows hundreds of them at once (a mask grid alone has 24 cells a
 //   row), and the style draws each one's rounded, antialiased frame anew on every paint: here a piece of
 //   one size and state is drawn once.
-// - A list item that is one line of text keeps that line's layout. The style lays out each item's text
-//   twice on every paint (once to see whether it must be shortened, once to draw it), and a unit's lists
-//   show the same action texts again and again.
+// - A list item that is one line of text keeps that line's layout and its size. The style lays out each
+//   item's text twice on every paint (once to see whether it must be shortened, once to draw it) and again
+//   to measure it, and a unit's lists show the same action texts again and again.
 // - The menu bar's overflow button gets its icon only when it is first drawn. Loading it wakes Qt's icon
 //   and image plugins, at every start, for a button that shows only when the menus do not fit.
 
@@ -17,6 +17,7 @@
 #include <QProxyStyle>
 
 #include <memory>
+#include <optional>
 
 class QStyleOptionViewItem;
 class QTextLayout;
@@ -33,6 +34,8 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 
@@ -42,10 +45,11 @@ private:
         QFont font;
         std::shared_ptr<QTextLayout> layout;
         QSize size;  // the line's extent, rounded as the style rounds it
+        std::optional<QSize> itemSize;  // the whole item's size, as the style measured it once
     };
 
     bool drawItemText(const QStyleOptionViewItem& item, QPainter* painter, const QWidget* widget) const;
-    const ItemText& itemText(const QString& text, const QFont& font) const;
+    ItemText& itemText(const QString& text, const QFont& font) const;
 
     mutable QHash<QString, ItemText> itemTexts_;
 };

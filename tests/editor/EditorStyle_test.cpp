@@ -129,8 +129,9 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
     }
 }
 
-// A list item drawn from its kept line of text looks as the style draws it, in every state; an item the
-// style draws otherwise (shortened, centred, right to left, with a check box) is left to it.
+// A list item drawn from its kept line of text looks as the style draws it, in every state, and measures
+// as the style measures it; an item the style draws otherwise (shortened, centred, right to left, with a
+// check box) is left to it.
 TEST(EditorStyle, ListItemsLookAsTheStyleDrawsThem) {
     struct ItemCase {
         const char* name;
@@ -193,6 +194,9 @@ TEST(EditorStyle, ListItemsLookAsTheStyleDrawsThem) {
         const QImage expected = draw(*own);
         EXPECT_EQ(DifferentPixels(draw(kept), expected), 0) << c.name;
         EXPECT_EQ(DifferentPixels(draw(kept), expected), 0) << c.name << ", kept";
+        const QSize size = own->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), &view);
+        EXPECT_EQ(kept.sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), &view), size) << c.name;
+        EXPECT_EQ(kept.sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), &view), size) << c.name << ", kept";
     }
 }
 
