@@ -54,14 +54,24 @@ std::string JoinList(const TextList& list) {
 }
 
 void SplitList(std::string_view text, TextList& list) {
-    list.clear();
+    // The list's own strings are written over, keeping their memory: a unit opened over another has lists
+    // much like the last one's.
+    std::size_t count = 0;
     while (!text.empty()) {
         const std::size_t comma = text.find(',');
         const std::string_view piece = text.substr(0, comma);
-        if (!piece.empty()) list.emplace_back(TrimBlanks(piece));
+        if (!piece.empty()) {
+            if (count < list.size()) {
+                list[count].assign(TrimBlanks(piece));
+            } else {
+                list.emplace_back(TrimBlanks(piece));
+            }
+            ++count;
+        }
         if (comma == std::string_view::npos) break;
         text.remove_prefix(comma + 1);
     }
+    list.resize(count);
 }
 
 std::optional<int> SubsectionNumberOf(std::string_view text) {

@@ -82,10 +82,14 @@ TEST(Lists, SplitSkipsEmptyPiecesAndTrims) {
         {"a, ,b", {"a", "", "b"}},
         {",,,", {}},
     };
+    // Whatever the list held before, shorter or longer, it holds exactly the new items.
+    const TextList before[] = {{}, {"old"}, {"an old item longer than any new one", "x", "y", "z", "w", "v"}};
     for (const Case& c : cases) {
-        TextList list{"old"};
-        SplitList(c.text, list);
-        EXPECT_EQ(list, c.items) << c.text;
+        for (const TextList& old : before) {
+            TextList list = old;
+            SplitList(c.text, list);
+            EXPECT_EQ(list, c.items) << c.text << " over " << old.size() << " items";
+        }
     }
 }
 
