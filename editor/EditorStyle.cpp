@@ -18,7 +18,7 @@ namespace koru {
 namespace {
 
 // Texts kept for list items; beyond this the kept ones are dropped and kept anew.
-constexpr qsizetype kMostItemTexts = 4096;
+constexpr qsizetype kMostItemTexts = 2048;
 
 // Larger panels are few, and a picture of them would only take room in the cache.
 constexpr int kLargestCached = 512;
