@@ -203,7 +203,8 @@ bool EditorStyle::drawItemText(const QStyleOptionViewItem& item, QPainter* paint
     if (!IsOneLineOfText(item) || (item.state & (State_Selected | State_HasFocus))) return false;
     const int margin = proxy()->pixelMetric(PM_FocusFrameHMargin, nullptr, widget) + 1;
     const QRect textRect = item.rect.adjusted(margin, 0, -margin, 0);
-    const ItemText& text = itemText(item.text, item.font);
+    // Copies, not a reference: the kept texts may change while the style draws the rest of the item.
+    const ItemText text = itemText(item.text, item.font);
     if (text.size.width() >= textRect.width() || text.size.height() > textRect.height()) return false;
 
     QStyleOptionViewItem withoutText(item);
@@ -228,9 +229,10 @@ QSize EditorStyle::sizeFromContents(ContentsType type, const QStyleOption* optio
     if (item == nullptr || size.isValid() || !IsOneLineOfText(*item)) {
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     }
-    ItemText& text = itemText(item->text, item->font);
-    if (!text.itemSize) text.itemSize = QProxyStyle::sizeFromContents(type, option, size, widget);
-    return *text.itemSize;
+    if (const std::optional<QSize> kept = itemText(item->text, item->font).itemSize) return *kept;
+    const QSize measured = QProxyStyle::sizeFromContents(type, option, size, widget);
+    itemText(item->text, item->font).itemSize = measured;
+    return measured;
 }
 
 // A tab's shaded, rounded shape is drawn the same for every tab of one size and state; its caption is not
