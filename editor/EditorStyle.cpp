@@ -235,22 +235,23 @@ QSize EditorStyle::sizeFromContents(ContentsType type, const QStyleOption* optio
     return measured;
 }
 
-// A tab's shaded, rounded shape is drawn the same for every tab of one size and state; its caption is not
-// part of it.
+// A list item of one line of text is drawn from its kept layout. A tab's shaded, rounded shape is drawn the
+// same for every tab of one size and state (its caption is not part of it), so it comes from a cached picture.
 void EditorStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
-    if (element == CE_ItemViewItem && painter != nullptr) {
-        const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option);
-        if (item != nullptr && drawItemText(*item, painter, widget)) return;
+    if (option != nullptr && painter != nullptr) {
+        if (element == CE_ItemViewItem) {
+            const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option);
+            if (item != nullptr && drawItemText(*item, painter, widget)) return;
+        } else if (element == CE_TabBarTabShape && qstyleoption_cast<const QStyleOptionTab*>(option) != nullptr &&
+                   OnlyPlaces(option, painter)) {
+            const qreal ratio = PixelRatio(painter);
+            DrawCached(PictureKey(u'C', element, option, ratio), option, painter, ratio,
+                       [&](QPainter* onPicture) { QProxyStyle::drawControl(element, option, onPicture, widget); });
+            return;
+        }
     }
-    if (element != CE_TabBarTabShape || option == nullptr || painter == nullptr ||
-        qstyleoption_cast<const QStyleOptionTab*>(option) == nullptr || !OnlyPlaces(option, painter)) {
-        QProxyStyle::drawControl(element, option, painter, widget);
-        return;
-    }
-    const qreal ratio = PixelRatio(painter);
-    DrawCached(PictureKey(u'C', element, option, ratio), option, painter, ratio,
-               [&](QPainter* onPicture) { QProxyStyle::drawControl(element, option, onPicture, widget); });
+    QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 void UseEditorStyle() {

@@ -275,7 +275,8 @@ void MainWindow::showFields() {
     // Only the page in view repaints, once, when every field shows the unit (the tabs, the menus and the
     // frame around it do not change), and the window lays out once, not once for each event row shown. Its
     // lists lay out their rows before that paint, not just after it with a paint of their own.
-    QWidget* page = tabs_->pages()->currentWidget() != nullptr ? tabs_->pages()->currentWidget() : this;
+    QWidget* page = tabs_->pages()->currentWidget();
+    if (page == nullptr) page = this;
     const bool updating = page->updatesEnabled();
     page->setUpdatesEnabled(false);
     {

@@ -1,7 +1,6 @@
 #include "model/FileSyntax.h"
 
 #include <algorithm>
-
 #include <climits>
 
 namespace koru {
