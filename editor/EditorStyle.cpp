@@ -53,7 +53,7 @@ bool SameForEveryWidget(QStyle::PrimitiveElement element, const QStyleOption* op
 // The picture's name in the cache: what is drawn (`kind` tells primitives from controls) and everything the
 // drawing depends on, packed as characters rather than formatted, since it is made for every piece painted.
 QString PictureKey(char16_t kind, int element, const QStyleOption* option, qreal ratio) {
-    std::array<char16_t, 24> key{};
+    std::array<char16_t, 32> key{};
     std::size_t length = 0;
     const auto add = [&](quint64 value, int characters) {
         for (int i = 0; i < characters; ++i) key[length++] = static_cast<char16_t>((value >> (16 * i)) & 0xFFFF);
@@ -76,6 +76,15 @@ QString PictureKey(char16_t kind, int element, const QStyleOption* option, qreal
         add(static_cast<quint64>(tab->position), 1);
         add(static_cast<quint64>(tab->selectedPosition), 1);
         add(static_cast<quint64>(tab->documentMode) | (static_cast<quint64>(tab->features.toInt()) << 1), 1);
+    }
+    if (const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+        add(static_cast<quint64>(slider->orientation) | (static_cast<quint64>(slider->upsideDown) << 4), 1);
+        add(static_cast<quint32>(slider->subControls.toInt()), 2);
+        add(static_cast<quint32>(slider->activeSubControls.toInt()), 2);
+        for (const int value : {slider->minimum, slider->maximum, slider->sliderPosition, slider->sliderValue,
+                                slider->singleStep, slider->pageStep}) {
+            add(static_cast<quint32>(value), 2);
+        }
     }
     return QStringLiteral("koru-piece-") + QString::fromUtf16(key.data(), static_cast<qsizetype>(length));
 }
@@ -254,9 +263,30 @@ void EditorStyle::drawControl(ControlElement element, const QStyleOption* option
     QProxyStyle::drawControl(element, option, painter, widget);
 }
 
+// A scroll bar is drawn the same for every one of one size, state and position: gradients and arrows that
+// cost more than a list's items.
+void EditorStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                     const QWidget* widget) const {
+    // A scroll bar that fades in and out is drawn by its animation's progress, which the option does not hold.
+    if (control == CC_ScrollBar && qstyleoption_cast<const QStyleOptionSlider*>(option) != nullptr &&
+        painter != nullptr && OnlyPlaces(option, painter) &&
+        proxy()->styleHint(SH_ScrollBar_Transient, option, widget) == 0) {
+        const qreal ratio = PixelRatio(painter);
+        DrawCached(PictureKey(u'X', control, option, ratio), option, painter, ratio, [&](QPainter* onPicture) {
+            QProxyStyle::drawComplexControl(control, option, onPicture, widget);
+        });
+        return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
 void UseEditorStyle() {
     if (qobject_cast<EditorStyle*>(QApplication::style()) != nullptr) return;
     QApplication::setStyle(new EditorStyle(QApplication::style()->name()));
+    // A script that needs shaping (Arabic, say, in a folder's name) is still shaped.
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    QApplication::setFont(font);
 }
 
 }  // namespace koru

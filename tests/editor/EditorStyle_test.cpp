@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPixmapCache>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStyleFactory>
 #include <QStringListModel>
@@ -92,6 +93,21 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
             return std::unique_ptr<QWidget>(std::move(view));
         };
     };
+    // A list of 40 texts, scrolled down or across by `scrolled` steps.
+    const auto longList = [](Qt::Orientation across, int scrolled, bool enabled) {
+        return [across, scrolled, enabled] {
+            auto view = std::make_unique<QListView>();
+            QStringList texts;
+            for (int i = 1; i <= 40; ++i) texts << QStringLiteral("Send: Message %1 to [Upper unit]").arg(i);
+            view->setModel(new QStringListModel(texts, view.get()));
+            view->setFixedSize(across == Qt::Vertical ? 220 : 90, 110);
+            view->setEnabled(enabled);
+            view->grab();  // lays out the items, so that the scroll bar has its range
+            QScrollBar* bar = across == Qt::Vertical ? view->verticalScrollBar() : view->horizontalScrollBar();
+            bar->setValue(scrolled);
+            return std::unique_ptr<QWidget>(std::move(view));
+        };
+    };
     const Case cases[] = {
         {"line edit", edit([](QLineEdit&) {})},
         {"disabled line edit", edit([](QLineEdit& field) { field.setEnabled(false); })},
@@ -117,6 +133,11 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         {"list right to left", list([](QListView& view) { view.setLayoutDirection(Qt::RightToLeft); })},
         {"tab", tab(false)},
         {"chosen tab", tab(true)},
+        {"list with a scroll bar", longList(Qt::Vertical, 0, true)},
+        {"list scrolled to the middle", longList(Qt::Vertical, 20, true)},
+        {"list scrolled to the end", longList(Qt::Vertical, 40, true)},
+        {"disabled list with a scroll bar", longList(Qt::Vertical, 20, false)},
+        {"scroll bar across", longList(Qt::Horizontal, 7, true)},
     };
     std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
     EditorStyle cached(QApplication::style()->name());
