@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPixmapCache>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStyleFactory>
@@ -21,6 +22,14 @@
 
 namespace koru {
 namespace {
+
+// The style the editor's draws with: Qt's own for this platform (the tests run with the editor's style).
+QString BaseStyleName() {
+    const auto* editor = qobject_cast<const QProxyStyle*>(QApplication::style());
+    const QString name = (editor != nullptr ? editor->baseStyle() : QApplication::style())->name();
+    EXPECT_NE(std::unique_ptr<QStyle>(QStyleFactory::create(name)), nullptr) << name.toStdString();
+    return name;
+}
 
 // The widget as a picture, drawn by `style` (its parts too: a drop-down's line edit).
 QImage Drawn(QWidget& widget, QStyle* style) {
@@ -139,8 +148,8 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         {"disabled list with a scroll bar", longList(Qt::Vertical, 20, false)},
         {"scroll bar across", longList(Qt::Horizontal, 7, true)},
     };
-    std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
-    EditorStyle cached(QApplication::style()->name());
+    std::unique_ptr<QStyle> own(QStyleFactory::create(BaseStyleName()));
+    EditorStyle cached(BaseStyleName());
     QPixmapCache::clear();
     for (const Case& c : cases) {
         const std::unique_ptr<QWidget> widget = c.make();
@@ -189,8 +198,8 @@ TEST(EditorStyle, ListItemsLookAsTheStyleDrawsThem) {
          }},
         {"bold", shown, QStringLiteral("Wait 5 s"), 200, [](QStyleOptionViewItem& item) { item.font.setBold(true); }},
     };
-    std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
-    EditorStyle kept(QApplication::style()->name());
+    std::unique_ptr<QStyle> own(QStyleFactory::create(BaseStyleName()));
+    EditorStyle kept(BaseStyleName());
     QListView view;  // the widget the items belong to, for the style's measures
     for (const ItemCase& c : cases) {
         QStyleOptionViewItem item;
@@ -223,8 +232,8 @@ TEST(EditorStyle, ListItemsLookAsTheStyleDrawsThem) {
 
 // The menu bar's overflow button gets the style's own icon, loaded when it is first drawn.
 TEST(EditorStyle, TheOverflowIconIsTheStylesOwn) {
-    std::unique_ptr<QStyle> own(QStyleFactory::create(QApplication::style()->name()));
-    EditorStyle editor(QApplication::style()->name());
+    std::unique_ptr<QStyle> own(QStyleFactory::create(BaseStyleName()));
+    EditorStyle editor(BaseStyleName());
     const QIcon expected = own->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     const QIcon deferred = editor.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     ASSERT_FALSE(deferred.isNull());
