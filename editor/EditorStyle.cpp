@@ -50,8 +50,8 @@ bool SameForEveryWidget(QStyle::PrimitiveElement element, const QStyleOption* op
     }
 }
 
-// The picture's name in the cache: what is drawn (`kind` tells primitives from controls) and everything the
-// drawing depends on, packed as characters rather than formatted, since it is made for every piece painted.
+// The picture's name in the cache: what is drawn (`kind` tells primitives, controls and complex controls
+// apart) and everything the drawing depends on, packed as characters rather than formatted, since it is made for every piece painted.
 QString PictureKey(char16_t kind, int element, const QStyleOption* option, qreal ratio) {
     std::array<char16_t, 32> key{};
     std::size_t length = 0;
@@ -89,9 +89,12 @@ QString PictureKey(char16_t kind, int element, const QStyleOption* option, qreal
     return QStringLiteral("koru-piece-") + QString::fromUtf16(key.data(), static_cast<qsizetype>(length));
 }
 
-// Copies the picture named `key` to the option's place, drawing it with `draw` first if the cache lacks it.
+// Copies the picture of `element` as `option` asks for it to the option's place, drawing it with `draw`
+// first if the cache lacks it.
 template <class Draw>
-void DrawCached(const QString& key, const QStyleOption* option, QPainter* painter, qreal ratio, Draw draw) {
+void DrawCached(char16_t kind, int element, const QStyleOption* option, QPainter* painter, Draw draw) {
+    const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+    const QString key = PictureKey(kind, element, option, ratio);
     QPixmap picture;
     if (!QPixmapCache::find(key, &picture)) {
         picture = QPixmap(option->rect.size() * ratio);
@@ -108,10 +111,6 @@ void DrawCached(const QString& key, const QStyleOption* option, QPainter* painte
         QPixmapCache::insert(key, picture);
     }
     painter->drawPixmap(option->rect.topLeft(), picture);
-}
-
-qreal PixelRatio(const QPainter* painter) {
-    return painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
 }
 
 // An icon of the style, asked for when it is first drawn or measured.
@@ -160,8 +159,7 @@ void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    const qreal ratio = PixelRatio(painter);
-    DrawCached(PictureKey(u'P', element, option, ratio), option, painter, ratio,
+    DrawCached(u'P', element, option, painter,
                [&](QPainter* onPicture) { QProxyStyle::drawPrimitive(element, option, onPicture, widget); });
 }
 
@@ -254,8 +252,7 @@ void EditorStyle::drawControl(ControlElement element, const QStyleOption* option
             if (item != nullptr && drawItemText(*item, painter, widget)) return;
         } else if (element == CE_TabBarTabShape && qstyleoption_cast<const QStyleOptionTab*>(option) != nullptr &&
                    OnlyPlaces(option, painter)) {
-            const qreal ratio = PixelRatio(painter);
-            DrawCached(PictureKey(u'C', element, option, ratio), option, painter, ratio,
+            DrawCached(u'C', element, option, painter,
                        [&](QPainter* onPicture) { QProxyStyle::drawControl(element, option, onPicture, widget); });
             return;
         }
@@ -271,8 +268,7 @@ void EditorStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     if (control == CC_ScrollBar && qstyleoption_cast<const QStyleOptionSlider*>(option) != nullptr &&
         painter != nullptr && OnlyPlaces(option, painter) &&
         proxy()->styleHint(SH_ScrollBar_Transient, option, widget) == 0) {
-        const qreal ratio = PixelRatio(painter);
-        DrawCached(PictureKey(u'X', control, option, ratio), option, painter, ratio, [&](QPainter* onPicture) {
+        DrawCached(u'X', control, option, painter, [&](QPainter* onPicture) {
             QProxyStyle::drawComplexControl(control, option, onPicture, widget);
         });
         return;
