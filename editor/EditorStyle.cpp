@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace koru {
 
@@ -23,14 +24,30 @@ constexpr qsizetype kMostItemTexts = 2048;
 // Larger panels are few, and a picture of them would only take room in the cache.
 constexpr int kLargestCached = 512;
 
+// A frame larger than this is put together from a picture of one this size: corners of kSliceEdge
+// pixels and edge pieces kSliceRun long.
+constexpr int kSliceEdge = 4;
+constexpr int kSliceRun = 64;
+constexpr int kSliceSide = 2 * kSliceEdge + kSliceRun;
+constexpr qsizetype kMostSlicedFrames = 64;
+
 // Whether the painter only places what it draws: no scaling, no transparency, no blending other than the
 // ordinary one. Only then does a copied picture look as drawing it anew would.
+bool OnlyPlaces(const QPainter* painter) {
+    return painter->transform().type() <= QTransform::TxTranslate && painter->opacity() == 1.0 &&
+           painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
+// The same, for a piece small enough to keep as one picture.
 bool OnlyPlaces(const QStyleOption* option, const QPainter* painter) {
     if (option->rect.isEmpty() || option->rect.width() > kLargestCached || option->rect.height() > kLargestCached) {
         return false;
     }
-    return painter->transform().type() <= QTransform::TxTranslate && painter->opacity() == 1.0 &&
-           painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+    return OnlyPlaces(painter);
+}
+
+qreal PixelRatio(const QPainter* painter) {
+    return painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
 }
 
 // Whether `element` is drawn the same for every widget whose option is the same.
@@ -71,6 +88,11 @@ QString PictureKey(char16_t kind, int element, const QStyleOption* option, qreal
         add(static_cast<quint64>(frame->midLineWidth), 1);
         add(static_cast<quint64>(frame->features.toInt()), 1);
     }
+    if (const auto* pages = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option)) {
+        add(static_cast<quint64>(pages->shape), 1);
+        add(static_cast<quint64>(pages->lineWidth), 1);
+        add(static_cast<quint64>(pages->midLineWidth), 1);
+    }
     if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option)) {
         add(static_cast<quint64>(tab->shape), 1);
         add(static_cast<quint64>(tab->position), 1);
@@ -89,29 +111,163 @@ QString PictureKey(char16_t kind, int element, const QStyleOption* option, qreal
     return QStringLiteral("koru-piece-") + QString::fromUtf16(key.data(), static_cast<qsizetype>(length));
 }
 
+// A picture of what `draw` draws of `option`, at the pixel ratio `ratio`, on a transparent ground and with
+// the painter's pen, brush and font.
+template <class Draw>
+QPixmap DrawnPicture(const QStyleOption* option, const QPainter* painter, qreal ratio, Draw draw) {
+    QPixmap picture(option->rect.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter onPicture(&picture);
+    onPicture.setRenderHints(painter->renderHints());
+    onPicture.setPen(painter->pen());
+    onPicture.setBrush(painter->brush());
+    onPicture.setFont(painter->font());
+    onPicture.translate(-option->rect.topLeft());
+    draw(&onPicture);
+    onPicture.end();
+    return picture;
+}
+
 // Copies the picture of `element` as `option` asks for it to the option's place, drawing it with `draw`
 // first if the cache lacks it.
 template <class Draw>
 void DrawCached(char16_t kind, int element, const QStyleOption* option, QPainter* painter, Draw draw) {
-    const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+    const qreal ratio = PixelRatio(painter);
     const QString key = PictureKey(kind, element, option, ratio);
     QPixmap picture;
     if (!QPixmapCache::find(key, &picture)) {
-        picture = QPixmap(option->rect.size() * ratio);
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(Qt::transparent);
-        QPainter onPicture(&picture);
-        onPicture.setRenderHints(painter->renderHints());
-        onPicture.setPen(painter->pen());
-        onPicture.setBrush(painter->brush());
-        onPicture.setFont(painter->font());
-        onPicture.translate(-option->rect.topLeft());
-        draw(&onPicture);
-        onPicture.end();
+        picture = DrawnPicture(option, painter, ratio, draw);
         QPixmapCache::insert(key, picture);
     }
     painter->drawPixmap(option->rect.topLeft(), picture);
 }
+
+// Frames Fusion draws the same all along each edge beyond their corners, with one colour or nothing inside:
+// the line around a list or a value, and the frame around the tab pages when no tab bar joins it.
+bool MaySlice(QStyle::PrimitiveElement element, const QStyleOption* option, const QWidget* widget) {
+    if (element == QStyle::PE_Frame) return qstyleoption_cast<const QStyleOptionFrame*>(option) != nullptr &&
+                                            SameForEveryWidget(element, option, widget);
+    if (element != QStyle::PE_FrameTabWidget) return false;
+    // Without a tab bar shown no tab joins the frame (the chosen tab's place is then left over).
+    const auto* pages = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option);
+    return pages != nullptr && pages->tabBarRect.isEmpty() && pages->tabBarSize.isEmpty() &&
+           pages->leftCornerWidgetSize.isEmpty() && pages->rightCornerWidgetSize.isEmpty();
+}
+
+// Calls `use` with a copy of `option`, of its own kind, placed at `rect`.
+template <class Use>
+void AtRect(const QStyleOption* option, const QRect& rect, Use use) {
+    if (const auto* pages = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option)) {
+        QStyleOptionTabWidgetFrame copy(*pages);
+        copy.rect = rect;
+        use(&copy);
+    } else if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+        QStyleOptionFrame copy(*frame);
+        copy.rect = rect;
+        use(&copy);
+    } else {
+        QStyleOption copy(*option);
+        copy.rect = rect;
+        use(&copy);
+    }
+}
+
+// One part of a frame's side: `length` pixels from `from` in the small picture, drawn `targetLength` long
+// from `to` (repeated when longer).
+struct SlicePart {
+    int from;
+    int length;
+    int to;
+    int targetLength;
+};
+
+// A frame's parts along a side `length` long. A side no longer than the small picture is one part; a longer
+// one is its two ends and the run between them, which repeats.
+std::vector<SlicePart> SliceParts(int length) {
+    if (length <= kSliceSide) return {{0, length, 0, length}};
+    return {{0, kSliceEdge, 0, kSliceEdge},
+            {kSliceEdge, kSliceRun, kSliceEdge, length - 2 * kSliceEdge},
+            {kSliceSide - kSliceEdge, kSliceEdge, length - kSliceEdge, kSliceEdge}};
+}
+
+}  // namespace
+
+// The pieces of a small frame's picture for a frame of `size`.
+EditorStyle::SlicedFrame EditorStyle::Slice(const QPixmap& picture, const QSize& size) {
+    SlicedFrame sliced{picture, {}, {}};
+    std::size_t index = 0;
+    for (const SlicePart& down : SliceParts(size.height())) {
+        for (const SlicePart& across : SliceParts(size.width())) {
+            const QRect source(across.from, down.from, across.length, down.length);
+            const bool repeatsAcross = across.length != across.targetLength;
+            const bool repeatsDown = down.length != down.targetLength;
+            if (repeatsAcross && repeatsDown) {
+                sliced.inside = picture.toImage().pixelColor(source.topLeft());
+            } else if (repeatsAcross || repeatsDown) {
+                sliced.pieces[index] = picture.copy(source);
+            }
+            ++index;
+        }
+    }
+    return sliced;
+}
+
+// Whether the style drawn with is Fusion itself, which draws the frames that are put together from pieces
+// with straight lines; another style may shade them or mark a place along an edge.
+bool EditorStyle::baseIsFusion() const {
+    if (!baseIsFusion_) baseIsFusion_ = qstrcmp(baseStyle()->metaObject()->className(), "QFusionStyle") == 0;
+    return *baseIsFusion_;
+}
+
+// A large frame put together from a small one's picture: its corners copied, its edges repeated along
+// the frame, its inside filled with its one colour. False, drawing nothing, for other frames and styles,
+// and where a copied picture would not look the same.
+bool EditorStyle::drawSliced(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const {
+    const QRect& rect = option->rect;
+    if ((rect.width() <= kSliceSide && rect.height() <= kSliceSide) || rect.isEmpty() || !OnlyPlaces(painter) ||
+        PixelRatio(painter) != 1.0 || !MaySlice(element, option, widget) || !baseIsFusion()) {
+        return false;
+    }
+    const QSize small(std::min(rect.width(), kSliceSide), std::min(rect.height(), kSliceSide));
+    const SlicedFrame* sliced = nullptr;
+    AtRect(option, QRect(rect.topLeft(), small), [&](const QStyleOption* smallOption) {
+        // Which sides repeat is part of the pieces' name: across (A), down (D) or both (B).
+        const char16_t repeats = rect.width() <= kSliceSide ? u'D' : rect.height() <= kSliceSide ? u'A' : u'B';
+        const QString key = PictureKey(repeats, element, smallOption, 1.0);
+        auto found = slicedFrames_.find(key);
+        if (found == slicedFrames_.end()) {
+            if (slicedFrames_.size() >= kMostSlicedFrames) slicedFrames_.clear();
+            const QPixmap picture = DrawnPicture(smallOption, painter, 1.0, [&](QPainter* onPicture) {
+                QProxyStyle::drawPrimitive(element, smallOption, onPicture, widget);
+            });
+            found = slicedFrames_.insert(key, Slice(picture, rect.size()));
+        }
+        sliced = &*found;
+    });
+
+    std::size_t index = 0;
+    for (const SlicePart& down : SliceParts(rect.height())) {
+        for (const SlicePart& across : SliceParts(rect.width())) {
+            const QRect target(rect.left() + across.to, rect.top() + down.to, across.targetLength, down.targetLength);
+            const bool repeatsAcross = across.length != across.targetLength;
+            const bool repeatsDown = down.length != down.targetLength;
+            if (repeatsAcross && repeatsDown) {
+                if (sliced->inside.alpha() > 0) painter->fillRect(target, sliced->inside);
+            } else if (repeatsAcross || repeatsDown) {
+                painter->drawTiledPixmap(target, sliced->pieces[index]);
+            } else {
+                painter->drawPixmap(target.topLeft(), sliced->whole,
+                                    QRect(across.from, down.from, across.length, down.length));
+            }
+            ++index;
+        }
+    }
+    return true;
+}
+
+namespace {
 
 // An icon of the style, asked for when it is first drawn or measured.
 class DeferredIcon : public QIconEngine {
@@ -154,9 +310,12 @@ QIcon EditorStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
 
 void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const {
-    if (option == nullptr || painter == nullptr || !OnlyPlaces(option, painter) ||
-        !SameForEveryWidget(element, option, widget)) {
+    if (option == nullptr || painter == nullptr) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    if (!OnlyPlaces(option, painter) || !SameForEveryWidget(element, option, widget)) {
+        if (!drawSliced(element, option, painter, widget)) QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
     DrawCached(u'P', element, option, painter,
@@ -251,7 +410,8 @@ void EditorStyle::drawControl(ControlElement element, const QStyleOption* option
             const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option);
             if (item != nullptr && drawItemText(*item, painter, widget)) return;
         } else if (element == CE_TabBarTabShape && qstyleoption_cast<const QStyleOptionTab*>(option) != nullptr &&
-                   OnlyPlaces(option, painter)) {
+                   widget != nullptr && option->rect == widget->rect() && OnlyPlaces(option, painter)) {
+            // Only a tab that is a widget of its own: a tab bar's tab reaches into its neighbour's place.
             DrawCached(u'C', element, option, painter,
                        [&](QPainter* onPicture) { QProxyStyle::drawControl(element, option, onPicture, widget); });
             return;
@@ -282,6 +442,7 @@ void UseEditorStyle() {
     // A script that needs shaping (Arabic, say, in a folder's name) is still shaped.
     QFont font = QApplication::font();
     font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setHintingPreference(QFont::PreferNoHinting);
     QApplication::setFont(font);
 }
 

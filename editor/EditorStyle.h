@@ -1,24 +1,33 @@
 #pragma once
 
-// The application's style with four savings for a window of a thousand fields; everything else is the
+// The application's style with six savings for a window of a thousand fields; everything else is the
 // style's own drawing.
 // - The panels of line edits, the frames of lists, the boxes of check boxes, the shapes of the tabs and
 //   the lists' scroll bars come from cached pictures. The window shows hundreds of them at once (a mask
 //   grid alone has 24 cells a row), and the style draws each one's rounded, antialiased frame or gradients
 //   anew on every paint: here a piece of one size and state is drawn once.
+// - A large frame (around a list, a value or the tab pages) is put together from a picture of a small one,
+//   where the style draws it the same all along its edges: the style draws its lines pixel by pixel, and
+//   the first window's seven frames cost a fifth of its first paint.
 // - A list item that is one line of text keeps that line's layout and its size. The style lays out each
 //   item's text twice on every paint (once to see whether it must be shortened, once to draw it) and again
 //   to measure it, and a unit's lists show the same action texts again and again.
 // - Text is not shaped where its script does not need it. Every text of a unit is Windows-1252, Latin
 //   script, where shaping only fine-tunes the spacing of letters, and it costs more than the rest of
 //   laying out a field's text: an open sets the texts of hundreds of fields.
+// - Nor is text hinted: hinting fits each letter's outline to the pixels before it is first measured or
+//   drawn, and the first window shows some fifty letters. Unhinted, they sit in the same places and look
+//   alike, with softer edges.
 // - The menu bar's overflow button gets its icon only when it is first drawn. Loading it wakes Qt's icon
 //   and image plugins, at every start, for a button that shows only when the menus do not fit.
 
+#include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QPixmap>
 #include <QProxyStyle>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -53,10 +62,23 @@ private:
         std::optional<QSize> itemSize;  // the whole item's size, as the style measured it once
     };
 
+    // A frame's picture (`whole`, from which its ends are copied), the pieces that repeat along its sides,
+    // by their place in a grid of up to three by three, and the colour that fills its inside.
+    struct SlicedFrame {
+        QPixmap whole;
+        std::array<QPixmap, 9> pieces;
+        QColor inside;
+    };
     bool drawItemText(const QStyleOptionViewItem& item, QPainter* painter, const QWidget* widget) const;
     ItemText& itemText(const QString& text, const QFont& font) const;
+    bool drawSliced(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                    const QWidget* widget) const;
+    static SlicedFrame Slice(const QPixmap& picture, const QSize& size);
+    bool baseIsFusion() const;
 
     mutable QHash<QString, ItemText> itemTexts_;
+    mutable QHash<QString, SlicedFrame> slicedFrames_;
+    mutable std::optional<bool> baseIsFusion_;
 };
 
 // Makes the application's style and font the editor's; the program calls it once, before its first window.

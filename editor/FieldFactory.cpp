@@ -137,13 +137,9 @@ QLabel* FieldFactory::makeValue(QWidget* parent, const QString& name, const QStr
 
 ListBox* FieldFactory::makeList(QWidget* parent, const QString& name, int visibleRows, const QString& accessible,
                                QStringListModel* shared) {
-    if (listRowHeight_ == 0) {
-        // Every list shares the style and font: measure one row once.
-        ListBox measured(parent);
-        measured.setTexts({QStringLiteral("Xg")});
-        listRowHeight_ = measured.sizeHintForRow(0);
-    }
     auto* list = new ListBox(parent, shared);
+    // Every list shares the style and font: measure one row once.
+    if (listRowHeight_ == 0) listRowHeight_ = list->rowHeightFor(QStringLiteral("Xg"));
     list->setObjectName(name);
     // Exactly the rows asked for: a taller list shows the top of the next row, cut off.
     list->setFixedHeight(listRowHeight_ * visibleRows + 2 * list->frameWidth());

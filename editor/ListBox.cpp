@@ -1,6 +1,8 @@
 #include "editor/ListBox.h"
 
+#include <QAbstractItemDelegate>
 #include <QStringListModel>
+#include <QStyleOptionViewItem>
 
 namespace koru {
 
@@ -10,6 +12,14 @@ ListBox::ListBox(QWidget* parent, QStringListModel* shared)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+}
+
+int ListBox::rowHeightFor(const QString& text) const {
+    ensurePolished();
+    const QStringListModel row({text});
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    return itemDelegate()->sizeHint(option, row.index(0)).height();
 }
 
 bool SetTexts(QStringListModel& model, const QStringList& texts) {

@@ -30,6 +30,9 @@ public:
     int currentRow() const;
     void setCurrentRow(int row);
 
+    // The height of a row showing `text`, measured as the list measures its rows.
+    int rowHeightFor(const QString& text) const;
+
     // Lays out rows whose texts changed now rather than on the view's next turn of the event loop, so a
     // window that changed many lists at once paints each of them once, already laid out.
     void layOutChangedRows() { executeDelayedItemsLayout(); }

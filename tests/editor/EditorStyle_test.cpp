@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QLineEdit>
 #include <QListView>
@@ -13,6 +14,8 @@
 #include <QSpinBox>
 #include <QStyleFactory>
 #include <QStringListModel>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <functional>
 #include <memory>
@@ -117,6 +120,29 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
             return std::unique_ptr<QWidget>(std::move(view));
         };
     };
+    // A value shown in a sunken frame, as the window shows the unit's alias.
+    const auto value = [](int width, bool enabled) {
+        return [width, enabled] {
+            auto label = std::make_unique<QLabel>(QStringLiteral("Pumpstation S\u00fcd"));
+            label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+            label->setFixedWidth(width);
+            label->setEnabled(enabled);
+            return std::unique_ptr<QWidget>(std::move(label));
+        };
+    };
+    const auto pages = [](bool withBar, QSize size) {
+        return [withBar, size] {
+            auto tabs = std::make_unique<QTabWidget>();
+            tabs->addTab(new QLabel(QStringLiteral("Id number:")), QStringLiteral("KORU unit"));
+            tabs->addTab(new QWidget, QStringLiteral("Misc."));
+            tabs->tabBar()->setVisible(withBar);
+            tabs->setFixedSize(size);
+            // The pages get their place, inside the frame, once the tab widget is shown.
+            tabs->setAttribute(Qt::WA_DontShowOnScreen);
+            tabs->show();
+            return std::unique_ptr<QWidget>(std::move(tabs));
+        };
+    };
     const Case cases[] = {
         {"line edit", edit([](QLineEdit&) {})},
         {"disabled line edit", edit([](QLineEdit& field) { field.setEnabled(false); })},
@@ -147,6 +173,16 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         {"list scrolled to the end", longList(Qt::Vertical, 40, true)},
         {"disabled list with a scroll bar", longList(Qt::Vertical, 20, false)},
         {"scroll bar across", longList(Qt::Horizontal, 7, true)},
+        {"value as wide as the window's", value(780, true)},
+        {"disabled wide value", value(780, false)},
+        {"value just too wide to keep as one picture", value(513, true)},
+        {"large list", list([](QListView& view) { view.setFixedSize(780, 225); })},
+        // As tall as the small picture a large frame is put together from: its sides are not repeated.
+        {"wide list of three rows", list([](QListView& view) { view.setFixedSize(780, 72); })},
+        {"tall narrow list", list([](QListView& view) { view.setFixedSize(60, 600); })},
+        {"tab pages without their bar", pages(false, QSize(700, 400))},
+        {"small tab pages without their bar", pages(false, QSize(60, 50))},
+        {"tab pages with their bar", pages(true, QSize(700, 400))},
     };
     std::unique_ptr<QStyle> own(QStyleFactory::create(BaseStyleName()));
     EditorStyle cached(BaseStyleName());
@@ -156,6 +192,50 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         const QImage expected = Drawn(*widget, own.get());
         EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name;
         EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name << ", from the cache";
+    }
+}
+
+// A frame the style does not draw the same all along its edges is left to it, however large.
+TEST(EditorStyle, FramesThatChangeAlongAnEdgeAreTheStyles) {
+    // Shades the frame from left to right, or from top to bottom; or marks one place far along an edge.
+    class Shaded : public QProxyStyle {
+    public:
+        enum Change { Across, Down, Mark };
+        Shaded(const QString& base, Change change) : QProxyStyle(base), change_(change) {}
+        void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                           const QWidget* widget) const override {
+            if (element != PE_Frame) return QProxyStyle::drawPrimitive(element, option, painter, widget);
+            const QRect& r = option->rect;
+            if (change_ == Mark) {
+                painter->fillRect(r.adjusted(0, 0, 0, -r.height() + 1), Qt::darkGray);
+                painter->fillRect(QRect(r.left() + 300, r.top(), 5, 1), Qt::red);
+                return;
+            }
+            QLinearGradient shade(r.topLeft(), change_ == Across ? r.topRight() : r.bottomLeft());
+            shade.setColorAt(0, Qt::black);
+            shade.setColorAt(1, Qt::white);
+            painter->setPen(QPen(QBrush(shade), 1));
+            painter->drawRect(r.adjusted(0, 0, -1, -1));
+        }
+
+    private:
+        Change change_;
+    };
+    // Each change, and two places on the frame that it draws differently.
+    const struct {
+        Shaded::Change change;
+        QPoint one, other;
+    } changes[] = {{Shaded::Across, {10, 0}, {590, 0}},
+                   {Shaded::Down, {0, 10}, {0, 290}},
+                   {Shaded::Mark, {100, 0}, {302, 0}}};
+    for (const auto& c : changes) {
+        QListView view;
+        view.setFixedSize(600, 300);
+        Shaded own(BaseStyleName(), c.change);
+        EditorStyle cached(new Shaded(BaseStyleName(), c.change));
+        const QImage expected = Drawn(view, &own);
+        ASSERT_NE(expected.pixel(c.one), expected.pixel(c.other)) << c.change;
+        EXPECT_EQ(DifferentPixels(Drawn(view, &cached), expected), 0) << c.change;
     }
 }
 
