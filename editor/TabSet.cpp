@@ -12,6 +12,27 @@
 
 namespace koru {
 
+namespace {
+
+// The pages' own tab bar, which stays hidden (the tab buttons take its place): it lays its tabs out again
+// for every page added, and need not measure their captions to do so.
+class HiddenTabBar : public QTabBar {
+protected:
+    QSize tabSizeHint(int) const override { return {0, 0}; }
+    QSize minimumTabSizeHint(int) const override { return {0, 0}; }
+};
+
+// The pages, one shown at a time in the tab widget's frame.
+class PageStack : public QTabWidget {
+public:
+    explicit PageStack(QWidget* parent) : QTabWidget(parent) {
+        setTabBar(new HiddenTabBar);
+        tabBar()->hide();
+    }
+};
+
+}  // namespace
+
 TabSet::TabSet(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -19,9 +40,8 @@ TabSet::TabSet(QWidget* parent) : QWidget(parent) {
     rows_ = new QGridLayout;
     rows_->setSpacing(0);
     layout->addLayout(rows_);
-    pages_ = new QTabWidget(this);
+    pages_ = new PageStack(this);
     pages_->setObjectName(QStringLiteral("sstEvents"));
-    pages_->tabBar()->hide();
     pages_->setFocusPolicy(Qt::NoFocus);  // the tab buttons above take the keyboard; the own bar is hidden
     layout->addWidget(pages_, 1);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
