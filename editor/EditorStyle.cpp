@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QIconEngine>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOption>
@@ -24,11 +25,14 @@ constexpr qsizetype kMostItemTexts = 2048;
 // Larger panels are few, and a picture of them would only take room in the cache.
 constexpr int kLargestCached = 512;
 
-// A frame larger than this is put together from a picture of one this size: corners of kSliceEdge
-// pixels and edge pieces kSliceRun long.
+// A frame larger than kSliceSide is put together from a picture of one that size: corners of kSliceEdge
+// pixels and edge pieces kSliceRun long. Qt hands a drawing of a hundred rows or more to other threads,
+// which costs far more than a frame's few pixels a row: the picture is small, and the sides are drawn
+// kSliceRowsAtOnce rows at a time.
 constexpr int kSliceEdge = 4;
-constexpr int kSliceRun = 64;
+constexpr int kSliceRun = 16;
 constexpr int kSliceSide = 2 * kSliceEdge + kSliceRun;
+constexpr int kSliceRowsAtOnce = 32;
 constexpr qsizetype kMostSlicedFrames = 64;
 
 // Whether the painter only places what it draws: no scaling, no transparency, no blending other than the
@@ -67,8 +71,9 @@ bool SameForEveryWidget(QStyle::PrimitiveElement element, const QStyleOption* op
     }
 }
 
-// The picture's name in the cache: what is drawn (`kind` tells primitives, controls and complex controls
-// apart) and everything the drawing depends on, packed as characters rather than formatted, since it is made for every piece painted.
+// The picture's name in the cache: what is drawn (`kind` tells primitives, controls, complex controls and
+// the pieces of large frames apart) and everything the drawing depends on, packed as characters rather than
+// formatted, since it is made for every piece painted.
 QString PictureKey(char16_t kind, int element, const QStyleOption* option, qreal ratio) {
     std::array<char16_t, 32> key{};
     std::size_t length = 0;
@@ -247,15 +252,30 @@ bool EditorStyle::drawSliced(PrimitiveElement element, const QStyleOption* optio
         sliced = &*found;
     });
 
+    // A widget paints only where no child covers it: the pieces outside are not drawn at all.
+    const QRegion shown = painter->paintEngine() != nullptr ? painter->paintEngine()->systemClip() : QRegion();
+    const auto isShown = [&](const QRect& target) {
+        return shown.isEmpty() || shown.intersects(painter->deviceTransform().mapRect(target));
+    };
     std::size_t index = 0;
     for (const SlicePart& down : SliceParts(rect.height())) {
         for (const SlicePart& across : SliceParts(rect.width())) {
             const QRect target(rect.left() + across.to, rect.top() + down.to, across.targetLength, down.targetLength);
+            if (!isShown(target)) {
+                ++index;
+                continue;
+            }
             const bool repeatsAcross = across.length != across.targetLength;
             const bool repeatsDown = down.length != down.targetLength;
             if (repeatsAcross && repeatsDown) {
                 if (sliced->inside.alpha() > 0) painter->fillRect(target, sliced->inside);
-            } else if (repeatsAcross || repeatsDown) {
+            } else if (repeatsDown) {
+                for (int top = target.top(); top <= target.bottom(); top += kSliceRowsAtOnce) {
+                    const int rows = std::min(kSliceRowsAtOnce, target.bottom() - top + 1);
+                    painter->drawTiledPixmap(QRect(target.left(), top, target.width(), rows), sliced->pieces[index],
+                                             QPoint(0, top - target.top()));
+                }
+            } else if (repeatsAcross) {
                 painter->drawTiledPixmap(target, sliced->pieces[index]);
             } else {
                 painter->drawPixmap(target.topLeft(), sliced->whole,

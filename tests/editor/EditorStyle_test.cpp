@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QPixmapCache>
 #include <QProxyStyle>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStyleFactory>
@@ -130,10 +131,17 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
             return std::unique_ptr<QWidget>(std::move(label));
         };
     };
-    const auto pages = [](bool withBar, QSize size) {
-        return [withBar, size] {
+    // Tab pages, the first a label or (`scrolled`) a scroll area, which covers the frame's inside.
+    const auto pages = [](bool withBar, QSize size, bool scrolled = false) {
+        return [withBar, size, scrolled] {
             auto tabs = std::make_unique<QTabWidget>();
-            tabs->addTab(new QLabel(QStringLiteral("Id number:")), QStringLiteral("KORU unit"));
+            QWidget* first = new QLabel(QStringLiteral("Id number:"));
+            if (scrolled) {
+                auto* area = new QScrollArea;
+                area->setWidget(first);
+                first = area;
+            }
+            tabs->addTab(first, QStringLiteral("KORU unit"));
             tabs->addTab(new QWidget, QStringLiteral("Misc."));
             tabs->tabBar()->setVisible(withBar);
             tabs->setFixedSize(size);
@@ -182,6 +190,7 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         {"tall narrow list", list([](QListView& view) { view.setFixedSize(60, 600); })},
         {"tab pages without their bar", pages(false, QSize(700, 400))},
         {"small tab pages without their bar", pages(false, QSize(60, 50))},
+        {"tab pages around a scroll area", pages(false, QSize(700, 400), true)},
         {"tab pages with their bar", pages(true, QSize(700, 400))},
     };
     std::unique_ptr<QStyle> own(QStyleFactory::create(BaseStyleName()));
