@@ -22,17 +22,21 @@ namespace {
 // Texts kept for list items; beyond this the kept ones are dropped and kept anew.
 constexpr qsizetype kMostItemTexts = 2048;
 
-// Larger panels are few, and a picture of them would only take room in the cache.
+// Larger panels are few, and a picture of them would only take room in the cache; a thin piece (the
+// scroll bar beside a page, the frame of a one-line value) is small however long.
 constexpr int kLargestCached = 512;
+constexpr int kThinnest = 64;
+constexpr int kLongestThin = 2048;
 
-// A frame larger than kSliceSide is put together from a picture of one that size: corners of kSliceEdge
-// pixels and edge pieces kSliceRun long. Qt hands a drawing of a hundred rows or more to other threads,
-// which costs far more than a frame's few pixels a row: the picture is small, and the sides are drawn
-// kSliceRowsAtOnce rows at a time.
+// Qt hands a drawing of a hundred rows or more to other threads, which costs far more than the few pixels
+// of each row of a piece: tall pieces are drawn kRowsAtOnce rows at a time.
+constexpr int kRowsAtOnce = 32;
+
+// A frame larger than kSliceSide is put together from a picture of one that size (small, for the same
+// reason): corners of kSliceEdge pixels and edge pieces kSliceRun long.
 constexpr int kSliceEdge = 4;
 constexpr int kSliceRun = 16;
 constexpr int kSliceSide = 2 * kSliceEdge + kSliceRun;
-constexpr int kSliceRowsAtOnce = 32;
 constexpr qsizetype kMostSlicedFrames = 64;
 
 // Whether the painter only places what it draws: no scaling, no transparency, no blending other than the
@@ -44,9 +48,11 @@ bool OnlyPlaces(const QPainter* painter) {
 
 // The same, for a piece small enough to keep as one picture.
 bool OnlyPlaces(const QStyleOption* option, const QPainter* painter) {
-    if (option->rect.isEmpty() || option->rect.width() > kLargestCached || option->rect.height() > kLargestCached) {
-        return false;
-    }
+    const QSize size = option->rect.size();
+    const bool small = size.width() <= kLargestCached && size.height() <= kLargestCached;
+    const bool thin = std::min(size.width(), size.height()) <= kThinnest &&
+                      std::max(size.width(), size.height()) <= kLongestThin;
+    if (option->rect.isEmpty() || !(small || thin)) return false;
     return OnlyPlaces(painter);
 }
 
@@ -134,6 +140,16 @@ QPixmap DrawnPicture(const QStyleOption* option, const QPainter* painter, qreal 
     return picture;
 }
 
+// Calls `draw(run, offset)` for `target` cut into runs of at most kRowsAtOnce rows, `offset` being the
+// run's first row within `target`.
+template <class Draw>
+void InRuns(const QRect& target, Draw draw) {
+    for (int offset = 0; offset < target.height(); offset += kRowsAtOnce) {
+        const int rows = std::min(kRowsAtOnce, target.height() - offset);
+        draw(QRect(target.left(), target.top() + offset, target.width(), rows), offset);
+    }
+}
+
 // Copies the picture of `element` as `option` asks for it to the option's place, drawing it with `draw`
 // first if the cache lacks it.
 template <class Draw>
@@ -145,7 +161,13 @@ void DrawCached(char16_t kind, int element, const QStyleOption* option, QPainter
         picture = DrawnPicture(option, painter, ratio, draw);
         QPixmapCache::insert(key, picture);
     }
-    painter->drawPixmap(option->rect.topLeft(), picture);
+    if (ratio != 1.0) {
+        painter->drawPixmap(option->rect.topLeft(), picture);
+        return;
+    }
+    InRuns(option->rect, [&](const QRect& run, int offset) {
+        painter->drawPixmap(run.topLeft(), picture, QRect(0, offset, run.width(), run.height()));
+    });
 }
 
 // Frames Fusion draws the same all along each edge beyond their corners, with one colour or nothing inside:
@@ -187,10 +209,10 @@ struct SlicePart {
     int targetLength;
 };
 
-// A frame's parts along a side `length` long. A side no longer than the small picture is one part; a longer
-// one is its two ends and the run between them, which repeats.
-std::vector<SlicePart> SliceParts(int length) {
-    if (length <= kSliceSide) return {{0, length, 0, length}};
+// A frame's parts along a side `length` long. A side that does not repeat is one part; one that does is its
+// two ends and the run between them.
+std::vector<SlicePart> SliceParts(int length, bool repeats) {
+    if (!repeats) return {{0, length, 0, length}};
     return {{0, kSliceEdge, 0, kSliceEdge},
             {kSliceEdge, kSliceRun, kSliceEdge, length - 2 * kSliceEdge},
             {kSliceSide - kSliceEdge, kSliceEdge, length - kSliceEdge, kSliceEdge}};
@@ -198,18 +220,17 @@ std::vector<SlicePart> SliceParts(int length) {
 
 }  // namespace
 
-// The pieces of a small frame's picture for a frame of `size`.
-EditorStyle::SlicedFrame EditorStyle::Slice(const QPixmap& picture, const QSize& size) {
+// The pieces of a small frame's picture, for a frame that repeats across and (or) down.
+EditorStyle::SlicedFrame EditorStyle::Slice(const QPixmap& picture, bool across, bool down) {
     SlicedFrame sliced{picture, {}, {}};
     std::size_t index = 0;
-    for (const SlicePart& down : SliceParts(size.height())) {
-        for (const SlicePart& across : SliceParts(size.width())) {
-            const QRect source(across.from, down.from, across.length, down.length);
-            const bool repeatsAcross = across.length != across.targetLength;
-            const bool repeatsDown = down.length != down.targetLength;
-            if (repeatsAcross && repeatsDown) {
+    for (const SlicePart& row : SliceParts(picture.height(), down)) {
+        for (const SlicePart& column : SliceParts(picture.width(), across)) {
+            const QRect source(column.from, row.from, column.length, row.length);
+            // The run that repeats starts kSliceEdge in; the ends are copied from the whole picture.
+            if (across && down && column.from == kSliceEdge && row.from == kSliceEdge) {
                 sliced.inside = picture.toImage().pixelColor(source.topLeft());
-            } else if (repeatsAcross || repeatsDown) {
+            } else if ((across && column.from == kSliceEdge) || (down && row.from == kSliceEdge)) {
                 sliced.pieces[index] = picture.copy(source);
             }
             ++index;
@@ -231,15 +252,16 @@ bool EditorStyle::baseIsFusion() const {
 bool EditorStyle::drawSliced(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const {
     const QRect& rect = option->rect;
-    if ((rect.width() <= kSliceSide && rect.height() <= kSliceSide) || rect.isEmpty() || !OnlyPlaces(painter) ||
-        PixelRatio(painter) != 1.0 || !MaySlice(element, option, widget) || !baseIsFusion()) {
-        return false;
-    }
-    const QSize small(std::min(rect.width(), kSliceSide), std::min(rect.height(), kSliceSide));
+    if (rect.isEmpty() || !OnlyPlaces(painter) || PixelRatio(painter) != 1.0) return false;
+    const bool across = rect.width() > kSliceSide;
+    const bool down = rect.height() > kSliceSide;
+    if ((!across && !down) || !MaySlice(element, option, widget) || !baseIsFusion()) return false;
+
+    const QSize small(across ? kSliceSide : rect.width(), down ? kSliceSide : rect.height());
     const SlicedFrame* sliced = nullptr;
     AtRect(option, QRect(rect.topLeft(), small), [&](const QStyleOption* smallOption) {
         // Which sides repeat is part of the pieces' name: across (A), down (D) or both (B).
-        const char16_t repeats = rect.width() <= kSliceSide ? u'D' : rect.height() <= kSliceSide ? u'A' : u'B';
+        const char16_t repeats = !down ? u'A' : !across ? u'D' : u'B';
         const QString key = PictureKey(repeats, element, smallOption, 1.0);
         auto found = slicedFrames_.find(key);
         if (found == slicedFrames_.end()) {
@@ -247,7 +269,7 @@ bool EditorStyle::drawSliced(PrimitiveElement element, const QStyleOption* optio
             const QPixmap picture = DrawnPicture(smallOption, painter, 1.0, [&](QPainter* onPicture) {
                 QProxyStyle::drawPrimitive(element, smallOption, onPicture, widget);
             });
-            found = slicedFrames_.insert(key, Slice(picture, rect.size()));
+            found = slicedFrames_.insert(key, Slice(picture, across, down));
         }
         sliced = &*found;
     });
@@ -258,30 +280,23 @@ bool EditorStyle::drawSliced(PrimitiveElement element, const QStyleOption* optio
         return shown.isEmpty() || shown.intersects(painter->deviceTransform().mapRect(target));
     };
     std::size_t index = 0;
-    for (const SlicePart& down : SliceParts(rect.height())) {
-        for (const SlicePart& across : SliceParts(rect.width())) {
-            const QRect target(rect.left() + across.to, rect.top() + down.to, across.targetLength, down.targetLength);
-            if (!isShown(target)) {
-                ++index;
-                continue;
-            }
-            const bool repeatsAcross = across.length != across.targetLength;
-            const bool repeatsDown = down.length != down.targetLength;
-            if (repeatsAcross && repeatsDown) {
-                if (sliced->inside.alpha() > 0) painter->fillRect(target, sliced->inside);
-            } else if (repeatsDown) {
-                for (int top = target.top(); top <= target.bottom(); top += kSliceRowsAtOnce) {
-                    const int rows = std::min(kSliceRowsAtOnce, target.bottom() - top + 1);
-                    painter->drawTiledPixmap(QRect(target.left(), top, target.width(), rows), sliced->pieces[index],
-                                             QPoint(0, top - target.top()));
+    for (const SlicePart& row : SliceParts(rect.height(), down)) {
+        for (const SlicePart& column : SliceParts(rect.width(), across)) {
+            const QRect target(rect.left() + column.to, rect.top() + row.to, column.targetLength, row.targetLength);
+            const bool repeatsAcross = column.length != column.targetLength;
+            const bool repeatsDown = row.length != row.targetLength;
+            const QPixmap& piece = sliced->pieces[index++];
+            if (!isShown(target) || (repeatsAcross && repeatsDown && sliced->inside.alpha() == 0)) continue;
+            InRuns(target, [&](const QRect& run, int offset) {
+                if (repeatsAcross && repeatsDown) {
+                    painter->fillRect(run, sliced->inside);
+                } else if (repeatsAcross || repeatsDown) {
+                    painter->drawTiledPixmap(run, piece, QPoint(0, offset));
+                } else {
+                    painter->drawPixmap(run.topLeft(), sliced->whole,
+                                        QRect(column.from, row.from + offset, column.length, run.height()));
                 }
-            } else if (repeatsAcross) {
-                painter->drawTiledPixmap(target, sliced->pieces[index]);
-            } else {
-                painter->drawPixmap(target.topLeft(), sliced->whole,
-                                    QRect(across.from, down.from, across.length, down.length));
-            }
-            ++index;
+            });
         }
     }
     return true;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -151,6 +152,27 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
             return std::unique_ptr<QWidget>(std::move(tabs));
         };
     };
+    // A list taller than a kept picture, scrolled: its scroll bar is thin however long.
+    const auto tallList = [] {
+        return [] {
+            auto view = std::make_unique<QListView>();
+            QStringList texts;
+            for (int i = 1; i <= 100; ++i) texts << QStringLiteral("Wait %1 s").arg(i);
+            view->setModel(new QStringListModel(texts, view.get()));
+            view->setFixedSize(220, 700);
+            view->grab();  // lays out the items, so that the scroll bar has its range
+            view->verticalScrollBar()->setValue(30);
+            return std::unique_ptr<QWidget>(std::move(view));
+        };
+    };
+    const auto group = [](const char* title, bool checkable, QSize size) {
+        return [title, checkable, size] {
+            auto frame = std::make_unique<QGroupBox>(QString::fromLatin1(title));
+            frame->setCheckable(checkable);
+            frame->setFixedSize(size);
+            return std::unique_ptr<QWidget>(std::move(frame));
+        };
+    };
     const Case cases[] = {
         {"line edit", edit([](QLineEdit&) {})},
         {"disabled line edit", edit([](QLineEdit& field) { field.setEnabled(false); })},
@@ -192,6 +214,8 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         {"small tab pages without their bar", pages(false, QSize(60, 50))},
         {"tab pages around a scroll area", pages(false, QSize(700, 400), true)},
         {"tab pages with their bar", pages(true, QSize(700, 400))},
+        {"group box", group("I/O events", false, QSize(700, 300))},
+        {"tall list with a scroll bar", tallList()},
     };
     std::unique_ptr<QStyle> own(QStyleFactory::create(BaseStyleName()));
     EditorStyle cached(BaseStyleName());
