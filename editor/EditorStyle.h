@@ -3,9 +3,9 @@
 // The application's style with seven savings for a window of a thousand fields; everything else is the
 // style's own drawing.
 // - The panels of line edits, the frames of lists, the boxes of check boxes, the shapes of the tabs and
-//   the lists' scroll bars come from cached pictures. The window shows hundreds of them at once (a mask
-//   grid alone has 24 cells a row), and the style draws each one's rounded, antialiased frame or gradients
-//   anew on every paint: here a piece of one size and state is drawn once.
+//   the scroll bars of lists and pages come from cached pictures. The window shows hundreds of them at
+//   once (a mask grid alone has 24 cells a row), and the style draws each one's rounded, antialiased frame
+//   or gradients anew on every paint: here a piece of one size and state is drawn once.
 // - A large frame (around a list, a value or the tab pages) is put together from a picture of a small one,
 //   where the style draws it the same all along its edges: the style draws its lines pixel by pixel, and
 //   the first window's seven frames cost a fifth of its first paint.
