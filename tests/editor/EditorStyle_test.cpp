@@ -207,8 +207,9 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         {"disabled wide value", value(780, false)},
         {"value just too wide to keep as one picture", value(513, true)},
         {"large list", list([](QListView& view) { view.setFixedSize(780, 225); })},
-        // As tall as the small picture a large frame is put together from: its sides are not repeated.
-        {"wide list of three rows", list([](QListView& view) { view.setFixedSize(780, 72); })},
+        // Too wide to keep whole, and as tall as the small picture a large frame is put together from: only
+        // its width repeats.
+        {"very wide list of one row", list([](QListView& view) { view.setFixedSize(2100, 24); })},
         {"tall narrow list", list([](QListView& view) { view.setFixedSize(60, 600); })},
         {"tab pages without their bar", pages(false, QSize(700, 400))},
         {"small tab pages without their bar", pages(false, QSize(60, 50))},
