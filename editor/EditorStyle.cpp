@@ -201,22 +201,27 @@ void AtRect(const QStyleOption* option, const QRect& rect, Use use) {
 }
 
 // One part of a frame's side: `length` pixels from `from` in the small picture, drawn `targetLength` long
-// from `to` (repeated when longer).
+// from `to`, repeated along the side when `repeats`.
 struct SlicePart {
     int from;
     int length;
     int to;
     int targetLength;
+    bool repeats;
 };
 
 // A frame's parts along a side `length` long. A side that does not repeat is one part; one that does is its
 // two ends and the run between them.
 std::vector<SlicePart> SliceParts(int length, bool repeats) {
-    if (!repeats) return {{0, length, 0, length}};
-    return {{0, kSliceEdge, 0, kSliceEdge},
-            {kSliceEdge, kSliceRun, kSliceEdge, length - 2 * kSliceEdge},
-            {kSliceSide - kSliceEdge, kSliceEdge, length - kSliceEdge, kSliceEdge}};
+    if (!repeats) return {{0, length, 0, length, false}};
+    return {{0, kSliceEdge, 0, kSliceEdge, false},
+            {kSliceEdge, kSliceRun, kSliceEdge, length - 2 * kSliceEdge, true},
+            {kSliceSide - kSliceEdge, kSliceEdge, length - kSliceEdge, kSliceEdge, false}};
 }
+
+// Whether `base` is Fusion itself, which draws the frames that are put together from pieces with straight
+// lines; another style may shade them or mark a place along an edge.
+bool IsFusion(const QStyle* base) { return qstrcmp(base->metaObject()->className(), "QFusionStyle") == 0; }
 
 }  // namespace
 
@@ -226,24 +231,17 @@ EditorStyle::SlicedFrame EditorStyle::Slice(const QPixmap& picture, bool across,
     std::size_t index = 0;
     for (const SlicePart& row : SliceParts(picture.height(), down)) {
         for (const SlicePart& column : SliceParts(picture.width(), across)) {
+            // The ends are copied from the whole picture.
             const QRect source(column.from, row.from, column.length, row.length);
-            // The run that repeats starts kSliceEdge in; the ends are copied from the whole picture.
-            if (across && down && column.from == kSliceEdge && row.from == kSliceEdge) {
+            if (column.repeats && row.repeats) {
                 sliced.inside = picture.toImage().pixelColor(source.topLeft());
-            } else if ((across && column.from == kSliceEdge) || (down && row.from == kSliceEdge)) {
+            } else if (column.repeats || row.repeats) {
                 sliced.pieces[index] = picture.copy(source);
             }
             ++index;
         }
     }
     return sliced;
-}
-
-// Whether the style drawn with is Fusion itself, which draws the frames that are put together from pieces
-// with straight lines; another style may shade them or mark a place along an edge.
-bool EditorStyle::baseIsFusion() const {
-    if (!baseIsFusion_) baseIsFusion_ = qstrcmp(baseStyle()->metaObject()->className(), "QFusionStyle") == 0;
-    return *baseIsFusion_;
 }
 
 // A large frame put together from a small one's picture: its corners copied, its edges repeated along
@@ -255,7 +253,7 @@ bool EditorStyle::drawSliced(PrimitiveElement element, const QStyleOption* optio
     if (rect.isEmpty() || !OnlyPlaces(painter) || PixelRatio(painter) != 1.0) return false;
     const bool across = rect.width() > kSliceSide;
     const bool down = rect.height() > kSliceSide;
-    if ((!across && !down) || !MaySlice(element, option, widget) || !baseIsFusion()) return false;
+    if ((!across && !down) || !MaySlice(element, option, widget) || !IsFusion(baseStyle())) return false;
 
     const QSize small(across ? kSliceSide : rect.width(), down ? kSliceSide : rect.height());
     const SlicedFrame* sliced = nullptr;
@@ -283,14 +281,12 @@ bool EditorStyle::drawSliced(PrimitiveElement element, const QStyleOption* optio
     for (const SlicePart& row : SliceParts(rect.height(), down)) {
         for (const SlicePart& column : SliceParts(rect.width(), across)) {
             const QRect target(rect.left() + column.to, rect.top() + row.to, column.targetLength, row.targetLength);
-            const bool repeatsAcross = column.length != column.targetLength;
-            const bool repeatsDown = row.length != row.targetLength;
             const QPixmap& piece = sliced->pieces[index++];
-            if (!isShown(target) || (repeatsAcross && repeatsDown && sliced->inside.alpha() == 0)) continue;
+            if (!isShown(target) || (column.repeats && row.repeats && sliced->inside.alpha() == 0)) continue;
             InRuns(target, [&](const QRect& run, int offset) {
-                if (repeatsAcross && repeatsDown) {
+                if (column.repeats && row.repeats) {
                     painter->fillRect(run, sliced->inside);
-                } else if (repeatsAcross || repeatsDown) {
+                } else if (column.repeats || row.repeats) {
                     painter->drawTiledPixmap(run, piece, QPoint(0, offset));
                 } else {
                     painter->drawPixmap(run.topLeft(), sliced->whole,

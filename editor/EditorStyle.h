@@ -76,11 +76,9 @@ private:
     bool drawSliced(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                     const QWidget* widget) const;
     static SlicedFrame Slice(const QPixmap& picture, bool across, bool down);
-    bool baseIsFusion() const;
 
     mutable QHash<QString, ItemText> itemTexts_;
     mutable QHash<QString, SlicedFrame> slicedFrames_;
-    mutable std::optional<bool> baseIsFusion_;
 };
 
 // Makes the application's style and font the editor's; the program calls it once, before its first window.
