@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "editor/EditorStyle.h"
+#include "editor/FontPreload.h"
 #include "editor/MainWindow.h"
 #include "editor/RecentUnits.h"
 #include "editor/RecoveryKeeper.h"
@@ -115,6 +116,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     Describe(parser);
     parser.process(app);
     UseEditorStyle();
+    const FontPreload fonts;
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         QTextStream(stderr) << kProgram << ": open one FILE at a time\n\n" << parser.helpText();

@@ -153,11 +153,11 @@ void MainWindow::buildTabs() {
     for (std::size_t index = 0; index < std::size(kCaptions); ++index) {
         const auto tab = static_cast<WindowTab>(index);
         tabs_->addPage(QString::fromLatin1(kCaptions[index]),
-                       [this, tab](QWidget* holder) { return buildPage(tab, holder); });
+                       [this, tab](QWidget* holder) { return buildPageIn(tab, holder); });
     }
 }
 
-QWidget* MainWindow::buildPage(WindowTab tab, QWidget* holder) {
+QWidget* MainWindow::buildPageIn(WindowTab tab, QWidget* holder) {
     QWidget* page = makePage(tab, holder);
     FieldFactory::Made made = factory_->takeMade();
     validation_->watch(made.checked);
@@ -210,8 +210,10 @@ QWidget* MainWindow::makePage(WindowTab tab, QWidget* holder) {
 
 bool MainWindow::isPageBuilt(WindowTab tab) const { return built_[static_cast<std::size_t>(tab)]; }
 
+void MainWindow::buildPage(WindowTab tab) { tabs_->buildPage(static_cast<int>(tab)); }
+
 void MainWindow::buildAllPages() {
-    for (std::size_t index = 0; index < built_.size(); ++index) tabs_->buildPage(static_cast<int>(index));
+    for (std::size_t index = 0; index < built_.size(); ++index) buildPage(static_cast<WindowTab>(index));
 }
 
 void MainWindow::onPage(WindowTab tab, QObject* context, std::function<void()> hook) {

@@ -13,8 +13,9 @@
 //                          create and delete buttons, the event "Actions" buttons, "SEND TO UNIT"). They stand
 //                          disabled until the part that makes them work enables them (WindowHooks.h).
 //   - onPage(tab, hook)    a tab's page, and so its controls, is built when the tab is first shown (the
-//                          overview at once): a part hooks onto a page's controls in `hook`, which runs once
-//                          the page is there. buildAllPages() builds every page now.
+//                          first tab's as the window first shows): a part hooks onto a page's controls in
+//                          `hook`, which runs once the page is there. buildPage(tab) and buildAllPages() build
+//                          pages now.
 //   - menus()              every menu item, built here in its menu and place; the part that does the work
 //                          connects the item and enables it.
 //   - library(), dialogs() the unit library and the user's dialogs (message boxes, questions, file choosers;
@@ -149,6 +150,8 @@ public:
     // Runs `hook` (in `context`) for every page built so far and for each page built later.
     void onEveryPage(QObject* context, std::function<void(WindowTab)> hook);
     bool isPageBuilt(WindowTab tab) const;
+    // Builds the page of `tab` now, as showing the tab would (nothing when it is built).
+    void buildPage(WindowTab tab);
     void buildAllPages();
 
     // Changes the unit as a command does: `change` edits a copy and says whether it did anything. What it
@@ -199,7 +202,7 @@ protected:
 private:
     void buildTabs();
     // Makes the page of `tab` in `holder`, binds its fields and hooks its controls.
-    QWidget* buildPage(WindowTab tab, QWidget* holder);
+    QWidget* buildPageIn(WindowTab tab, QWidget* holder);
     QWidget* makePage(WindowTab tab, QWidget* holder);
     void buildMenus();
     void startUp();

@@ -1,5 +1,6 @@
 #include "editor/TabSet.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QShortcut>
 #include <QTabBar>
@@ -75,8 +76,22 @@ void TabSet::addPage(const QString& caption, PageBuilder build) {
     auto* holder = new QWidget;
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
-    // The tab buttons show the caption; the hidden bar would only measure it again.
-    pages_->addTab(holder, QString());  // the first tab becomes the current one and is built here
+    // The tab buttons show the caption; the hidden bar would only measure it again. The first tab added
+    // becomes the current one by itself; its page waits until the tab set is readied for showing.
+    const QSignalBlocker quietPages(pages_);
+    pages_->addTab(holder, QString());
+    if (index == pages_->currentIndex()) {
+        const QSignalBlocker quietTab(tab);
+        tab->setChecked(true);
+    }
+}
+
+// The current tab's page is built as the tab set is readied for its first showing, before the window lays
+// itself out: the page is there in the window's first layout and paint, and the window is made without it,
+// so nothing there waits for the system's fonts.
+bool TabSet::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) buildPage(pages_->currentIndex());
+    return QWidget::event(event);
 }
 
 void TabSet::buildPage(int index) {

@@ -33,6 +33,9 @@ public:
     void buildPage(int index);
     QTabWidget* pages() const { return pages_; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void showPage(int index);
     void step(int by);

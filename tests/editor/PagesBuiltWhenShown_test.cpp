@@ -1,10 +1,14 @@
 // A tab's page is built when the tab is first shown; the unit holds every setting with or without a page, and
 // the library's unit lists are read once a page shows them.
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+
+#include <algorithm>
 
 #include "editor/ListBox.h"
 #include "editor/SettingBinder.h"
@@ -33,11 +37,13 @@ protected:
     }
 };
 
-TEST_F(PagesBuiltWhenShown, OnlyTheFirstTabIsBuiltAtStartAndAnotherWhenShown) {
-    EXPECT_TRUE(window->isPageBuilt(WindowTab::Overview));
-    for (int tab = 1; tab <= static_cast<int>(WindowTab::Misc); ++tab) {
+TEST_F(PagesBuiltWhenShown, NoPageIsBuiltBeforeTheWindowShowsAndATabsPageWhenShown) {
+    for (int tab = 0; tab <= static_cast<int>(WindowTab::Misc); ++tab) {
         EXPECT_FALSE(window->isPageBuilt(static_cast<WindowTab>(tab))) << tab;
     }
+    // The first tab is the current one all the same.
+    EXPECT_EQ(WindowControl<QTabWidget>(window.get(), "sstEvents")->currentIndex(), 0);
+    EXPECT_TRUE(WindowControl<QAbstractButton>(window.get(), "tab0")->isChecked());
     EXPECT_EQ(window->centralWidget()->findChild<QLineEdit*>("txtAlias"), nullptr);
     ASSERT_TRUE(open("-Unit\r\nId=0000000042\r\nAlias=Mast\r\n"));
     QSignalSpy built(window.get(), &MainWindow::pageBuilt);
@@ -47,9 +53,33 @@ TEST_F(PagesBuiltWhenShown, OnlyTheFirstTabIsBuiltAtStartAndAnotherWhenShown) {
     auto* alias = window->centralWidget()->findChild<QLineEdit*>("txtAlias");
     ASSERT_NE(alias, nullptr);
     EXPECT_EQ(alias->text(), "Mast");
-    showTab(WindowTab::Overview);
+    showTab(WindowTab::Overview);  // built now: nothing showed it before
     showTab(WindowTab::Network);
-    EXPECT_EQ(built.count(), 1);  // built once
+    ASSERT_EQ(built.count(), 2);  // each built once
+    EXPECT_EQ(built.back().front().value<WindowTab>(), WindowTab::Overview);
+}
+
+// The first tab's page is built as the window shows, before the window lays itself out: the page is in the
+// window's first layout, and so in its first paint.
+TEST_F(PagesBuiltWhenShown, TheFirstTabsPageIsInTheWindowsFirstLayout) {
+    ASSERT_TRUE(open("-Unit\r\nId=0000000042\r\nAlias=Mast\r\n"));
+    QSignalSpy built(window.get(), &MainWindow::pageBuilt);
+    window->show();  // no event is handled before the checks below
+    ASSERT_EQ(built.count(), 1);
+    EXPECT_EQ(built.front().front().value<WindowTab>(), WindowTab::Overview);
+    auto* send = window->centralWidget()->findChild<QPushButton*>("cmdSetup");
+    ASSERT_NE(send, nullptr);
+    EXPECT_TRUE(send->isVisible());
+    EXPECT_GE(send->width(), send->minimumWidth());
+    EXPECT_GT(send->minimumWidth(), 0);
+    EXPECT_TRUE(window->rect().contains(QRect(send->mapTo(window.get(), QPoint(0, 0)), send->size())));
+    const QList<QLabel*> values = window->centralWidget()->findChildren<QLabel*>();
+    const auto shows = [&](const QString& text) {
+        return std::any_of(values.begin(), values.end(),
+                           [&](const QLabel* label) { return label->isVisible() && label->text() == text; });
+    };
+    EXPECT_TRUE(shows("Mast"));
+    EXPECT_TRUE(shows("0000000042"));
 }
 
 // Whether its pages were built before or after a load, the window holds the same unit, later shows it in the

@@ -53,7 +53,7 @@ void SendRig::click(QWidget* dialog, const QString& name) {
 }
 
 void SendRig::pressSend() {
-    QAbstractButton* button = window->controls().overview.send;
+    QAbstractButton* button = SendButton(*window);
     ASSERT_NE(button, nullptr);
     button->click();
     ASSERT_TRUE(sendDialog()->isVisible());

@@ -5,6 +5,7 @@
 // event loop carries the bytes, the test moves the clock.
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -35,6 +36,13 @@ public:
     std::vector<SerialDevice> list() const override { return devices; }
     std::vector<SerialDevice> devices;
 };
+
+// The window's "SEND TO UNIT" button; the first tab's page, which holds it, is built for it if the window
+// has not shown yet.
+inline QPushButton* SendButton(MainWindow& window) {
+    window.buildPage(WindowTab::Overview);
+    return window.controls().overview.send;
+}
 
 class SendRig {
 public:

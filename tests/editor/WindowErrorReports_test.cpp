@@ -83,7 +83,7 @@ struct LiveWindow {
 TEST(WindowErrorReportsTest, AUnitRepeatingItsErrorReportOpensOneBoxAtATime) {
     LiveWindow live;
     ASSERT_TRUE(live.window->openUnitFile(test::WriteBaseUnit(live.library.path())));
-    live.window->controls().overview.send->click();
+    test::SendButton(*live.window)->click();
     test::SendRig::click(&live.controller->sendDialog(), QStringLiteral("cmdOk"));
     ASSERT_TRUE(live.stack->send().running());
 

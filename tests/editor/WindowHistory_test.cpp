@@ -36,7 +36,7 @@ const std::vector<std::string> kGroupBoxes = [] {
 
 // Shows the send dialog as "SEND TO UNIT" does, with every box cleared.
 QDialog* ShowClearedSendDialog(SendRig& rig) {
-    rig.window->controls().overview.send->click();
+    test::SendButton(*rig.window)->click();
     for (const char* all : {"CheckAllSetup", "CheckAllEvents", "CheckAllActions"}) {
         if (Control<QCheckBox>(rig.sendDialog(), all)->isChecked()) SendRig::click(rig.sendDialog(), all);
     }

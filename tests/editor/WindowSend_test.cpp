@@ -69,7 +69,7 @@ std::string BaseUnit(SendRig& rig) { return test::WriteBaseUnit(rig.library.path
 
 // "SEND TO UNIT", then only "General and Sleep setup", "Network setup" and "Radio setup" ticked, then OK.
 void SendGeneralNetworkRadio(SendRig& rig) {
-    rig.window->controls().overview.send->click();
+    test::SendButton(*rig.window)->click();
     for (const char* box : {"chkInputSetup", "chkSerialSetup", "CheckAllEvents", "CheckAllActions"}) {
         SendRig::click(rig.sendDialog(), box);
     }
