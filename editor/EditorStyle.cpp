@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QIconEngine>
 #include <QPaintEngine>
 #include <QPainter>
@@ -298,6 +299,39 @@ bool EditorStyle::drawSliced(PrimitiveElement element, const QStyleOption* optio
     return true;
 }
 
+// A group box's frame from its whole picture, kept once a frame of its size and state is painted the second
+// time. False, drawing nothing, for the first time, for styles other than Fusion and where a copied picture
+// would not look the same.
+bool EditorStyle::drawGroupBoxFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const {
+    const QRect& rect = option->rect;
+    if (rect.isEmpty() || !OnlyPlaces(painter) || PixelRatio(painter) != 1.0 || !IsFusion(baseStyle())) return false;
+    const qsizetype kilobytes = static_cast<qsizetype>(rect.width()) * rect.height() * 4 / 1024 + 1;
+    if (kilobytes > groupBoxFrames_.maxCost()) return false;
+    // Fusion leaves room above the frame for the title or check box, unless the box has neither.
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    const bool untitled = box != nullptr && !box->isCheckable() && box->title().isEmpty();
+    const QString key = PictureKey(u'G', PE_FrameGroupBox, option, 1.0) + QChar(untitled ? u'u' : u't') +
+                        QChar(static_cast<char16_t>(option->fontMetrics.height()));
+    const QPixmap* picture = groupBoxFrames_.object(key);
+    if (picture == nullptr) {
+        if (!groupBoxFramesSeen_.contains(key)) {
+            if (groupBoxFramesSeen_.size() >= kMostSlicedFrames) groupBoxFramesSeen_.clear();
+            groupBoxFramesSeen_.insert(key);
+            return false;
+        }
+        groupBoxFramesSeen_.remove(key);
+        groupBoxFrames_.insert(key, new QPixmap(DrawnPicture(option, painter, 1.0, [&](QPainter* onPicture) {
+                                   QProxyStyle::drawPrimitive(PE_FrameGroupBox, option, onPicture, widget);
+                               })),
+                               kilobytes);
+        picture = groupBoxFrames_.object(key);
+    }
+    InRuns(rect, [&](const QRect& run, int offset) {
+        painter->drawPixmap(run.topLeft(), *picture, QRect(0, offset, run.width(), run.height()));
+    });
+    return true;
+}
+
 namespace {
 
 // An icon of the style, asked for when it is first drawn or measured.
@@ -345,6 +379,7 @@ void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
+    if (element == PE_FrameGroupBox && drawGroupBoxFrame(option, painter, widget)) return;
     if (!OnlyPlaces(option, painter) || !SameForEveryWidget(element, option, widget)) {
         if (!drawSliced(element, option, painter, widget)) QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;

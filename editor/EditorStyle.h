@@ -1,6 +1,6 @@
 #pragma once
 
-// The application's style with seven savings for a window of a thousand fields; everything else is the
+// The application's style with eight savings for a window of a thousand fields; everything else is the
 // style's own drawing.
 // - The panels of line edits, the frames of lists, the boxes of check boxes, the shapes of the tabs and
 //   the scroll bars of lists and pages come from cached pictures. The window shows hundreds of them at
@@ -11,6 +11,10 @@
 //   the first window's seven frames cost a fifth of its first paint.
 // - Tall pieces are copied a few rows at a time: Qt hands a drawing of a hundred rows or more to other
 //   threads, and waking them costs more than the drawing.
+// - A group box's frame, which the style stretches from a small picture over the whole box (a faint tint
+//   fills its inside), is kept whole as a picture once a box of its size has been painted before, and copied
+//   a few rows at a time: the stretching of the page-sized boxes went to other threads on every paint of an
+//   open. A size painted once only (a window being resized) is left to the style.
 // - A list item that is one line of text keeps that line's layout and its size. The style lays out each
 //   item's text twice on every paint (once to see whether it must be shortened, once to draw it) and again
 //   to measure it, and a unit's lists show the same action texts again and again.
@@ -23,11 +27,13 @@
 // - The menu bar's overflow button gets its icon only when it is first drawn. Loading it wakes Qt's icon
 //   and image plugins, at every start, for a button that shows only when the menus do not fit.
 
+#include <QCache>
 #include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QSet>
 
 #include <array>
 #include <memory>
@@ -56,6 +62,9 @@ public:
                        const QWidget* widget = nullptr) const override;
 
 private:
+    // The room for group box frames' pictures; the busiest page's box is some 4 MB.
+    static constexpr qsizetype kGroupBoxFramesKilobytes = 16 * 1024;
+
     // One line of an item's text, laid out as the style lays it out.
     struct ItemText {
         QFont font;
@@ -76,9 +85,12 @@ private:
     bool drawSliced(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                     const QWidget* widget) const;
     static SlicedFrame Slice(const QPixmap& picture, bool across, bool down);
+    bool drawGroupBoxFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
 
     mutable QHash<QString, ItemText> itemTexts_;
     mutable QHash<QString, SlicedFrame> slicedFrames_;
+    mutable QCache<QString, QPixmap> groupBoxFrames_{kGroupBoxFramesKilobytes};
+    mutable QSet<QString> groupBoxFramesSeen_;  // painted once, not kept yet
 };
 
 // Makes the application's style and font the editor's; the program calls it once, before its first window.

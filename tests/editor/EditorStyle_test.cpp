@@ -67,8 +67,8 @@ struct Case {
     std::function<std::unique_ptr<QWidget>()> make;
 };
 
-// Each widget looks the same with the cached pieces as with the style's own drawing, the second time too
-// (from the cache), and one state's picture is never shown for another.
+// Each widget looks the same with the cached pieces as with the style's own drawing, a second and a third
+// time too (from the cache), and one state's picture is never shown for another.
 TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
     const auto edit = [](auto&& change) {
         return [change] {
@@ -165,11 +165,16 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
             return std::unique_ptr<QWidget>(std::move(view));
         };
     };
-    const auto group = [](const char* title, bool checkable, QSize size) {
-        return [title, checkable, size] {
+    const auto group = [](const char* title, bool checkable, QSize size, int pointSize = 0) {
+        return [title, checkable, size, pointSize] {
             auto frame = std::make_unique<QGroupBox>(QString::fromLatin1(title));
             frame->setCheckable(checkable);
             frame->setFixedSize(size);
+            if (pointSize > 0) {
+                QFont font = frame->font();
+                font.setPointSize(pointSize);
+                frame->setFont(font);
+            }
             return std::unique_ptr<QWidget>(std::move(frame));
         };
     };
@@ -216,6 +221,13 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         {"tab pages around a scroll area", pages(false, QSize(700, 400), true)},
         {"tab pages with their bar", pages(true, QSize(700, 400))},
         {"group box", group("I/O events", false, QSize(700, 300))},
+        // Of the same size: the frame starts higher without a title, lower with a check box or a larger
+        // font, and a picture kept for one of them must not stand in for another.
+        {"group box without a title", group("", false, QSize(700, 300))},
+        {"group box with a check box", group("", true, QSize(700, 300))},
+        {"group box with a larger font", group("I/O events", false, QSize(700, 300), 20)},
+        {"group box as tall as the busiest page", group("I/O events", false, QSize(1240, 950))},
+        {"small group box", group("Sleep event", false, QSize(300, 60))},
         {"tall list with a scroll bar", tallList()},
     };
     std::unique_ptr<QStyle> own(QStyleFactory::create(BaseStyleName()));
@@ -225,6 +237,8 @@ TEST(EditorStyle, PanelsLookAsTheStyleDrawsThem) {
         const std::unique_ptr<QWidget> widget = c.make();
         const QImage expected = Drawn(*widget, own.get());
         EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name;
+        // A group box's frame is kept after its second painting: the third comes from the cache for all.
+        EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name << ", a second time";
         EXPECT_EQ(DifferentPixels(Drawn(*widget, &cached), expected), 0) << c.name << ", from the cache";
     }
 }
