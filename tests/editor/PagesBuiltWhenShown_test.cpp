@@ -1,7 +1,6 @@
 // A tab's page is built when the tab is first shown; the unit holds every setting with or without a page, and
 // the library's unit lists are read once a page shows them.
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 
 #include "editor/ListBox.h"
 #include "editor/SettingBinder.h"
+#include "editor/TabButton.h"
 #include "model/UnitFile.h"
 #include "tests/editor/WindowFixture.h"
 #include "tests/editor/WindowTesting.h"
@@ -43,7 +43,9 @@ TEST_F(PagesBuiltWhenShown, NoPageIsBuiltBeforeTheWindowShowsAndATabsPageWhenSho
     }
     // The first tab is the current one all the same.
     EXPECT_EQ(WindowControl<QTabWidget>(window.get(), "sstEvents")->currentIndex(), 0);
-    EXPECT_TRUE(WindowControl<QAbstractButton>(window.get(), "tab0")->isChecked());
+    const QList<TabButton*> tabButtons = window->findChildren<TabButton*>();
+    ASSERT_EQ(tabButtons.size(), static_cast<int>(WindowTab::Misc) + 1);
+    EXPECT_TRUE(tabButtons.front()->isChecked());
     EXPECT_EQ(window->centralWidget()->findChild<QLineEdit*>("txtAlias"), nullptr);
     ASSERT_TRUE(open("-Unit\r\nId=0000000042\r\nAlias=Mast\r\n"));
     QSignalSpy built(window.get(), &MainWindow::pageBuilt);
@@ -67,7 +69,7 @@ TEST_F(PagesBuiltWhenShown, TheFirstTabsPageIsInTheWindowsFirstLayout) {
     window->show();  // no event is handled before the checks below
     ASSERT_EQ(built.count(), 1);
     EXPECT_EQ(built.front().front().value<WindowTab>(), WindowTab::Overview);
-    auto* send = window->centralWidget()->findChild<QPushButton*>("cmdSetup");
+    QPushButton* send = window->controls().overview.send;
     ASSERT_NE(send, nullptr);
     EXPECT_TRUE(send->isVisible());
     EXPECT_GE(send->width(), send->minimumWidth());
