@@ -40,6 +40,9 @@ constexpr int kSliceRun = 16;
 constexpr int kSliceSide = 2 * kSliceEdge + kSliceRun;
 constexpr qsizetype kMostSlicedFrames = 64;
 
+// Group box frames painted once and not kept yet; beyond this they are forgotten and counted anew.
+constexpr qsizetype kMostFramesSeenOnce = 64;
+
 // Whether the painter only places what it draws: no scaling, no transparency, no blending other than the
 // ordinary one. Only then does a copied picture look as drawing it anew would.
 bool OnlyPlaces(const QPainter* painter) {
@@ -151,6 +154,13 @@ void InRuns(const QRect& target, Draw draw) {
     }
 }
 
+// Copies `picture` to `target`, of its size, a few rows at a time.
+void CopyInRuns(QPainter* painter, const QRect& target, const QPixmap& picture) {
+    InRuns(target, [&](const QRect& run, int offset) {
+        painter->drawPixmap(run.topLeft(), picture, QRect(0, offset, run.width(), run.height()));
+    });
+}
+
 // Copies the picture of `element` as `option` asks for it to the option's place, drawing it with `draw`
 // first if the cache lacks it.
 template <class Draw>
@@ -166,9 +176,7 @@ void DrawCached(char16_t kind, int element, const QStyleOption* option, QPainter
         painter->drawPixmap(option->rect.topLeft(), picture);
         return;
     }
-    InRuns(option->rect, [&](const QRect& run, int offset) {
-        painter->drawPixmap(run.topLeft(), picture, QRect(0, offset, run.width(), run.height()));
-    });
+    CopyInRuns(painter, option->rect, picture);
 }
 
 // Frames Fusion draws the same all along each edge beyond their corners, with one colour or nothing inside:
@@ -315,7 +323,7 @@ bool EditorStyle::drawGroupBoxFrame(const QStyleOption* option, QPainter* painte
     const QPixmap* picture = groupBoxFrames_.object(key);
     if (picture == nullptr) {
         if (!groupBoxFramesSeen_.contains(key)) {
-            if (groupBoxFramesSeen_.size() >= kMostSlicedFrames) groupBoxFramesSeen_.clear();
+            if (groupBoxFramesSeen_.size() >= kMostFramesSeenOnce) groupBoxFramesSeen_.clear();
             groupBoxFramesSeen_.insert(key);
             return false;
         }
@@ -326,9 +334,7 @@ bool EditorStyle::drawGroupBoxFrame(const QStyleOption* option, QPainter* painte
                                kilobytes);
         picture = groupBoxFrames_.object(key);
     }
-    InRuns(rect, [&](const QRect& run, int offset) {
-        painter->drawPixmap(run.topLeft(), *picture, QRect(0, offset, run.width(), run.height()));
-    });
+    CopyInRuns(painter, rect, *picture);
     return true;
 }
 
