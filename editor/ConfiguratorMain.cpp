@@ -10,10 +10,10 @@
 #include <string_view>
 
 #include "editor/EditorStyle.h"
-#include "editor/FontPreload.h"
 #include "editor/MainWindow.h"
 #include "editor/RecentUnits.h"
 #include "editor/RecoveryKeeper.h"
+#include "editor/StartPreparation.h"
 #include "editor/UnitFileDrop.h"
 #include "editor/UnitEditing.h"
 #include "editor/history/HistoryCommands.h"
@@ -116,7 +116,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     Describe(parser);
     parser.process(app);
     UseEditorStyle();
-    const FontPreload fonts;
+    StartPreparation preparation;
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         QTextStream(stderr) << kProgram << ": open one FILE at a time\n\n" << parser.helpText();
@@ -145,6 +145,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     });
     QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (shown) new FirstPaint(window, std::move(shown));
+    preparation.prepareFirstPaint(window);
     window.show();
     window.activateWindow();  // a display without a window manager gives the keyboard to nobody otherwise
     if (!files.isEmpty()) window.openUnitFile(QFile::encodeName(files.front()).toStdString());
