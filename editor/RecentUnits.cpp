@@ -38,9 +38,11 @@ QStringList RecentUnits::files() const {
 
 void RecentUnits::remember(const QString& path) {
     const QString file = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    QStringList list = files();
+    const QStringList before = files();
+    QStringList list = before;
     list.removeAll(file);
     list.prepend(file);
+    if (list == before) return;  // the unit already heads the list
     for (int i = 0; i < kLimit; ++i) store_.setValue(kSection, Key(i), i < list.size() ? list[i].toStdString() : "");
     fillMenu();
 }

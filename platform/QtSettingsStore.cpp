@@ -12,10 +12,14 @@ QString path(const std::string& section, const std::string& key) {
 
 }  // namespace
 
+QtSettingsStore::QtSettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication)) {}
+
+QtSettingsStore::~QtSettingsStore() = default;  // QSettings writes what is left as it ends
+
 std::string QtSettingsStore::value(const std::string& section, const std::string& key,
                                    const std::string& fallback) const {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication);
-    const QVariant stored = settings.value(path(section, key));
+    const QVariant stored = settings_->value(path(section, key));
     if (!stored.isValid()) return fallback;
     // A value with commas written without quotes (by hand, or by an older program) reads as a list; it
     // stands for the text that was written.
@@ -24,8 +28,7 @@ std::string QtSettingsStore::value(const std::string& section, const std::string
 }
 
 void QtSettingsStore::setValue(const std::string& section, const std::string& key, const std::string& value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication);
-    settings.setValue(path(section, key), QString::fromStdString(value));
+    settings_->setValue(path(section, key), QString::fromStdString(value));
 }
 
 }  // namespace koru

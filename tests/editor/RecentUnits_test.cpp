@@ -51,6 +51,26 @@ TEST_F(RecentUnitsTest, TheLastEightUnitsOpenedOrSavedNewestFirst) {
                                            "&6 unit7", "&7 unit6", "&8 unit4"}));
 }
 
+// Opening the unit that heads the list again leaves the list as it is, and writes nothing.
+TEST_F(RecentUnitsTest, OpeningTheFirstUnitAgainWritesNothing) {
+    struct CountingStore : MemorySettingsStore {
+        void setValue(const std::string& section, const std::string& key, const std::string& value) override {
+            ++writes;
+            MemorySettingsStore::setValue(section, key, value);
+        }
+        int writes = 0;
+    } counting;
+    RecentUnits recent(*window, counting, nullptr);
+    ASSERT_TRUE(window->openUnitFile(unit(1).toStdString()));
+    ASSERT_TRUE(window->openUnitFile(unit(2).toStdString()));
+    const int writes = counting.writes;
+    ASSERT_TRUE(window->openUnitFile(unit(2).toStdString()));
+    EXPECT_EQ(counting.writes, writes);
+    ASSERT_TRUE(window->openUnitFile(unit(1).toStdString()));
+    EXPECT_GT(counting.writes, writes);
+    EXPECT_EQ(recent.files(), (QStringList{unit(1), unit(2)}));
+}
+
 // Picking an entry asks to save the open unit first, then opens the picked one.
 TEST_F(RecentUnitsTest, PickingAUnitOpensItAfterTheSaveQuestion) {
     RecentUnits recent(*window, store, nullptr);

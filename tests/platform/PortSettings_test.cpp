@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QSettings>
+
+#include <filesystem>
 
 #include "platform/MemorySettingsStore.h"
 #include "platform/PortDevices.h"
@@ -62,16 +65,27 @@ INSTANTIATE_TEST_SUITE_P(Ports, PortDeviceTest,
                                            DeviceCase{"Com2Mapped", 2, "/dev/ttyUSB0", "/dev/ttyUSB0"}),
                          test::RowName());
 
+// Values set are seen at once by every store of the program; the file gets them, together, when the event
+// loop next runs, and what is left when the store ends.
 TEST(QtSettingsStoreTest, KeepsValuesUnderTheApplicationAndSection) {
     test::TempDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir.path().string()));
-    QtSettingsStore store;
-    EXPECT_EQ(store.value("serialsetup", "TOslider", "3000"), "3000");
-    store.setValue("serialsetup", "TOslider", "5000");
-    EXPECT_EQ(QtSettingsStore().value("serialsetup", "TOslider", "3000"), "5000");
-    const std::string file = test::ReadBytes(dir / "KORU Configurator.conf");
-    EXPECT_NE(file.find("[serialsetup]"), std::string::npos);
-    EXPECT_NE(file.find("TOslider=5000"), std::string::npos);
+    const std::filesystem::path file = dir / "KORU Configurator.conf";
+    {
+        QtSettingsStore store;
+        EXPECT_EQ(store.value("serialsetup", "TOslider", "3000"), "3000");
+        store.setValue("serialsetup", "TOslider", "5000");
+        store.setValue("serialsetup", "ComPortS", "19200,e,7,2");
+        EXPECT_EQ(QtSettingsStore().value("serialsetup", "TOslider", "3000"), "5000");
+        QCoreApplication::processEvents();
+        const std::string written = test::ReadBytes(file);
+        EXPECT_NE(written.find("[serialsetup]"), std::string::npos);
+        EXPECT_NE(written.find("TOslider=5000"), std::string::npos);
+        EXPECT_NE(written.find("ComPortS=\"19200,e,7,2\""), std::string::npos);
+        store.setValue("serialsetup", "TOslider", "7000");
+    }
+    EXPECT_NE(test::ReadBytes(file).find("TOslider=7000"), std::string::npos);
+    EXPECT_EQ(QtSettingsStore().value("serialsetup", "ComPortS", "9600,n,8,1"), "19200,e,7,2");
 }
 
 struct StoredTextCase {
