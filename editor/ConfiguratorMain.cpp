@@ -94,6 +94,16 @@ private:
 
 }  // namespace
 
+RecoveryKeeper& AttachWindowParts(MainWindow& window) {
+    SendController::AttachLive(window);
+    AttachUnitEditing(window);
+    new HistoryCommands(window);
+    AttachNetworkMap(window);
+    AttachRecentUnits(window);
+    new UnitFileDrop(window);
+    return *new RecoveryKeeper(window);
+}
+
 int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> shown) {
     if (AsksForInformation(argc, argv) || !HasDisplay()) {
         QCoreApplication app(argc, argv);
@@ -129,18 +139,12 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     QtUserDialogs dialogs;
     MainWindow window(LocateLibrary(parser.value(QStringLiteral("library"))), dialogs);
     dialogs.setParent(&window);
-    SendController::AttachLive(window);
-    AttachUnitEditing(window);
-    new HistoryCommands(window);
-    AttachNetworkMap(window);
-    AttachRecentUnits(window);
-    new UnitFileDrop(window);
-    auto* recovery = new RecoveryKeeper(window);
+    RecoveryKeeper& recovery = AttachWindowParts(window);
     int endedBy = 0;
     QObject::connect(&interrupts, &InterruptNotifier::interrupted, &window, [&](int signalNumber) {
         if (endedBy != 0) return;
         endedBy = signalNumber;
-        recovery->keepForNextStart();
+        recovery.keepForNextStart();
         window.endWithoutAsking();
     });
     QObject::connect(&window, &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -149,7 +153,7 @@ int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> show
     window.show();
     window.activateWindow();  // a display without a window manager gives the keyboard to nobody otherwise
     if (!files.isEmpty()) window.openUnitFile(QFile::encodeName(files.front()).toStdString());
-    recovery->offerLeftEdits();
+    recovery.offerLeftEdits();
     const int status = QApplication::exec();
     return endedBy != 0 ? kExitBySignal + endedBy : status;
 }

@@ -15,6 +15,11 @@
 namespace koru {
 
 class MainWindow;
+class RecoveryKeeper;
+
+// Gives `window` what the program's window has beyond the editor: sending, unit editing, the send history,
+// the network map, recent units, dropped files, and the edits kept for the next start (returned).
+RecoveryKeeper& AttachWindowParts(MainWindow& window);
 
 // `shown`, when set, is called once the window has painted for the first time. Returns the exit status.
 int RunConfigurator(int argc, char** argv, std::function<void(MainWindow&)> shown = {});
