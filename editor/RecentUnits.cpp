@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include <utility>
+
 #include "editor/MainWindow.h"
 #include "platform/QtSettingsStore.h"
 
@@ -19,15 +21,23 @@ std::string Key(int index) { return "File" + std::to_string(index + 1); }
 
 }  // namespace
 
-RecentUnits::RecentUnits(MainWindow& window, SettingsStore& store, QObject* parent)
+RecentUnits::RecentUnits(MainWindow& window, SettingsStore& store, QObject* parent,
+                         std::chrono::milliseconds writeDelay)
     : QObject(parent), window_(window), store_(store) {
+    writeTimer_.setSingleShot(true);
+    writeTimer_.setInterval(writeDelay);
+    connect(&writeTimer_, &QTimer::timeout, this, &RecentUnits::writeList);
+    connect(&window_, &QObject::destroyed, this, &RecentUnits::writeList);
     connect(&window_, &MainWindow::unitFileUsed, this, &RecentUnits::remember);
     // Checked when the menu opens, so a file deleted meanwhile shows as gone.
     connect(window_.menus().recentUnits, &QMenu::aboutToShow, this, &RecentUnits::fillMenu);
     fillMenu();
 }
 
+RecentUnits::~RecentUnits() { writeList(); }
+
 QStringList RecentUnits::files() const {
+    if (unwritten_) return *unwritten_;
     QStringList files;
     for (int i = 0; i < kLimit; ++i) {
         const QString file = QString::fromStdString(store_.value(kSection, Key(i), {}));
@@ -43,8 +53,17 @@ void RecentUnits::remember(const QString& path) {
     list.removeAll(file);
     list.prepend(file);
     if (list == before) return;  // the unit already heads the list
-    for (int i = 0; i < kLimit; ++i) store_.setValue(kSection, Key(i), i < list.size() ? list[i].toStdString() : "");
+    while (list.size() > kLimit) list.removeLast();
+    unwritten_ = std::move(list);
+    writeTimer_.start();
     fillMenu();
+}
+
+void RecentUnits::writeList() {
+    writeTimer_.stop();
+    if (!unwritten_) return;
+    const QStringList list = *std::exchange(unwritten_, std::nullopt);
+    for (int i = 0; i < kLimit; ++i) store_.setValue(kSection, Key(i), i < list.size() ? list[i].toStdString() : "");
 }
 
 void RecentUnits::fillMenu() {

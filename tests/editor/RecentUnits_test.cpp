@@ -1,5 +1,8 @@
 #include <QAction>
 #include <QMenu>
+#include <QTest>
+
+#include <chrono>
 
 #include "editor/RecentUnits.h"
 #include "platform/MemorySettingsStore.h"
@@ -51,8 +54,9 @@ TEST_F(RecentUnitsTest, TheLastEightUnitsOpenedOrSavedNewestFirst) {
                                            "&6 unit7", "&7 unit6", "&8 unit4"}));
 }
 
-// Opening the unit that heads the list again leaves the list as it is, and writes nothing.
-TEST_F(RecentUnitsTest, OpeningTheFirstUnitAgainWritesNothing) {
+// The list is written once, after the opens that changed it, not while a unit opens; opening the unit that
+// heads the list again changes nothing.
+TEST_F(RecentUnitsTest, TheListIsWrittenOnceAfterTheOpens) {
     struct CountingStore : MemorySettingsStore {
         void setValue(const std::string& section, const std::string& key, const std::string& value) override {
             ++writes;
@@ -60,15 +64,19 @@ TEST_F(RecentUnitsTest, OpeningTheFirstUnitAgainWritesNothing) {
         }
         int writes = 0;
     } counting;
-    RecentUnits recent(*window, counting, nullptr);
+    RecentUnits recent(*window, counting, nullptr, std::chrono::milliseconds(1));
     ASSERT_TRUE(window->openUnitFile(unit(1).toStdString()));
     ASSERT_TRUE(window->openUnitFile(unit(2).toStdString()));
-    const int writes = counting.writes;
+    EXPECT_EQ(counting.writes, 0);
+    EXPECT_EQ(recent.files(), (QStringList{unit(2), unit(1)}));
+    QTest::qWait(20);
+    EXPECT_EQ(counting.writes, RecentUnits::kLimit);
+    EXPECT_EQ(counting.value("Recent units", "File1", ""), unit(2).toStdString());
+    EXPECT_EQ(counting.value("Recent units", "File2", ""), unit(1).toStdString());
+
     ASSERT_TRUE(window->openUnitFile(unit(2).toStdString()));
-    EXPECT_EQ(counting.writes, writes);
-    ASSERT_TRUE(window->openUnitFile(unit(1).toStdString()));
-    EXPECT_GT(counting.writes, writes);
-    EXPECT_EQ(recent.files(), (QStringList{unit(1), unit(2)}));
+    QTest::qWait(20);
+    EXPECT_EQ(counting.writes, RecentUnits::kLimit);
 }
 
 // Picking an entry asks to save the open unit first, then opens the picked one.
