@@ -27,7 +27,8 @@ trap cleanup EXIT
 
 cp -r "$bin/Default Files" "$library/"
 "$bin/korucfg" new --library "$library" --id 17 --alias "Mast Hill" --type "KORU Base" > /dev/null
-"$bin/koru-configurator" --library "$library" docs/samples/pumpstation.kuf 2> /dev/null &
+# Settings of its own: the check neither reads nor changes the user's recent units.
+XDG_CONFIG_HOME="$library/settings" "$bin/koru-configurator" --library "$library" docs/samples/pumpstation.kuf 2> /dev/null &
 program=$!
 status=0
 /usr/bin/python3 scripts/accessibility_tree.py \

@@ -47,7 +47,8 @@ names=(koru-unit network-setup comm-setup input-sleep-setup message-events io-sl
        timer-counter-comm-events remote-control-events message-actions output-flag-actions
        timer-counter-actions misc)
 mkdir -p "$out"
-"$bin/koru-configurator" --library "$library" docs/samples/pumpstation.kuf &
+# Settings of its own: the pictures do not show the user's settings, nor change them.
+XDG_CONFIG_HOME="$library/settings" "$bin/koru-configurator" --library "$library" docs/samples/pumpstation.kuf &
 program=$!
 timeout 10 xdotool search --sync --onlyvisible --name " - 0000000042$" > /dev/null
 sleep 1

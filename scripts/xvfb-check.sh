@@ -40,7 +40,8 @@ for file in "$@"; do
   id=$(value_of Id < "$expected")
   alias=$(value_of Alias < "$expected")
 
-  "$bin/koru-configurator" --library "$library" "$file" &
+  # Settings of its own: the check does not add its files to the user's recent units.
+  XDG_CONFIG_HOME="$library/settings" "$bin/koru-configurator" --library "$library" "$file" &
   program=$!
   window=$(window_named "^Setup KORU-unit$|^.* - $id\$")
   check "the window opens with the unit" test -n "$window"
