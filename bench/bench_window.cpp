@@ -141,9 +141,9 @@ private:
     return times;
 }
 
-// Milliseconds to open the busiest unit into the program's shown window: the load, every field of the pages
-// built, the rules, the recent units, the layout and the paint that shows the unit on the busiest tab. With `everyPage`, every tab has
-// been visited first.
+// Milliseconds to open the busiest unit into the program's shown window, with all its parts: the load, every
+// field of the pages built, the rules, the layout and the paint that shows the unit on the busiest tab. With
+// `everyPage`, every tab has been visited first.
 std::vector<double> OpenBusiestUnits(const koru::test::TempDir& library, bool everyPage) {
     std::vector<std::string> files;
     for (int seed = 1; seed <= 2; ++seed) {
@@ -153,7 +153,7 @@ std::vector<double> OpenBusiestUnits(const koru::test::TempDir& library, bool ev
     }
     koru::QtUserDialogs dialogs;
     koru::MainWindow window(koru::UnitLibrary(library.path()), dialogs);
-    koru::AttachWindowParts(window);  // the program's window: an open also updates its recent units and more
+    koru::AttachWindowParts(window);  // as the program's window: an open also updates its recent units
     window.show();
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("sstEvents"));
     for (int tab = everyPage ? 0 : kBusiestTab; tab <= kBusiestTab; ++tab) tabs->setCurrentIndex(tab);
