@@ -10,6 +10,7 @@
 
 #include <utility>
 
+#include "editor/CellField.h"
 #include "editor/ChoiceBox.h"
 #include "editor/FlagBox.h"
 #include "editor/ListBox.h"
@@ -100,7 +101,7 @@ void FieldFactory::checkTogether(QWidget* field, QWidget* partner) {
 
 QLineEdit* FieldFactory::makeText(QWidget* parent, const QString& name, FieldKind kind, int typingLimit,
                                   const QString& refused, const QString& accessible) {
-    auto* field = new QLineEdit(parent);
+    QLineEdit* field = kind == FieldKind::Cell ? new CellField(parent) : new QLineEdit(parent);
     field->setObjectName(name);
     field->setValidator(new TypingValidator(field, typingLimit, refused));
     if (kind == FieldKind::Cell) {
