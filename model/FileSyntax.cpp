@@ -5,14 +5,14 @@
 
 namespace koru {
 
-std::optional<std::string> LineCursor::ReadCleanLine() {
+std::optional<std::string_view> LineCursor::ReadCleanLine(std::string& cleaned) {
+    cleaned.clear();
     if (position_ >= bytes_.size()) return std::nullopt;
     const std::size_t end = std::min(bytes_.find('\n', position_), bytes_.size());
     std::string_view line = bytes_.substr(position_, end - position_);
     position_ = end + 1;
     // Most lines hold neither CR nor TAB once the CR of their CR LF end is gone: they are only trimmed.
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    std::string cleaned;
     if (line.find('\r') != std::string_view::npos || line.find('\t') != std::string_view::npos) {
         cleaned.reserve(line.size());
         for (const char c : line) {
@@ -22,19 +22,28 @@ std::optional<std::string> LineCursor::ReadCleanLine() {
         }
         line = cleaned;
     }
-    if (line.starts_with("/*") || line.starts_with('\'')) return std::string();
-    return std::string(TrimBlanks(line));
+    if (line.starts_with("/*") || line.starts_with('\'')) return std::string_view();
+    return TrimBlanks(line);
 }
 
-std::string KeyOf(std::string_view line) {
-    return std::string(TrimBlanks(line.substr(0, line.find('='))));
+std::optional<std::string> LineCursor::ReadCleanLine() {
+    std::string cleaned;
+    const std::optional<std::string_view> line = ReadCleanLine(cleaned);
+    if (!line) return std::nullopt;
+    return std::string(*line);
 }
 
-std::string ValueOf(std::string_view line) {
+std::string_view KeyIn(std::string_view line) { return TrimBlanks(line.substr(0, line.find('='))); }
+
+std::string_view ValueIn(std::string_view line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return {};
-    return std::string(TrimBlanks(line.substr(equals + 1)));
+    return TrimBlanks(line.substr(equals + 1));
 }
+
+std::string KeyOf(std::string_view line) { return std::string(KeyIn(line)); }
+
+std::string ValueOf(std::string_view line) { return std::string(ValueIn(line)); }
 
 const char* FlagText(bool flag) { return flag ? "1" : "0"; }
 

@@ -23,6 +23,9 @@ public:
     // character of the line; a line that then begins with "/*" or "'" is a comment and comes back empty;
     // otherwise leading and trailing blanks are removed.
     std::optional<std::string> ReadCleanLine();
+    // The same line as a view: into the bytes where cleaning only trims the line, into `cleaned` where it
+    // drops characters (`cleaned` is left empty otherwise).
+    std::optional<std::string_view> ReadCleanLine(std::string& cleaned);
 
 private:
     std::string_view bytes_;
@@ -33,6 +36,9 @@ private:
 std::string KeyOf(std::string_view line);
 // The value of a key line: the text after the first "=" (later "=" belong to it), or empty; blanks trimmed.
 std::string ValueOf(std::string_view line);
+// The same, as views into `line`.
+std::string_view KeyIn(std::string_view line);
+std::string_view ValueIn(std::string_view line);
 
 // "1" for a set flag, "0" otherwise.
 const char* FlagText(bool flag);

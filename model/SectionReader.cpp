@@ -89,11 +89,11 @@ const std::vector<const Setting*>& SettingsWithKey(Section section, std::string_
 
 // A key line: its key, and its value unless the value is "-" (which every reader ignores).
 struct KeyLine {
-    std::string key;
-    std::string value;
+    std::string_view key;  // views into the line
+    std::string_view value;
     bool ignored = false;
 
-    explicit KeyLine(std::string_view line) : key(KeyOf(line)), value(ValueOf(line)), ignored(value == "-") {}
+    explicit KeyLine(std::string_view line) : key(KeyIn(line)), value(ValueIn(line)), ignored(value == "-") {}
 };
 
 class CatalogSectionReader final : public SectionReader {
@@ -106,14 +106,14 @@ public:
         }
     }
 
-    ReadFailure apply(const std::string& line, UnitConfiguration& config) override {
+    ReadFailure follow(std::string_view line, std::vector<KeyLineEffect>& effects) override {
         if (!numberedHeading_.empty() && line.starts_with(numberedHeading_)) {
             if (selectsByName_) name_ = KeyOf(line).substr(1);
             return index_.select(line, numberedHeading_.size(), rule_);
         }
         const KeyLine keyLine(line);
         if (selectsByName_ && keyLine.key.starts_with('+')) {
-            name_ = keyLine.key.substr(1);
+            name_ = std::string(keyLine.key.substr(1));
             return std::nullopt;
         }
         if (keyLine.ignored) return std::nullopt;
@@ -121,7 +121,7 @@ public:
         const std::vector<const Setting*>& withKey = SettingsWithKey(section_, keyLine.key);
         for (const Setting* setting : withKey) {
             if (setting->block == Block::Section || setting->readAnywhere) {
-                ApplyKeyLine(*setting, config, 0, keyLine.value);
+                effects.push_back({setting, 0, keyLine.value});
                 return std::nullopt;
             }
         }
@@ -129,13 +129,13 @@ public:
             if (const Setting* setting = find(withKey, Block::Numbered, numberedHeading_)) {
                 if (!index_.selected() || !KeyLineTouches(*setting, keyLine.value)) return std::nullopt;
                 if (!index_.within(setting->count)) return index_.outOfRange(numberedHeading_.substr(1), setting->count);
-                ApplyKeyLine(*setting, config, index_.item(), keyLine.value);
+                effects.push_back({setting, index_.item(), keyLine.value});
                 return std::nullopt;
             }
         }
         if (selectsByName_ && name_) {
             if (const Setting* setting = find(withKey, Block::Named, "+" + *name_)) {
-                ApplyKeyLine(*setting, config, 0, keyLine.value);
+                effects.push_back({setting, 0, keyLine.value});
             }
         }
         return std::nullopt;
@@ -166,6 +166,19 @@ private:
 };
 
 }  // namespace
+
+ReadFailure SectionReader::apply(std::string_view line, UnitConfiguration& config) {
+    effects_.clear();
+    ReadFailure failure = follow(line, effects_);
+    if (!failure) {
+        for (const KeyLineEffect& effect : effects_) ApplyEffect(effect, config);
+    }
+    return failure;
+}
+
+void ApplyEffect(const KeyLineEffect& effect, UnitConfiguration& config) {
+    ApplyKeyLine(*effect.setting, config, effect.item, effect.value);
+}
 
 std::unique_ptr<SectionReader> MakeSectionReader(Section section) {
     return std::make_unique<CatalogSectionReader>(section);

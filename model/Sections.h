@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/FileSyntax.h"
 #include "model/UnitConfiguration.h"
@@ -30,14 +31,32 @@ const std::array<Section, kSectionCount>& AllSections();
 // Why a line makes a load fail; nullopt when the line was applied or ignored.
 using ReadFailure = std::optional<std::string>;
 
-// Applies the lines of one section to a configuration. A reader keeps the subsection it selected from line
-// to line, also across repeated occurrences of its section within one load.
+struct Setting;
+
+// What a key line sets: the setting, its item, and the value (a view into the line).
+struct KeyLineEffect {
+    const Setting* setting;
+    int item;
+    std::string_view value;
+};
+
+// Reads the lines of one section. A reader keeps the subsection it selected from line to line, also across
+// repeated occurrences of its section within one load.
 class SectionReader {
 public:
     virtual ~SectionReader() = default;
-    // `line` is a cleaned, non-empty line that is not a section heading. Returns why the load must stop.
-    virtual ReadFailure apply(const std::string& line, UnitConfiguration& config) = 0;
+    // `line` is a cleaned, non-empty line that is not a section heading. Adds what it sets, if anything, to
+    // `effects`, for them to be applied in order. Returns why the load must stop.
+    virtual ReadFailure follow(std::string_view line, std::vector<KeyLineEffect>& effects) = 0;
+    // Follows `line` and applies what it sets to `config` at once.
+    ReadFailure apply(std::string_view line, UnitConfiguration& config);
+
+private:
+    std::vector<KeyLineEffect> effects_;  // kept from line to line, to spare an allocation each
 };
+
+// Sets what one key line sets.
+void ApplyEffect(const KeyLineEffect& effect, UnitConfiguration& config);
 
 std::unique_ptr<SectionReader> MakeSectionReader(Section section);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <memory>
 
 #include "model/AtomicFile.h"
@@ -69,6 +70,45 @@ std::string NotAUnitFile(std::string_view bytes) {
     return reason;
 }
 
+// Reads the lines of `bytes` with fresh readers, adding what they set to `effects`, in order; the values
+// are views into `bytes`, or into `cleaned` for lines that cleaning changed. Returns why the file is refused.
+std::optional<FileError> FollowLines(std::string_view bytes, LoadKind kind, const std::string& fileName,
+                                     std::vector<KeyLineEffect>& effects, std::deque<std::string>& cleaned) {
+    LoadState state(kind);
+    LineCursor cursor(bytes);
+    std::string sectionName;
+    SectionReader* reader = nullptr;
+    bool knownSection = false;
+    int firstContentLine = 0;
+    int lineNumber = 0;
+    std::string changed;
+    while (std::optional<std::string_view> line = cursor.ReadCleanLine(changed)) {
+        ++lineNumber;
+        if (line->empty()) continue;
+        if (firstContentLine == 0) firstContentLine = lineNumber;
+        if ((*line)[0] == '-') {
+            sectionName = std::string(line->substr(1));
+            const std::optional<Section> section = SectionByName(sectionName);
+            knownSection = knownSection || section.has_value();
+            reader = section ? state.readerFor(*section) : nullptr;
+            continue;
+        }
+        if (reader == nullptr) continue;
+        if (!changed.empty()) {
+            // The line's value must outlive the next line; a deque keeps the lines kept before where they are.
+            const std::size_t offset = static_cast<std::size_t>(line->data() - changed.data());
+            cleaned.push_back(std::move(changed));
+            changed = std::string();
+            line = std::string_view(cleaned.back()).substr(offset, line->size());
+        }
+        if (ReadFailure failure = reader->follow(*line, effects)) {
+            return FileError{fileName, lineNumber, TextForMessage("section \"" + sectionName + "\": " + *failure)};
+        }
+    }
+    if (firstContentLine != 0 && !knownSection) return FileError{fileName, firstContentLine, NotAUnitFile(bytes)};
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<FileError> LoadUnitText(std::string_view bytes, UnitConfiguration& config,
@@ -83,32 +123,12 @@ std::optional<FileError> LoadUnitText(std::string_view bytes, UnitConfiguration&
         bytes = converted;
     }
 
-    UnitConfiguration loaded = config;
-    LoadState state(kind);
-    LineCursor cursor(bytes);
-    std::string sectionName;
-    SectionReader* reader = nullptr;
-    bool knownSection = false;
-    int firstContentLine = 0;
-    int lineNumber = 0;
-    while (std::optional<std::string> line = cursor.ReadCleanLine()) {
-        ++lineNumber;
-        if (line->empty()) continue;
-        if (firstContentLine == 0) firstContentLine = lineNumber;
-        if ((*line)[0] == '-') {
-            sectionName = line->substr(1);
-            const std::optional<Section> section = SectionByName(sectionName);
-            knownSection = knownSection || section.has_value();
-            reader = section ? state.readerFor(*section) : nullptr;
-            continue;
-        }
-        if (reader == nullptr) continue;
-        if (ReadFailure failure = reader->apply(*line, loaded)) {
-            return FileError{fileName, lineNumber, TextForMessage("section \"" + sectionName + "\": " + *failure)};
-        }
-    }
-    if (firstContentLine != 0 && !knownSection) return FileError{fileName, firstContentLine, NotAUnitFile(bytes)};
-    config = std::move(loaded);
+    // Every line is read before any is applied: a file refused at its last line leaves the unit as it was,
+    // with no copy of the unit to go back to.
+    std::vector<KeyLineEffect> effects;
+    std::deque<std::string> cleaned;
+    if (std::optional<FileError> error = FollowLines(bytes, kind, fileName, effects, cleaned)) return error;
+    for (const KeyLineEffect& effect : effects) ApplyEffect(effect, config);
     return std::nullopt;
 }
 

@@ -50,6 +50,12 @@ TEST(ReaderLoop, LinesAndSections) {
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "4"); }},
         {"a tab-indented key is not a key", "-Radio\n\tChannel=4\n",
          [](const auto& c) { EXPECT_EQ(c.radio.channel, "0"); }},
+        {"lines that cleaning changes keep their own values, applied after the whole file is read",
+         "-Unit\nAlias=Pu\tmp\rNord\r\n-Radio\nChan\tnel=1\r2\r\n-Serial\n-Unit\nId=-\n",
+         [](const auto& c) {
+             EXPECT_EQ(c.unit.alias, "PumpNord");
+             EXPECT_EQ(c.radio.channel, "12");
+         }},
         {"GSM and Web ignore their lines", "-GSM\nChannel=1\n-Web\nAlias=x\n",
          [](const auto& c) {
              EXPECT_EQ(c.radio.channel, "0");
