@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -18,6 +19,9 @@
 namespace koru {
 
 namespace {
+
+// The property that marks an event row whose fields wait while it is off.
+constexpr char kWaitsWhileOff[] = "koruWaitsWhileOff";
 
 // The most characters a line edit holds (its default maxLength(), which the window keeps); setText() cuts
 // a longer text.
@@ -176,7 +180,36 @@ void SettingBinder::showAll() {
     for (const BoundField& field : fields_) showField(field);
 }
 
+void SettingBinder::LetWaitWhileOff(QWidget* row) { row->setProperty(kWaitsWhileOff, true); }
+
+// A cell or action list whose event row is off: nothing reads what it shows until the row is turned on.
+bool SettingBinder::waitsForItsRow(const BoundField& field) {
+    if (field.setting->kind != FieldKind::Cell && field.setting->kind != FieldKind::List) return false;
+    QWidget* row = field.widget->parentWidget();
+    if (row == nullptr || !row->isHidden() || !row->property(kWaitsWhileOff).toBool()) return false;
+    std::vector<BoundField>& waiting = waiting_[row];
+    if (waiting.empty()) row->installEventFilter(this);  // a row lives as long as its fields
+    const bool known = std::any_of(waiting.begin(), waiting.end(),
+                                   [&](const BoundField& other) { return other.widget == field.widget; });
+    if (!known) waiting.push_back(field);
+    return true;
+}
+
+bool SettingBinder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShowToParent) {
+        auto row = waiting_.find(static_cast<QWidget*>(watched));
+        if (row != waiting_.end()) {
+            const std::vector<BoundField> fields = std::move(*row);
+            waiting_.erase(row);
+            watched->removeEventFilter(this);
+            for (const BoundField& field : fields) showField(field);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void SettingBinder::showField(const BoundField& field) {
+    if (waitsForItsRow(field)) return;
     const Setting& setting = *field.setting;
     const Showing showing(showing_);
     switch (setting.kind) {

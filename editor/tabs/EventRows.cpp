@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "editor/ListBox.h"
+#include "editor/SettingBinder.h"
 
 namespace koru {
 
@@ -57,6 +58,7 @@ std::vector<EventBoxRows> EventBoxes(Section section) {
 }
 
 void ShowWhenOn(QCheckBox* on, QWidget* frame) {
+    SettingBinder::LetWaitWhileOff(frame);
     frame->setVisible(on->isChecked());
     QObject::connect(on, &QCheckBox::toggled, frame, &QWidget::setVisible);
 }

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "editor/ChoiceBox.h"
+#include "editor/ListBox.h"
 #include "editor/SettingBinder.h"
 #include "model/FileSyntax.h"
 #include "model/SettingCatalog.h"
@@ -42,14 +43,44 @@ TEST_F(Binding, OpenedUnitsAreShownInEveryFieldAndSavedUnchanged) {
         const UnitConfiguration& config = window->configuration();
         for (const Setting& setting : Settings()) {
             for (int index = 0; index < setting.size(); ++index) {
-                EXPECT_EQ(Shown(get(Name(setting, index))), FieldValue(setting, config, index))
-                    << Name(setting, index).toStdString();
+                QWidget* control = get(Name(setting, index));
+                ShowItsRow(control);
+                EXPECT_EQ(Shown(control), FieldValue(setting, config, index)) << Name(setting, index).toStdString();
             }
         }
         window->saveUnit();
         ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;  // a message would say why
         EXPECT_TRUE(SameUnitFile(ReadBytes(savedFile()), Normalized(file)));
     }
+}
+
+// A mask that is off keeps its row hidden; turned on, the row shows the unit as it is then: the values of
+// the last unit opened and of the edits made meanwhile, never those of an earlier unit.
+TEST_F(Binding, ARowTurnedOnShowsTheUnitAsItIsThen) {
+    const auto unit = [](const char* inputA, const char* actions) {
+        return std::string("-Unit\r\nId=0000000042\r\n-I/O event\r\n+Mask1\r\nOn=0\r\nInputA=") + inputA +
+               "\r\nActions=" + actions + "\r\n";
+    };
+    ASSERT_TRUE(open(unit("1,1,1,1,1,1", "Start timer 1")));
+    auto* on = get<QCheckBox>("chkBitMaskOn(0)");
+    auto* cell = get<QLineEdit>("txtInputA(0)");
+    auto* cell6 = get<QLineEdit>("txtInputA(5)");
+    auto* actions = get<ListBox>("lstBitMask(0)");
+    ASSERT_TRUE(cell->parentWidget()->isHidden());
+    ASSERT_TRUE(open(unit("0,-,-,-,-,0", "Start timer 2,Start timer 3")));
+    window->edit(QStringLiteral("Set cell"), [](UnitConfiguration& config) {
+        config.ioEvents.masks[0].inputA[5] = "T";
+        return true;
+    });
+
+    on->click();
+    ASSERT_FALSE(cell->parentWidget()->isHidden());
+    EXPECT_EQ(cell->text(), "0");
+    EXPECT_EQ(cell6->text(), "T");
+    EXPECT_EQ(actions->texts(), QStringList({"Start timer 2", "Start timer 3"}));
+    // Typed into now, a cell is an edit like any other.
+    cell->setText(QStringLiteral("1"));
+    EXPECT_EQ(window->configuration().ioEvents.masks[0].inputA[0], "1");
 }
 
 // The program itself, not only its loader and writer: the window saves what `korucfg normalize` prints.
@@ -75,7 +106,9 @@ TEST_F(Binding, EveryFieldTheUserChangesReachesItsOwnSetting) {
             if (ProgramOnly(setting)) continue;
             for (int index = 0; index < setting.size(); ++index) {
                 const std::string value = FieldValue(setting, target, index);
-                Change(get(Name(setting, index)), value);
+                QWidget* control = get(Name(setting, index));
+                ShowItsRow(control);  // a user reaches a row's fields once it is on
+                Change(control, value);
                 SetValue(setting, expected, index, ValueOf(setting, target, index));
             }
         }

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,6 +96,7 @@ TEST_F(FieldCheckWidgets, NumbersAreEmptiedAtEveryKeystrokeThatIsNoNumber) {
 }
 
 TEST_F(FieldCheckWidgets, DoubleClicksStepTheCells) {
+    get<QCheckBox>("chkBitMaskOn(0)")->setChecked(true);  // the mask's row shows
     auto* mask = get<QLineEdit>("txtInputB(0)");
     auto* action = get<QLineEdit>("txtOutputFlagAction(0)");
     QStringList maskSteps, actionSteps;

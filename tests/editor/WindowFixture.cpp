@@ -58,6 +58,10 @@ std::string Shown(QWidget* control) {
     return FromWidgetText(text).value_or("<not Windows-1252>");
 }
 
+void ShowItsRow(QWidget* field) {
+    if (QWidget* row = field->parentWidget(); row != nullptr && row->isHidden()) row->show();
+}
+
 void Retype(QWidget* field, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
     if (auto* box = qobject_cast<QComboBox*>(field); box && box->lineEdit()) box->lineEdit()->selectAll();

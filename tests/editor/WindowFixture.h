@@ -81,6 +81,9 @@ QString Name(const Setting& setting, int index);
 
 // What a control shows, in the model's terms: a text, "1"/"0" for a box or an option, a list joined.
 std::string Shown(QWidget* control);
+// Shows the event row that holds `field` when the row is off, as turning it on would (the unit is not
+// changed): the cells and action lists of a row that is off show their values when it shows.
+void ShowItsRow(QWidget* field);
 
 // Types `text` into `field` as the user would, after selecting what it holds (an empty text deletes it).
 void Retype(QWidget* field, const QString& text);

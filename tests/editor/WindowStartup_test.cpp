@@ -49,8 +49,9 @@ TEST_F(WindowStartup, NewWindowShowsTheDefaults) {
     const UnitConfiguration fresh;
     for (const Setting& setting : Settings()) {
         for (int index = 0; index < setting.size(); ++index) {
-            EXPECT_EQ(Shown(get(Name(setting, index))), FieldValue(setting, fresh, index))
-                << Name(setting, index).toStdString();
+            QWidget* control = get(Name(setting, index));
+            ShowItsRow(control);
+            EXPECT_EQ(Shown(control), FieldValue(setting, fresh, index)) << Name(setting, index).toStdString();
         }
     }
     const std::pair<const char*, const char*> texts[] = {
