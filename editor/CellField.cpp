@@ -65,8 +65,9 @@ void CellField::paintEvent(QPaintEvent* event) {
 
 QString CellField::lookName() const {
     const QString shown = text();
-    if (hasFocus() || hasSelectedText() || shown.size() > kLongestKept || (shown.isEmpty() && !placeholderText().isEmpty()) ||
-        echoMode() != Normal || !inputMask().isEmpty() || !actions().isEmpty() || devicePixelRatioF() != 1.0) {
+    if (hasFocus() || hasSelectedText() || shown.size() > kLongestKept ||
+        (shown.isEmpty() && !placeholderText().isEmpty()) || echoMode() != Normal || !inputMask().isEmpty() ||
+        !actions().isEmpty() || devicePixelRatioF() != 1.0) {
         return {};
     }
     if (fontId_ == 0) fontId_ = FontId(font(), style());
