@@ -182,8 +182,9 @@ void SettingBinder::showAll() {
 
 void SettingBinder::LetWaitWhileOff(QWidget* row) { row->setProperty(kWaitsWhileOff, true); }
 
-// A cell or action list whose event row is off: nothing reads what it shows until the row is turned on.
-bool SettingBinder::waitsForItsRow(const BoundField& field) {
+// A cell or action list whose event row is off waits, once, for the row to be turned on: nothing reads what it
+// shows until then. True when it waits.
+bool SettingBinder::holdUntilRowShows(const BoundField& field) {
     if (field.setting->kind != FieldKind::Cell && field.setting->kind != FieldKind::List) return false;
     QWidget* row = field.widget->parentWidget();
     if (row == nullptr || !row->isHidden() || !row->property(kWaitsWhileOff).toBool()) return false;
@@ -209,7 +210,7 @@ bool SettingBinder::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SettingBinder::showField(const BoundField& field) {
-    if (waitsForItsRow(field)) return;
+    if (holdUntilRowShows(field)) return;
     const Setting& setting = *field.setting;
     const Showing showing(showing_);
     switch (setting.kind) {

@@ -66,7 +66,7 @@ private:
     void take(const BoundField& field);
     void commit(const std::vector<SettingChange>& changes);
     void showField(const BoundField& field);
-    bool waitsForItsRow(const BoundField& field);
+    bool holdUntilRowShows(const BoundField& field);
     void showChanged(const SettingChange& change);
     void correct(const Setting& setting, int index);
     QButtonGroup* groupOf(const BoundField& field);
