@@ -1,6 +1,7 @@
 #include "editor/StartPreparation.h"
 
 #include <QBackingStore>
+#include <QDBusConnection>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
@@ -14,11 +15,21 @@
 namespace koru {
 
 StartPreparation::StartPreparation() {
+    // Only the platforms that reach screen readers through the bus; elsewhere nothing would connect. The bus
+    // comes first: looking for a missing bus copies the process, which is quicker before the fonts are read.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"))) {
+        bus_.setMaxThreadCount(1);
+        bus_.start([] { QDBusConnection::sessionBus(); });  // made once; the window's later asks find it
+    }
     worker_.setMaxThreadCount(1);  // one thread, so the jobs run in the order given
     worker_.start([] { QFontDatabase::families(); });
 }
 
-StartPreparation::~StartPreparation() { worker_.waitForDone(); }
+StartPreparation::~StartPreparation() {
+    worker_.waitForDone();
+    bus_.waitForDone();
+}
 
 void StartPreparation::prepareFirstPaint(QWidget& window) {
 #ifdef MADV_POPULATE_WRITE

@@ -9,6 +9,9 @@
 //   the X server, and the first touch of each of its pages costs the painting thread a page fault (some 3 ms
 //   for all of them). Mapped in beforehand, the first paint finds them ready.
 // The work runs in that order on one thread, so the fonts the window waits for come first.
+// Beside it, on a thread of its own, the connection to the desktop's session bus: on X11 and Wayland the
+// first widget that names itself for a screen reader, and the menu bar, wait until it is made (or, with no
+// bus to be found, until looking for one has failed, which starts a helper program and takes milliseconds).
 
 #include <QThreadPool>
 
@@ -30,6 +33,7 @@ public:
 
 private:
     QThreadPool worker_;
+    QThreadPool bus_;
 };
 
 }  // namespace koru
