@@ -19,7 +19,6 @@ StartPreparation::StartPreparation() {
     // comes first: looking for a missing bus copies the process, which is quicker before the fonts are read.
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"))) {
-        bus_.setMaxThreadCount(1);
         bus_.start([] { QDBusConnection::sessionBus(); });  // made once; the window's later asks find it
     }
     worker_.setMaxThreadCount(1);  // one thread, so the jobs run in the order given
